@@ -1,0 +1,21 @@
+#pragma once
+// The date and time pattern lists of a side: two locale entries, then the
+// fixed patterns shared by both sides.
+#include <array>
+
+#include "engine/clock_side.h"
+
+namespace velmora {
+
+constexpr int DatePatternCount = 32;
+constexpr int TimePatternCount = 8;
+
+extern const std::array<const char*, DatePatternCount - 2> FixedDatePatterns;
+extern const std::array<const char*, TimePatternCount - 2> FixedTimePatterns;
+
+// Sizes both lists and fills them from the side's FormatSettings and the fixed patterns.
+void BuildPatternLists(ClockSide& side);
+// Replaces only the two locale entries of both lists.
+void RefreshLocalePatterns(ClockSide& side);
+
+} // namespace velmora
