@@ -1,0 +1,14 @@
+# Environment for running Velmora under Wine with a build folder's own prefix.
+# Source it with the build folder as argument: . scripts/wine-env.sh build/windows
+velmora_build_dir=$(cd "$1" && pwd)
+export WINEPREFIX="$velmora_build_dir/wineprefix"
+export WINEARCH=win64
+export WINEDEBUG="${WINEDEBUG:--all}"
+# No Mono or Gecko installer prompts: the clock needs neither.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+# A Japanese PC: thread locale 1041 and code page 932.
+export LC_ALL=ja_JP.UTF-8
+if [ -z "${DISPLAY:-}" ] && [ -s "$velmora_build_dir/display" ]; then
+    DISPLAY=":$(cat "$velmora_build_dir/display")"
+    export DISPLAY
+fi
