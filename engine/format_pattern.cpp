@@ -1,0 +1,402 @@
+#include "engine/format_pattern.h"
+
+#include <array>
+#include <optional>
+
+#include "engine/alt_calendar.h"
+
+namespace velmora {
+
+namespace {
+
+// Nested patterns ("c", "ddddd", "dddddd", "t", "tt") are formatted one level
+// down, and only from the top level: a record pattern that names another
+// record pattern cannot recurse.
+constexpr int TopLevel = 1;
+constexpr int DeepestLevel = 2;
+
+constexpr char NoLetter = 0;
+
+char AsciiUpper(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+bool IsLetter(char c) {
+    return c >= 'A' && c <= 'Z';
+}
+
+bool IsQuote(char c) {
+    return c == '\'' || c == '"';
+}
+
+bool StartsWithIgnoringCase(std::string_view text, std::size_t pos, std::string_view keyword) {
+    if (text.size() - pos < keyword.size())
+        return false;
+    for (std::size_t i = 0; i < keyword.size(); ++i) {
+        if (AsciiUpper(text[pos + i]) != keyword[i])
+            return false;
+    }
+    return true;
+}
+
+bool IsAmPmKeyword(std::string_view pattern, std::size_t pos) {
+    return StartsWithIgnoringCase(pattern, pos, "AM/PM") ||
+           StartsWithIgnoringCase(pattern, pos, "A/P") ||
+           StartsWithIgnoringCase(pattern, pos, "AMPM");
+}
+
+// Whether an AM/PM form follows an hour token before the next hour token,
+// so that "h:mm AMPM" writes its hour in twelve-hour form.
+bool AmPmFollows(std::string_view pattern, std::size_t pos) {
+    bool quoted = false;
+    while (pos < pattern.size()) {
+        const char c = pattern[pos];
+        if (c == 'h' || c == 'H')
+            return false;
+        if (IsQuote(c))
+            quoted = !quoted;
+        else if (!quoted && (c == 'a' || c == 'A'))
+            return IsAmPmKeyword(pattern, pos);
+        pos = NextChar(pattern, pos);
+    }
+    return false;
+}
+
+// Patterns come from NUL-terminated texts everywhere else in the clock, so a
+// NUL byte ends a pattern here too.
+std::string_view UpToNul(std::string_view text) {
+    return text.substr(0, text.find('\0'));
+}
+
+std::size_t CharacterCount(std::string_view text) {
+    std::size_t count = 0;
+    for (std::size_t pos = 0; pos < text.size(); pos = NextChar(text, pos))
+        ++count;
+    return count;
+}
+
+// The fixed-size buffer of one call: bytes beyond its end are dropped, even
+// half of a two-byte character.
+class OutputBuffer {
+  public:
+    void Put(char c) {
+        if (size_ < data_.size())
+            data_[size_++] = c;
+    }
+
+    void Put(std::string_view text) {
+        const std::size_t room = data_.size() - size_;
+        const std::size_t n = text.size() < room ? text.size() : room;
+        text.copy(data_.data() + size_, n);
+        size_ += n;
+    }
+
+    // Decimal, zero-padded on the left to minDigits, never cut.
+    void PutNumber(long long value, std::size_t minDigits) {
+        if (value < 0) {
+            Put('-');
+            value = -value;
+        }
+        std::array<char, 24> digits;
+        std::size_t first = digits.size();
+        do {
+            digits[--first] = static_cast<char>('0' + value % 10);
+            value /= 10;
+        } while (value != 0);
+        for (std::size_t n = digits.size() - first; n < minDigits; ++n)
+            Put('0');
+        Put(std::string_view(digits.data() + first, digits.size() - first));
+    }
+
+    Text Result() const { return Text(data_.data(), size_); }
+
+  private:
+    std::array<char, FormatBufferSize> data_;
+    std::size_t size_ = 0;
+};
+
+// What one pattern level remembers while it is read.
+struct Level {
+    std::string_view pattern;
+    int depth;
+    char lastLetter = NoLetter;
+    bool twelveHour = false;
+};
+
+class Formatter {
+  public:
+    Formatter(DateTime value, const TFormatSettings& settings, const PcLocaleFacts& pc)
+        : value_(value), settings_(settings), pc_(pc) {}
+
+    void FormatLevel(std::string_view pattern, int depth);
+    Text Result() const { return out_.Result(); }
+
+  private:
+    std::size_t FormatToken(Level& level, char token, std::size_t pos);
+    std::size_t RunLength(const Level& level, std::size_t pos) const;
+    void PutHour(Level& level, std::size_t runEnd, std::size_t count);
+    void PutClock(Level& level);
+    std::size_t PutAForm(Level& level, std::size_t pos);
+    std::size_t PutQuoted(const Level& level, std::size_t pos);
+    void PutEra(char token, std::size_t count);
+    Text ShortEraName(const Text& name) const;
+    void PutNested(const Level& level, const Text& pattern);
+    void PutSeparator(char separator);
+    const DecodedDateTime& Decoded();
+
+    DateTime value_;
+    const TFormatSettings& settings_;
+    const PcLocaleFacts& pc_;
+    OutputBuffer out_;
+    // The value is the same at every level, so one decoding serves the call.
+    std::optional<DecodedDateTime> decoded_;
+};
+
+const DecodedDateTime& Formatter::Decoded() {
+    if (!decoded_)
+        decoded_ = DecodeDateTime(value_);
+    return *decoded_;
+}
+
+void Formatter::FormatLevel(std::string_view pattern, int depth) {
+    Level level{pattern, depth};
+    std::size_t pos = 0;
+    while (pos < pattern.size()) {
+        const char byte = pattern[pos];
+        if (IsLeadByte(static_cast<unsigned char>(byte))) {
+            // A two-byte character is copied whole; its second byte is
+            // never a token.
+            const std::size_t next = NextChar(pattern, pos);
+            out_.Put(pattern.substr(pos, next - pos));
+            level.lastLetter = NoLetter;
+            pos = next;
+            continue;
+        }
+        char token = AsciiUpper(byte);
+        if (IsLetter(token)) {
+            // An "m" after an hour, with only non-letters between, is minutes.
+            if (token == 'M' && level.lastLetter == 'H')
+                token = 'N';
+            level.lastLetter = token;
+        }
+        pos = FormatToken(level, token, pos);
+    }
+}
+
+std::size_t Formatter::RunLength(const Level& level, std::size_t pos) const {
+    const char first = level.pattern[pos];
+    std::size_t end = pos + 1;
+    while (end < level.pattern.size() && level.pattern[end] == first)
+        ++end;
+    return end - pos;
+}
+
+// Writes one token that starts at `pos`; returns the position after it.
+std::size_t Formatter::FormatToken(Level& level, char token, std::size_t pos) {
+    switch (token) {
+    case 'A':
+        return PutAForm(level, pos);
+    case '/':
+        PutSeparator(settings_.DateSep);
+        return pos + 1;
+    case ':':
+        PutSeparator(settings_.TimeSep);
+        return pos + 1;
+    case '\'':
+    case '"':
+        return PutQuoted(level, pos);
+    case 'Y':
+    case 'M':
+    case 'N':
+    case 'D':
+    case 'H':
+    case 'S':
+    case 'Z':
+    case 'T':
+    case 'C':
+    case 'G':
+    case 'E':
+        break;
+    default:
+        out_.Put(level.pattern[pos]);
+        return pos + 1;
+    }
+
+    const std::size_t count = RunLength(level, pos);
+    const std::size_t end = pos + count;
+    const std::size_t twoDigits = count < 2 ? count : 2;
+    switch (token) {
+    case 'Y': {
+        const int year = static_cast<int>(Decoded().date.year());
+        if (count <= 2)
+            out_.PutNumber((year % 100 + 100) % 100, 2);
+        else
+            out_.PutNumber(year, 4);
+        break;
+    }
+    case 'M': {
+        const unsigned month = unsigned{Decoded().date.month()};
+        if (count <= 2)
+            out_.PutNumber(month, count);
+        else if (count == 3)
+            out_.Put(settings_.MonthAbbrevs[month - 1]);
+        else
+            out_.Put(settings_.MonthNames[month - 1]);
+        break;
+    }
+    case 'D': {
+        const DecodedDateTime& d = Decoded();
+        if (count <= 2)
+            out_.PutNumber(unsigned{d.date.day()}, count);
+        else if (count == 3)
+            out_.Put(settings_.DayAbbrevs[d.dayOfWeek - 1]);
+        else if (count == 4)
+            out_.Put(settings_.DayNames[d.dayOfWeek - 1]);
+        else if (count == 5)
+            PutNested(level, settings_.ShortDatePattern);
+        else
+            PutNested(level, settings_.LongDatePattern);
+        break;
+    }
+    case 'H':
+        PutHour(level, end, twoDigits);
+        break;
+    case 'N':
+        out_.PutNumber(Decoded().minute, twoDigits);
+        break;
+    case 'S':
+        out_.PutNumber(Decoded().second, twoDigits);
+        break;
+    case 'Z':
+        out_.PutNumber(Decoded().millisecond, count < 3 ? count : 3);
+        break;
+    case 'T':
+        PutNested(level, count == 1 ? settings_.ShortTimePattern : settings_.LongTimePattern);
+        break;
+    case 'C':
+        PutClock(level);
+        break;
+    case 'G':
+    case 'E':
+        PutEra(token, count);
+        break;
+    }
+    return end;
+}
+
+void Formatter::PutHour(Level& level, std::size_t runEnd, std::size_t digits) {
+    if (!level.twelveHour && AmPmFollows(level.pattern, runEnd))
+        level.twelveHour = true;
+    int hour = Decoded().hour;
+    if (level.twelveHour) {
+        hour %= 12;
+        if (hour == 0)
+            hour = 12;
+    }
+    out_.PutNumber(hour, digits);
+}
+
+// "c": the short date, then the long time unless the clock shows midnight
+// to the second.
+void Formatter::PutClock(Level& level) {
+    if (level.depth >= DeepestLevel)
+        return;
+    PutNested(level, settings_.ShortDatePattern);
+    const DecodedDateTime& d = Decoded();
+    if (d.hour != 0 || d.minute != 0 || d.second != 0) {
+        out_.Put(' ');
+        PutNested(level, settings_.LongTimePattern);
+    }
+}
+
+std::size_t Formatter::PutAForm(Level& level, std::size_t pos) {
+    const std::string_view pattern = level.pattern;
+    const bool beforeNoon = Decoded().hour < 12;
+    if (StartsWithIgnoringCase(pattern, pos, "AM/PM")) {
+        // The marker is written in the case the pattern uses.
+        out_.Put(pattern.substr(beforeNoon ? pos : pos + 3, 2));
+        level.twelveHour = true;
+        return pos + 5;
+    }
+    if (StartsWithIgnoringCase(pattern, pos, "A/P")) {
+        out_.Put(pattern[beforeNoon ? pos : pos + 2]);
+        level.twelveHour = true;
+        return pos + 3;
+    }
+    if (StartsWithIgnoringCase(pattern, pos, "AMPM")) {
+        out_.Put(beforeNoon ? settings_.AmText : settings_.PmText);
+        level.twelveHour = true;
+        return pos + 4;
+    }
+    if (StartsWithIgnoringCase(pattern, pos, "AAAA")) {
+        out_.Put(settings_.DayNames[Decoded().dayOfWeek - 1]);
+        return pos + 4;
+    }
+    if (StartsWithIgnoringCase(pattern, pos, "AAA")) {
+        out_.Put(settings_.DayAbbrevs[Decoded().dayOfWeek - 1]);
+        return pos + 3;
+    }
+    out_.Put(pattern[pos]);
+    return pos + 1;
+}
+
+// Literal text up to the same quote character, or to the end of the pattern
+// when the quote is never closed.
+std::size_t Formatter::PutQuoted(const Level& level, std::size_t pos) {
+    const std::string_view pattern = level.pattern;
+    const char quote = pattern[pos];
+    std::size_t end = pos + 1;
+    while (end < pattern.size() && pattern[end] != quote)
+        end = NextChar(pattern, end);
+    out_.Put(pattern.substr(pos + 1, end - pos - 1));
+    return end < pattern.size() ? end + 1 : end;
+}
+
+void Formatter::PutEra(char token, std::size_t count) {
+    if (pc_.Calendar == nullptr)
+        return;
+    const char* picture = token == 'G' ? "gg" : (count >= 3 ? "yyyy" : "yy");
+    const std::optional<Text> text = pc_.Calendar->EraText(Decoded().date, picture);
+    if (!text)
+        return;
+    if (token == 'G' && count == 1)
+        out_.Put(ShortEraName(*text));
+    else if (token == 'E' && count == 1 && !text->empty() && (*text)[0] == '0')
+        out_.Put(std::string_view(*text).substr(1));
+    else
+        out_.Put(*text);
+}
+
+// "g": the first character of a Japanese era name ("令" of "令和"), the
+// last two of a four-character Taiwan era name, other names whole.
+Text Formatter::ShortEraName(const Text& name) const {
+    if (pc_.PcPrimaryLanguage == LangJapanese)
+        return name.substr(0, NextChar(name, 0));
+    if (pc_.PcPrimaryLanguage == LangChinese && pc_.PcSubLanguage == 1 && CharacterCount(name) == 4)
+        return name.substr(NextChar(name, NextChar(name, 0)));
+    return name;
+}
+
+void Formatter::PutNested(const Level& level, const Text& pattern) {
+    const std::string_view inner = UpToNul(pattern);
+    if (level.depth >= DeepestLevel || inner.empty())
+        return;
+    FormatLevel(inner, level.depth + 1);
+}
+
+void Formatter::PutSeparator(char separator) {
+    if (separator != '\0')
+        out_.Put(separator);
+}
+
+} // namespace
+
+Text FormatPattern(std::string_view pattern, DateTime value, const TFormatSettings& settings,
+                   const PcLocaleFacts& pc) {
+    pattern = UpToNul(pattern);
+    Formatter formatter(value, settings, pc);
+    formatter.FormatLevel(pattern.empty() ? std::string_view("c") : pattern, TopLevel);
+    return formatter.Result();
+}
+
+} // namespace velmora
