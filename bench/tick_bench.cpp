@@ -1,0 +1,72 @@
+// One whole display tick: two dates, two times, the caption and the progress
+// step, as the window asks for once a second.
+#include <benchmark/benchmark.h>
+
+#include "engine/display_patterns.h"
+#include "engine/era_calendar.h"
+#include "engine/pattern_lists.h"
+#include "engine/tick.h"
+
+namespace velmora {
+namespace {
+
+class SteppingClock final : public ClockSource {
+  public:
+    DateTime Now() const override { return now; }
+    DateTime now = EncodeDateTime(std::chrono::year{2026} / 12 / 7, 13, 30, 0);
+};
+
+class NoTaskbar final : public TaskbarProgress {
+  public:
+    bool SetState(int) override { return false; }
+    bool SetValue(std::uint64_t, std::uint64_t) override { return false; }
+    bool Available() const override { return false; }
+};
+
+class FixedPitch final : public FontPitch {
+  public:
+    bool IsProportionalFont(const Text&) const override { return false; }
+};
+
+void RunTicks(benchmark::State& state, int dateIndex, int timeIndex) {
+    PcSettings pc;
+    pc.Facts.PcLocale = 1041;
+    pc.Facts.PcPrimaryLanguage = LangJapanese;
+    const BuiltInEraCalendar calendar(pc.Facts.PcLocale);
+    pc.Facts.Calendar = &calendar;
+
+    ClockSide left = DefaultLeftSide();
+    ClockSide right = DefaultRightSide();
+    for (ClockSide* side : {&left, &right}) {
+        BuildPatternLists(*side);
+        side->DateIndex = dateIndex;
+        side->TimeIndex = timeIndex;
+    }
+    const FixedPitch pitch;
+    DeriveDisplayPatterns(left, right, DisplayOptions{}, pitch, "ＭＳ ゴシック", "ＭＳ ゴシック");
+
+    ProgressSettings progress;
+    progress.ProgressTime = 1;
+    ProgressState progressState;
+    SteppingClock clock;
+    NoTaskbar taskbar;
+    const TickInput input{left, right, 3, pc, progress, progressState, clock, taskbar};
+    for (auto _ : state) {
+        TickTexts texts = Tick(input);
+        benchmark::DoNotOptimize(texts);
+        clock.now += 1.0 / 86400.0; // the next second: the other blink phase
+    }
+}
+
+void BM_TickNumericDate(benchmark::State& state) {
+    RunTicks(state, 21, 3); // "yyyy/mm/dd(ddd)", "hh:nn"
+}
+BENCHMARK(BM_TickNumericDate);
+
+void BM_TickEraDate(benchmark::State& state) {
+    RunTicks(state, 31, 5); // "ggge年m月d日(dddd)", "AM/PM hh:nn"
+}
+BENCHMARK(BM_TickEraDate);
+
+} // namespace
+} // namespace velmora

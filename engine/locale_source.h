@@ -1,0 +1,52 @@
+#pragma once
+// Where locale data come from: the platform's locale items by identifier.
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "engine/text.h"
+
+namespace velmora {
+
+// Locale items read by the clock (Windows LCTYPE numbers).
+namespace locale_item {
+constexpr std::uint32_t SList = 0x0C;
+constexpr std::uint32_t SDecimal = 0x0E;
+constexpr std::uint32_t SThousand = 0x0F;
+constexpr std::uint32_t SCurrency = 0x14;
+constexpr std::uint32_t ICurrDigits = 0x19;
+constexpr std::uint32_t ICurrency = 0x1B;
+constexpr std::uint32_t INegCurr = 0x1C;
+constexpr std::uint32_t SDate = 0x1D;
+constexpr std::uint32_t STime = 0x1E;
+constexpr std::uint32_t SShortDate = 0x1F;
+constexpr std::uint32_t SLongDate = 0x20;
+constexpr std::uint32_t ITime = 0x23;
+constexpr std::uint32_t ITLZero = 0x25;
+constexpr std::uint32_t S1159 = 0x28;
+constexpr std::uint32_t S2359 = 0x29;
+constexpr std::uint32_t SDayName1 = 0x2A;       // Monday; 7 is Sunday
+constexpr std::uint32_t SAbbrevDayName1 = 0x31; // Monday; 7 is Sunday
+constexpr std::uint32_t SMonthName1 = 0x38;
+constexpr std::uint32_t SAbbrevMonthName1 = 0x44;
+constexpr std::uint32_t ITimeMarkPosn = 0x1005;
+constexpr std::uint32_t ICalendarType = 0x1009;
+} // namespace locale_item
+
+class LocaleSource {
+  public:
+    virtual ~LocaleSource() = default;
+    // GetLocaleInfo: the item's text in code page 932; no value when it cannot be read or is
+    // longer than 255 bytes.
+    virtual std::optional<Text> LocaleInfo(std::int32_t lcid, std::uint32_t item) const = 0;
+    // Whether the locale's data are installed.
+    virtual bool IsValidLocale(std::int32_t lcid) const = 0;
+    virtual std::int32_t ThreadLocale() const = 0;
+    virtual void ResetThreadLocaleToUserDefault() = 0;
+    virtual std::int32_t UserDefaultLCID() const = 0;
+    // Equal when case is ignored, by the user's default locale; texts of
+    // different length are unequal.
+    virtual bool EqualIgnoreCase(std::string_view a, std::string_view b) const = 0;
+};
+
+} // namespace velmora

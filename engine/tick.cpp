@@ -1,0 +1,86 @@
+#include "engine/tick.h"
+
+#include "engine/format_pattern.h"
+#include "engine/offset_table.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr const char* PcCaptionPattern = "m/d hh:mm";
+constexpr const char* SideCaptionPattern = "m/d hh:mm ";
+
+struct SideTexts {
+    Text date;
+    Text time;
+};
+
+std::optional<Text> CaptionText(const TickInput& in) {
+    const PcSettings& pc = in.Pc;
+    switch (in.TitleMode) {
+    case 2:
+        return FormatPattern(PcCaptionPattern, in.Clock.Now(), pc.FormatSettings, pc.Facts);
+    case 3:
+        return FormatPattern(SideCaptionPattern, in.Left.SideTime, pc.FormatSettings, pc.Facts) +
+               in.Left.BoxName;
+    case 4:
+        return FormatPattern(SideCaptionPattern, in.Right.SideTime, pc.FormatSettings, pc.Facts) +
+               in.Right.BoxName;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+TickTexts Tick(const TickInput& in) {
+    const PcLocaleFacts& facts = in.Pc.Facts;
+    // Each side reads the clock afresh.
+    in.Left.SideTime = ComputeSideTime(in.Clock.Now(), in.Left.DiffIndex);
+    in.Right.SideTime = ComputeSideTime(in.Clock.Now(), in.Right.DiffIndex);
+
+    TickTexts texts;
+    texts.LeftDate =
+        FormatPattern(in.Left.DatePattern, in.Left.SideTime, in.Left.FormatSettings, facts);
+    texts.RightDate =
+        FormatPattern(in.Right.DatePattern, in.Right.SideTime, in.Right.FormatSettings, facts);
+
+    // Offsets are whole half hours, so the sides share the computer's seconds
+    // and both blink in step with it.
+    const bool odd = DecodeDateTime(in.Clock.Now()).second % 2 != 0;
+    const auto timeText = [&](const ClockSide& side) {
+        const Text& pattern = odd ? side.OddSecondPattern : side.EvenSecondPattern;
+        return ApplyHourFix(FormatPattern(pattern, side.SideTime, side.FormatSettings, facts),
+                            side.TimeIndex);
+    };
+    texts.LeftTime = timeText(in.Left);
+    texts.RightTime = timeText(in.Right);
+
+    texts.Caption = CaptionText(in);
+    StepProgress(in.Progress, in.ProgressData, in.Left.SideTime, in.Right.SideTime, in.Taskbar);
+    return texts;
+}
+
+std::optional<Text> FixedTitle(std::int32_t titleMode, const Text& titleString) {
+    if (titleMode == 1)
+        return Text(ProductTitle);
+    if (titleMode == 5)
+        return titleString;
+    return std::nullopt;
+}
+
+Text ApplyHourFix(const Text& text, std::int32_t timeIndex) {
+    // Only the fixed 12-hour patterns end in the hour, a one-byte separator
+    // and two-digit minutes. On the 24-hour entries the fix would turn noon
+    // into 0 and on the locale's long pattern it would cut into the minutes
+    // or seconds, so those stay as formatted.
+    if (timeIndex < 4 || timeIndex > 7)
+        return text;
+    // "12" + separator + two digits needs five bytes.
+    const std::size_t n = text.size();
+    if (n < 5 || text.compare(n - 5, 2, "12") != 0)
+        return text;
+    return text.substr(0, n - 5) + "0" + text.substr(n - 3);
+}
+
+} // namespace velmora

@@ -1,0 +1,49 @@
+#pragma once
+// The once-a-second work of the clock: both sides' date and time texts, the
+// caption, and the working-hours progress step. The window only shows them.
+#include <cstdint>
+#include <optional>
+
+#include "engine/clock_side.h"
+#include "engine/clock_source.h"
+#include "engine/locale_settings.h"
+#include "engine/progress.h"
+#include "engine/taskbar_progress.h"
+#include "engine/text.h"
+
+namespace velmora {
+
+constexpr const char* ProductTitle = "Velmora";
+
+struct TickInput {
+    ClockSide& Left;  // SideTime is overwritten
+    ClockSide& Right; // SideTime is overwritten
+    std::int32_t TitleMode;
+    const PcSettings& Pc;
+    const ProgressSettings& Progress;
+    ProgressState& ProgressData; // ProgressSideTime is overwritten
+    const ClockSource& Clock;
+    TaskbarProgress& Taskbar;
+};
+
+struct TickTexts {
+    Text LeftDate;
+    Text LeftTime;
+    Text RightDate;
+    Text RightTime;
+    // For TitleMode 2, 3 and 4 only: the caption, and the application title
+    // (the taskbar button's text) which takes the same text.
+    std::optional<Text> Caption;
+};
+
+TickTexts Tick(const TickInput& input);
+
+// The caption set when settings are loaded or confirmed: the product title for
+// TitleMode 1, the free text for 5; nothing for the modes the tick writes.
+std::optional<Text> FixedTitle(std::int32_t titleMode, const Text& titleString);
+
+// Turns the "12" of a 12-hour text ending in "12:05" into "0", for the fixed
+// 12-hour time patterns (entries 4 to 7); every other text is returned as it is.
+Text ApplyHourFix(const Text& text, std::int32_t timeIndex);
+
+} // namespace velmora

@@ -1,0 +1,64 @@
+#include "shell/unit_win7taskbar.h"
+
+namespace velmora {
+
+namespace {
+
+// {56FDF344-FD6D-11D0-958A-006097C9A090}
+constexpr CLSID TaskbarListClass = {
+    0x56FDF344, 0xFD6D, 0x11D0, {0x95, 0x8A, 0x00, 0x60, 0x97, 0xC9, 0xA0, 0x90}};
+// {EA1AFB91-9E28-4B86-90E9-9E9F8A5EEFAF}
+constexpr IID TaskbarList3Interface = {
+    0xEA1AFB91, 0x9E28, 0x4B86, {0x90, 0xE9, 0x9E, 0x9F, 0x8A, 0x5E, 0xEF, 0xAF}};
+
+TBPFLAG FlagOfKind(int kind) {
+    switch (kind) {
+    case ProgressIndeterminate:
+        return TBPF_INDETERMINATE;
+    case ProgressNormal:
+        return TBPF_NORMAL;
+    case ProgressError:
+        return TBPF_ERROR;
+    case ProgressPaused:
+        return TBPF_PAUSED;
+    default:
+        return TBPF_NOPROGRESS;
+    }
+}
+
+} // namespace
+
+bool Win7Taskbar::TaskbarProgressInit() noexcept {
+    if (taskbar_)
+        return true;
+    // Systems before Windows 7 have no ITaskbarList3: the bar is then simply absent.
+    try {
+        ComPtr<IUnknown> object;
+        const HRESULT created =
+            CoCreateInstance(TaskbarListClass, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
+                             IID_IUnknown, reinterpret_cast<void**>(object.put()));
+        if (FAILED(created) || !object)
+            return false;
+        ComPtr<ITaskbarList3> list = object.As<ITaskbarList3>(TaskbarList3Interface);
+        if (!list || list->HrInit() != S_OK)
+            return false;
+        taskbar_ = std::move(list);
+    } catch (...) {
+        return false;
+    }
+    return true;
+}
+
+bool Win7Taskbar::TaskbarProgressSetState(int kind) noexcept {
+    if (!taskbar_)
+        return false;
+    return taskbar_->SetProgressState(owner_, FlagOfKind(kind)) == S_OK;
+}
+
+bool Win7Taskbar::TaskbarProgressSetValue(std::uint64_t completed, std::uint64_t total) noexcept {
+    if (!taskbar_)
+        return false;
+    return taskbar_->SetProgressValue(owner_, completed, total) == S_OK;
+}
+
+} // namespace velmora

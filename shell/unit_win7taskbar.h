@@ -1,0 +1,35 @@
+#pragma once
+// The taskbar button's progress bar through ITaskbarList3 (Windows 7 and later).
+#include <shobjidl.h>
+#include <windows.h>
+
+#include "engine/taskbar_progress.h"
+#include "engine/unique_handle_win.h"
+
+namespace velmora {
+
+class Win7Taskbar final : public TaskbarProgress {
+  public:
+    // The owner window is the one that carries the application's taskbar
+    // button, not the main window.
+    explicit Win7Taskbar(HWND ownerWindow) : owner_(ownerWindow) {}
+
+    // Creates the taskbar list once; any failure leaves the feature absent.
+    // COM must be initialised on the calling thread.
+    bool TaskbarProgressInit() noexcept;
+    bool TaskbarProgressAvailable() const noexcept { return static_cast<bool>(taskbar_); }
+    bool TaskbarProgressSetState(int kind) noexcept;
+    bool TaskbarProgressSetValue(std::uint64_t completed, std::uint64_t total) noexcept;
+
+    bool SetState(int kind) override { return TaskbarProgressSetState(kind); }
+    bool SetValue(std::uint64_t completed, std::uint64_t total) override {
+        return TaskbarProgressSetValue(completed, total);
+    }
+    bool Available() const override { return TaskbarProgressAvailable(); }
+
+  private:
+    HWND owner_;
+    ComPtr<ITaskbarList3> taskbar_;
+};
+
+} // namespace velmora

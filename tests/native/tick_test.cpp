@@ -1,0 +1,205 @@
+#include "engine/tick.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/display_patterns.h"
+#include "engine/pattern_lists.h"
+#include "tests/native/recording_taskbar.h"
+
+namespace velmora {
+namespace {
+
+using namespace std::chrono;
+
+DateTime At(int y, unsigned mo, unsigned d, int h, int mi, int s = 0) {
+    return EncodeDateTime(year{y} / month{mo} / day{d}, h, mi, s);
+}
+
+class FixedClock final : public ClockSource {
+  public:
+    DateTime Now() const override { return now; }
+    DateTime now = 0;
+};
+
+// Faces named "P..." are proportional.
+class FakeFontPitch final : public FontPitch {
+  public:
+    bool IsProportionalFont(const Text& face) const override {
+        return !face.empty() && face[0] == 'P';
+    }
+};
+
+class TickTest : public ::testing::Test {
+  protected:
+    TickTest() {
+        left.BoxName = "昭和基地";
+        right.BoxName = "ヒューストン";
+        for (ClockSide* side : {&left, &right}) {
+            side->DiffIndex = 47;
+            side->FormatSettings.ShortTimePattern = "h:mm";
+            BuildPatternLists(*side);
+            side->DateIndex = 20; // "yyyy/mm/dd"
+        }
+    }
+
+    void Derive(std::int32_t timeIndex, std::int32_t blinkMode, const char* face = "Fixed") {
+        left.TimeIndex = right.TimeIndex = timeIndex;
+        DeriveDisplayPatterns(left, right, {blinkMode, true}, pitch, face, face);
+    }
+
+    TickTexts TickAt(DateTime now) {
+        clock.now = now;
+        return Tick({left, right, titleMode, pc, progress, progressState, clock, taskbar});
+    }
+
+    ClockSide left;
+    ClockSide right;
+    std::int32_t titleMode = 1;
+    PcSettings pc;
+    ProgressSettings progress;
+    ProgressState progressState;
+    FixedClock clock;
+    RecordingTaskbar taskbar;
+    FakeFontPitch pitch;
+};
+
+TEST_F(TickTest, TheSeparatorBlinksByTheComputersSeconds) {
+    struct Case {
+        std::int32_t blinkMode;
+        int second;
+        const char* leftTime;
+        const char* rightTime;
+    };
+    const Case cases[] = {
+        {0, 7, "10:20", "10:20"}, {0, 8, "10 20", "10 20"}, {1, 7, "10:20", "10 20"},
+        {1, 8, "10 20", "10:20"}, {2, 7, "10:20", "10:20"}, {2, 8, "10:20", "10:20"},
+    };
+    for (const Case& c : cases) {
+        Derive(3, c.blinkMode); // "hh:nn"
+        const TickTexts texts = TickAt(At(2026, 12, 7, 10, 20, c.second));
+        EXPECT_EQ(texts.LeftTime, c.leftTime) << c.blinkMode << ' ' << c.second;
+        EXPECT_EQ(texts.RightTime, c.rightTime) << c.blinkMode << ' ' << c.second;
+    }
+}
+
+TEST_F(TickTest, TwelveHourTextsShowZeroForTwelve) {
+    struct Case {
+        std::int32_t timeIndex;
+        int hour;
+        int minute;
+        int second;
+        const char* face;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {4, 12, 30, 7, "Fixed", "PM 0:30"},
+        {4, 0, 30, 7, "Fixed", "AM 0:30"},
+        {4, 0, 30, 8, "Fixed", "AM 0 30"},
+        {5, 12, 5, 7, "Fixed", "PM 0:05"},
+        {6, 12, 5, 7, "Fixed", "pm 0:05"},
+        {7, 0, 5, 8, "Fixed", "am 0 05"},
+        {4, 11, 59, 7, "Fixed", "AM 11:59"},
+        // Swung texts are a byte longer: the hour is not where the fix looks.
+        {5, 12, 5, 7, "Proportional", "PM 12: 05"},
+        {5, 12, 5, 8, "Proportional", "PM 12 :05"},
+        // The locale's short pattern and the 24-hour patterns keep their 12.
+        {0, 12, 30, 7, "Fixed", "12:30"},
+        {2, 12, 30, 7, "Fixed", "12:30"},
+        {3, 12, 30, 8, "Fixed", "12 30"},
+    };
+    for (const Case& c : cases) {
+        Derive(c.timeIndex, 0, c.face);
+        const TickTexts texts = TickAt(At(2026, 12, 7, c.hour, c.minute, c.second));
+        EXPECT_EQ(texts.LeftTime, c.expected) << c.timeIndex << ' ' << c.hour << ':' << c.minute;
+    }
+}
+
+TEST_F(TickTest, EachSideShowsItsOwnDateAndTime) {
+    left.DiffIndex = 59;  // 6 hours behind
+    right.DiffIndex = 77; // 15 hours behind
+    Derive(3, 2);
+    const DateTime now = At(2026, 12, 7, 3, 0, 1);
+    const TickTexts texts = TickAt(now);
+    EXPECT_EQ(left.SideTime, now - 12 * OneHalfHour);
+    EXPECT_EQ(right.SideTime, now - 30 * OneHalfHour);
+    EXPECT_EQ(texts.LeftDate, "2026/12/06");
+    EXPECT_EQ(texts.LeftTime, "21:00");
+    EXPECT_EQ(texts.RightDate, "2026/12/06");
+    EXPECT_EQ(texts.RightTime, "12:00");
+}
+
+TEST_F(TickTest, TheCaptionFollowsTheTitleMode) {
+    left.DiffIndex = 59;
+    right.DiffIndex = 77;
+    left.FormatSettings.DateSep = '-'; // the caption uses the computer's record
+    pc.FormatSettings.DateSep = '.';
+    Derive(3, 0);
+    struct Case {
+        std::int32_t mode;
+        std::optional<Text> caption;
+    };
+    const Case cases[] = {
+        {1, std::nullopt},
+        {2, Text("12.7 03:00")},
+        {3, Text("12.6 21:00 昭和基地")},
+        {4, Text("12.6 12:00 ヒューストン")},
+        {5, std::nullopt},
+        {0, std::nullopt},
+        {6, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        titleMode = c.mode;
+        EXPECT_EQ(TickAt(At(2026, 12, 7, 3, 0, 9)).Caption, c.caption) << c.mode;
+    }
+}
+
+TEST_F(TickTest, StepsTheProgressOnlyWhenAClockIsChosen) {
+    Derive(3, 0);
+    TickAt(At(2026, 12, 7, 13, 30));
+    EXPECT_TRUE(taskbar.calls.empty());
+    EXPECT_EQ(progressState.ProgressSideTime, 0);
+
+    right.DiffIndex = 49; // one hour behind
+    progress.ProgressTime = 2;
+    progressState.Window = {0, 0, MinuteOfYear(At(2026, 12, 7, 9, 0)),
+                            MinuteOfYear(At(2026, 12, 7, 17, 0)), 480};
+    TickAt(At(2026, 12, 7, 13, 30));
+    EXPECT_EQ(progressState.ProgressSideTime, At(2026, 12, 7, 12, 30));
+    EXPECT_EQ(taskbar.calls, std::vector{ValueCall(210, 480)});
+}
+
+TEST(FixedTitle, OnlyModesOneAndFiveHaveAFixedCaption) {
+    EXPECT_EQ(FixedTitle(1, "走れブリッツェン"), Text("Velmora"));
+    EXPECT_EQ(FixedTitle(5, "走れブリッツェン"), Text("走れブリッツェン"));
+    for (std::int32_t mode : {0, 2, 3, 4, 6})
+        EXPECT_FALSE(FixedTitle(mode, "x").has_value()) << mode;
+}
+
+TEST(ApplyHourFix, CorrectsOnlyTheTwelveHourEntriesAndGuardsShortTexts) {
+    struct Case {
+        const char* text;
+        std::int32_t timeIndex;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"PM 12:30", 4, "PM 0:30"},
+        {"12:30", 5, "0:30"},
+        {"pm 12 30", 6, "pm 0 30"},
+        {"am 12:05", 7, "am 0:05"},
+        {"PM 11:30", 4, "PM 11:30"},
+        {"PM 12: 05", 5, "PM 12: 05"},
+        {"12", 4, "12"},
+        {"", 4, ""},
+        {"1205", 4, "1205"},
+        {"x12:05", 8, "x12:05"},
+        {"12:30", 0, "12:30"},
+        {"10:12:05", 1, "10:12:05"},
+        {"12:30", 2, "12:30"},
+        {"12:30", 3, "12:30"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ApplyHourFix(c.text, c.timeIndex), c.expected) << c.text << ' ' << c.timeIndex;
+}
+
+} // namespace
+} // namespace velmora
