@@ -1,0 +1,48 @@
+#pragma once
+// The value types of the settings file: integers, booleans, colours, font
+// styles and font sizes, as text and back.
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "engine/text.h"
+
+namespace velmora {
+
+// 0x00BBGGRR, 0xFF000000 + a system colour index, 0x1FFFFFFF none,
+// 0x20000000 the default colour.
+using Color = std::int32_t;
+
+enum class IntegerStatus { Ok, OutOfRange, NotANumber };
+
+struct ParsedInteger {
+    IntegerStatus status = IntegerStatus::NotANumber;
+    std::int32_t value = 0;
+};
+
+// Leading blanks, an optional sign, then decimal digits or hexadecimal ones
+// after "$", "x", "X", "0x" or "0X". Hexadecimal gives the 32-bit pattern.
+ParsedInteger ParseInteger(std::string_view text);
+std::int32_t IntegerOr(std::string_view text, std::int32_t fallback);
+bool BooleanOr(std::string_view text, bool fallback);
+
+Text IntegerText(std::int32_t value);
+Text BooleanText(bool value);
+
+// A colour name of the table (ASCII case ignored) or an integer; a number out
+// of range gives `fallback`; any other text throws ConversionError.
+Color ParseColor(std::string_view text, Color fallback);
+// The first name of the table with this value, else "$" and eight hex digits.
+Text ColorText(Color color);
+
+// Bit 0 bold, bit 1 italic, bit 2 underline, bit 3 strike-out.
+std::uint8_t FontStyleFromInteger(std::int32_t value);
+
+// Windows' MulDiv: a * b / c rounded half away from zero through a 64-bit
+// product; -1 when c is 0 or the result does not fit.
+std::int32_t MulDiv(std::int32_t a, std::int32_t b, std::int32_t c);
+// A size in points to a font height in pixels (negative: a character height).
+std::int32_t FontHeightFromSize(std::int32_t size, std::int32_t pixelsPerInch);
+std::int32_t FontSizeFromHeight(std::int32_t height, std::int32_t pixelsPerInch);
+
+} // namespace velmora

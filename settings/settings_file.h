@@ -1,0 +1,31 @@
+#pragma once
+// Settings files on disk: loading into a document and writing the record.
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "settings/ini_document.h"
+#include "settings/settings_record.h"
+
+namespace velmora {
+
+// The file system as the settings file sees it. Both operations throw
+// FileError with the full path and the platform's reason.
+class SettingsFileSystem {
+  public:
+    virtual ~SettingsFileSystem() = default;
+    // The whole file; nullopt when it does not exist.
+    virtual std::optional<std::string> ReadWholeFile(std::string_view path) = 0;
+    // Replaces the file in one step: on failure the old file is as it was.
+    virtual void WriteWholeFile(std::string_view path, std::string_view bytes) = 0;
+};
+
+// A missing file loads as an empty document.
+IniDocument LoadSettingsDocument(SettingsFileSystem& files, std::string_view path);
+
+// Loads the old file (so a file that cannot be opened stops the write before
+// anything changes), writes the record into it and saves it whole.
+void WriteSettingsFile(SettingsFileSystem& files, std::string_view path, const Settings& settings,
+                       const WriterEnvironment& environment);
+
+} // namespace velmora

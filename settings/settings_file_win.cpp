@@ -1,0 +1,161 @@
+#include "settings/settings_file_win.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "engine/text_win.h"
+#include "engine/unique_handle_win.h"
+#include "settings/file_error.h"
+
+namespace velmora {
+namespace {
+
+// Far beyond any settings file; keeps a stray huge file from exhausting memory.
+constexpr LONGLONG MaxFileBytes = 256LL * 1024 * 1024;
+
+std::wstring FullPath(const std::wstring& path) {
+    const DWORD length = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (length == 0)
+        return path;
+    std::wstring full(length, L'\0');
+    const DWORD written = GetFullPathNameW(path.c_str(), length, full.data(), nullptr);
+    if (written == 0 || written >= length)
+        return path;
+    full.resize(written);
+    return full;
+}
+
+FileError OpenError(const std::wstring& path, DWORD code) {
+    return CannotOpenError(FromWide(FullPath(path)), SystemErrorText(code));
+}
+
+FileError CreateError(const std::wstring& path, DWORD code) {
+    return CannotCreateError(FromWide(FullPath(path)), SystemErrorText(code));
+}
+
+// A temporary file beside the target, so that the final rename stays on one volume.
+UniqueKernelHandle CreateTemporaryBeside(const std::wstring& target, std::wstring& name,
+                                         DWORD& error) {
+    const DWORD stamp = GetCurrentProcessId() ^ GetTickCount();
+    for (DWORD attempt = 0; attempt < 100; ++attempt) {
+        name = target + L"." + std::to_wstring(stamp + attempt) + L".tmp";
+        HANDLE handle = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (handle != INVALID_HANDLE_VALUE)
+            return UniqueKernelHandle(handle);
+        error = GetLastError();
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS)
+            break;
+    }
+    name.clear();
+    return {};
+}
+
+bool WriteAll(HANDLE file, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0)
+            return false;
+        bytes.remove_prefix(written);
+    }
+    return true;
+}
+
+// Puts the temporary in the target's place in one step. A rename rather
+// than ReplaceFile, which under Wine leaves a backup file behind when the
+// target is held open. The target's hidden and system marks are kept.
+bool ReplaceTarget(const std::wstring& target, const std::wstring& temporary, DWORD attributes) {
+    const DWORD kept = attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+    if (attributes != INVALID_FILE_ATTRIBUTES && kept != 0)
+        SetFileAttributesW(temporary.c_str(), kept);
+    return MoveFileExW(temporary.c_str(), target.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+} // namespace
+
+Text SystemErrorText(unsigned long code) {
+    wchar_t* buffer = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::wstring text(buffer != nullptr ? buffer : L"", length);
+    LocalFree(buffer);
+    while (!text.empty() && text.back() <= L' ')
+        text.pop_back();
+    return FromWide(text);
+}
+
+std::optional<std::string> WinSettingsFileSystem::ReadWholeFile(std::string_view path) {
+    const std::wstring wide = ToWide(path);
+    // As "file exists": a missing file, a missing directory or a directory of
+    // that name all read as an empty file.
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ||
+            error == ERROR_INVALID_NAME || error == ERROR_BAD_NETPATH)
+            return std::nullopt;
+        throw OpenError(wide, error);
+    }
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+        return std::nullopt;
+
+    HANDLE handle = CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        throw OpenError(wide, GetLastError());
+    const UniqueKernelHandle file(handle);
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.get(), &size))
+        throw OpenError(wide, GetLastError());
+    if (size.QuadPart > MaxFileBytes)
+        throw OpenError(wide, ERROR_FILE_TOO_LARGE);
+
+    std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD read = 0;
+        if (!ReadFile(file.get(), bytes.data() + done, static_cast<DWORD>(bytes.size() - done),
+                      &read, nullptr))
+            throw OpenError(wide, GetLastError());
+        if (read == 0)
+            break; // the file shrank meanwhile
+        done += read;
+    }
+    bytes.resize(done);
+    return bytes;
+}
+
+void WinSettingsFileSystem::WriteWholeFile(std::string_view path, std::string_view bytes) {
+    const std::wstring target = ToWide(path);
+    // A rename would replace a read-only file, which creating the file would
+    // not; a directory in the way cannot be created over either.
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0)
+        throw CreateError(target, ERROR_ACCESS_DENIED);
+
+    std::wstring temporary;
+    DWORD error = ERROR_SUCCESS;
+    UniqueKernelHandle file = CreateTemporaryBeside(target, temporary, error);
+    if (!file)
+        throw CreateError(target, error);
+
+    bool written = WriteAll(file.get(), bytes) && FlushFileBuffers(file.get());
+    if (!written)
+        error = GetLastError();
+    file.reset(); // closed before the rename
+    if (written && !ReplaceTarget(target, temporary, attributes)) {
+        written = false;
+        error = GetLastError();
+    }
+    if (!written) {
+        DeleteFileW(temporary.c_str());
+        throw CreateError(target, error);
+    }
+}
+
+} // namespace velmora
