@@ -1,0 +1,13 @@
+#pragma once
+// The product's fixed texts, shown in the About box, the shortcuts' file
+// names and the help menu.
+
+namespace velmora {
+
+inline constexpr char ProductName[] = "Velmora";
+inline constexpr char VersionText[] = "V1.7";
+inline constexpr char CreditLine[] = "Copyright (C) 2024-2026 Velmora developers";
+inline constexpr char ContactAddress[] = "velmora@example.org";
+inline constexpr char HomePageAddress[] = "https://velmora.example.org/";
+
+} // namespace velmora

@@ -1,0 +1,28 @@
+#include "shell/shell_error.h"
+
+#include <cstdio>
+#include <string>
+
+#include "engine/text_win.h"
+
+namespace velmora {
+
+ShellError ShellErrorOf(HRESULT result) {
+    wchar_t* buffer = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, static_cast<DWORD>(result), 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::wstring message(buffer ? buffer : L"", length);
+    LocalFree(buffer);
+    // The system's texts end with a line break; the error box adds its own.
+    while (!message.empty() && (message.back() == L'\r' || message.back() == L'\n'))
+        message.pop_back();
+    if (message.empty()) {
+        char number[32];
+        std::snprintf(number, sizeof number, "0x%08lX", static_cast<unsigned long>(result));
+        return ShellError(number);
+    }
+    return ShellError(FromWide(message));
+}
+
+} // namespace velmora
