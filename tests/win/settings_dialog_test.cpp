@@ -1,0 +1,741 @@
+// The settings dialog in process: its controls, the opening sequence, the
+// handlers, OK and Cancel. The modal runs are closed by messages posted
+// before they start, so no test waits for a user.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "engine/clock_side.h"
+#include "engine/era_calendar.h"
+#include "engine/format_pattern.h"
+#include "engine/locale_source_win.h"
+#include "engine/pattern_lists.h"
+#include "engine/text_win.h"
+#include "ui/settings_dialog.h"
+
+namespace velmora {
+namespace {
+
+using enum ControlId;
+
+class FakeHost final : public SettingsDialogHost {
+  public:
+    FakeHost() : pc_(LoadPcSettings(locale_)), era_(pc_.Facts.PcLocale) {
+        pc_.Facts.Calendar = &era_;
+    }
+    std::uint8_t Alpha() const override { return alpha; }
+    void SetAlpha(std::uint8_t value) override {
+        alpha = value;
+        alphaLog.push_back(value);
+    }
+    const PcSettings& Pc() const override { return pc_; }
+    const LocaleSource& Locale() const override { return locale_; }
+
+    std::uint8_t alpha = 255;
+    std::vector<int> alphaLog;
+
+  private:
+    Win32LocaleSource locale_;
+    PcSettings pc_;
+    BuiltInEraCalendar era_;
+};
+
+class ScriptedFonts final : public FontChooser {
+  public:
+    std::deque<std::optional<FontSettings>> answers; // nothing left: cancelled
+    std::vector<FontSettings> offered;
+    bool Choose(HWND, FontSettings& font) override {
+        offered.push_back(font);
+        if (answers.empty() || !answers.front()) {
+            if (!answers.empty())
+                answers.pop_front();
+            return false;
+        }
+        font = *answers.front();
+        answers.pop_front();
+        return true;
+    }
+};
+
+Text Text_(HWND window) {
+    wchar_t buffer[512]{};
+    GetWindowTextW(window, buffer, 512);
+    return FromWide(buffer);
+}
+
+Text Entry(HWND list, int index) {
+    const auto length = SendMessageW(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length == CB_ERR)
+        return "<none>";
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    return FromWide(text);
+}
+
+int Selection(HWND list) {
+    return static_cast<int>(SendMessageW(list, CB_GETCURSEL, 0, 0));
+}
+
+int EntryCount(HWND list) {
+    return static_cast<int>(SendMessageW(list, CB_GETCOUNT, 0, 0));
+}
+
+bool Checked(HWND button) {
+    return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+// 2024-03-05 12:34:57, a Tuesday.
+DateTime TestInstant() {
+    using namespace std::chrono;
+    return EncodeDateTime(year{2024} / March / 5, 12, 34, 57);
+}
+
+const FontSettings LeftDesignFont{"ＭＳ ゴシック", -19, 0, 0};
+const FontSettings RightDesignFont{"ＭＳ 明朝", -24, 1, 0x0000FF};
+const FontSettings ChosenFont{"Arial", -30, 2, 0x00FF00};
+
+class DialogTest : public ::testing::Test {
+  protected:
+    FakeHost host;
+    ScriptedFonts fonts;
+    TForm2 dialog{host, fonts};
+
+    void SetUp() override { ASSERT_TRUE(dialog.Create(nullptr, 1041, 1041)); }
+
+    HWND C(ControlId id) const { return dialog.Control(id); }
+
+    // Both sides as the main window would hand them over, in Japanese.
+    SettingsDialogState State() const {
+        SettingsDialogState state;
+        for (int i = 0; i < 2; ++i) {
+            ClockSide side = i == 0 ? DefaultLeftSide() : DefaultRightSide();
+            LoadLocaleSettings(host.Locale(), host.Pc().Facts, side.LocaleID, side.FormatSettings);
+            BuildPatternLists(side);
+            SettingsDialogSide& to = state.Sides[static_cast<std::size_t>(i)];
+            to.BoxName = side.BoxName;
+            to.DiffIndex = side.DiffIndex;
+            to.LocaleID = side.LocaleID;
+            to.DatePatternList = side.DatePatternList;
+            to.TimePatternList = side.TimePatternList;
+            to.SideTime = TestInstant();
+        }
+        state.Sides[0].Font = LeftDesignFont;
+        state.Sides[1].Font = RightDesignFont;
+        state.TaskbarReady = true;
+        return state;
+    }
+
+    // Posted before the modal loop starts, so it handles them in order.
+    void PostSelection(ControlId list, int index) {
+        PostMessageW(C(list), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        PostMessageW(GetParent(C(list)), WM_COMMAND,
+                     MAKEWPARAM(GetDlgCtrlID(C(list)), CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(C(list)));
+    }
+    void PostSlider(int position) {
+        PostMessageW(C(TrackBar1), TBM_SETPOS, TRUE, position);
+        PostMessageW(GetParent(C(TrackBar1)), WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, position),
+                     reinterpret_cast<LPARAM>(C(TrackBar1)));
+    }
+    // Typing replaces the whole text.
+    void PostTyping(ControlId edit, const wchar_t* text) {
+        PostMessageW(C(edit), EM_SETSEL, 0, -1);
+        for (const wchar_t* c = text; *c; ++c)
+            PostMessageW(C(edit), WM_CHAR, *c, 0);
+    }
+    void PostClose(int command) { PostMessageW(dialog.Handle(), WM_COMMAND, command, 0); }
+};
+
+// ---- The form ---------------------------------------------------------------
+
+TEST_F(DialogTest, ControlsSitWhereTheLayoutPutsThem) {
+    ASSERT_EQ(GetDpiForSystem(), 96u) << "the design values hold at 96 dpi";
+    RECT client{};
+    GetClientRect(dialog.Handle(), &client);
+    EXPECT_EQ(client.right, DialogClientWidth);
+    EXPECT_EQ(client.bottom, DialogClientHeight);
+    for (std::size_t i = 0; i < ControlCount; ++i) {
+        const ControlSpec& spec = SettingsDialogControls()[i];
+        ASSERT_EQ(static_cast<std::size_t>(spec.id), i) << "table out of order at " << i;
+        const HWND control = C(spec.id);
+        ASSERT_NE(control, nullptr) << i;
+        RECT rect{};
+        GetWindowRect(control, &rect);
+        MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+        const int frameX = spec.frame == ControlId::Count ? 0 : SpecOf(spec.frame).x;
+        const int frameY = spec.frame == ControlId::Count ? 0 : SpecOf(spec.frame).y;
+        EXPECT_EQ(rect.left, spec.x + frameX) << i;
+        EXPECT_EQ(rect.top, spec.y + frameY) << i;
+        EXPECT_EQ(rect.right - rect.left, spec.width) << i;
+        if (std::wstring(spec.className) != WC_COMBOBOXW) // a combo's height is its font's
+            EXPECT_EQ(rect.bottom - rect.top, spec.height) << i;
+    }
+}
+
+TEST_F(DialogTest, CaptionsAndDefaultsOfTheForm) {
+    EXPECT_EQ(Text_(dialog.Handle()), "設定");
+    EXPECT_TRUE(GetWindowLongPtrW(dialog.Handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+    EXPECT_FALSE(GetWindowLongPtrW(dialog.Handle(), GWL_STYLE) & WS_SYSMENU);
+    EXPECT_FALSE(IsWindowVisible(dialog.Handle()));
+
+    const HWND tabs = C(PageControl1);
+    ASSERT_EQ(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0), 2);
+    wchar_t name[64]{};
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = name;
+    item.cchTextMax = 64;
+    SendMessageW(tabs, TCM_GETITEMW, 1, reinterpret_cast<LPARAM>(&item));
+    EXPECT_EQ(FromWide(name), "表示設定");
+    RECT tab{};
+    SendMessageW(tabs, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&tab));
+    EXPECT_EQ(tab.right - tab.left, TabWidth);
+    EXPECT_EQ(dialog.ActivePage(), 0);
+
+    EXPECT_EQ(EntryCount(C(ComboBox1)), 95);
+    EXPECT_EQ(Entry(C(ComboBox1), 0), "+23.5");
+    EXPECT_EQ(Entry(C(ComboBox2), 94), "-23.5");
+    EXPECT_EQ(Selection(C(ComboBox1)), 47);
+    EXPECT_EQ(EntryCount(C(ComboBox13)), 32);
+    EXPECT_EQ(EntryCount(C(ComboBox23)), 32);
+    EXPECT_EQ(Entry(C(ComboBox23), 8), "英語,1033");
+    EXPECT_EQ(Entry(C(ComboBox3), 0), "プログレス表示しない");
+    EXPECT_EQ(Text_(C(LabeledEdit2)), "ヒューストン");
+    EXPECT_EQ(Text_(C(BitBtn1)), "&OK");
+    EXPECT_EQ(Text_(C(BitBtn2)), "キャンセル");
+    EXPECT_EQ(Text_(C(Label3)), "100 %");
+
+    EXPECT_TRUE(Checked(C(CheckBox4)));
+    EXPECT_FALSE(IsWindowEnabled(C(Button2)));
+    EXPECT_FALSE(IsWindowEnabled(C(Edit1)));
+    EXPECT_TRUE(Checked(C(RadioButton1)));
+    EXPECT_TRUE(Checked(C(RadioButton6)));
+
+    const HWND slider = C(TrackBar1);
+    EXPECT_FALSE(IsWindowEnabled(slider));
+    EXPECT_EQ(SendMessageW(slider, TBM_GETRANGEMIN, 0, 0), 26);
+    EXPECT_EQ(SendMessageW(slider, TBM_GETRANGEMAX, 0, 0), 255);
+    EXPECT_EQ(SendMessageW(slider, TBM_GETPAGESIZE, 0, 0), 25);
+    EXPECT_EQ(SendMessageW(slider, TBM_GETPOS, 0, 0), 255);
+    const LONG_PTR style = GetWindowLongPtrW(slider, GWL_STYLE);
+    EXPECT_EQ(style & 0x20, 0);
+    EXPECT_EQ(style & (TBS_AUTOTICKS | TBS_TOP), TBS_AUTOTICKS | TBS_TOP);
+    EXPECT_EQ(GetWindowLongPtrW(C(DateTimePicker1), GWL_STYLE) & (DTS_TIMEFORMAT | DTS_UPDOWN),
+              DTS_TIMEFORMAT | DTS_UPDOWN);
+}
+
+// ---- Languages and samples --------------------------------------------------
+
+TEST_F(DialogTest, OpeningFillsSamplesInTheStoredLanguage) {
+    SettingsDialogState state = State();
+    state.Sides[0].DateIndex = 3;
+    state.Sides[0].TimeIndex = 3;
+    dialog.Open(state);
+    EXPECT_EQ(Selection(C(ComboBox13)), 16); // "日本語,1041"
+    EXPECT_EQ(EntryCount(C(ComboBox11)), 32);
+    EXPECT_EQ(EntryCount(C(ComboBox12)), 8);
+    EXPECT_EQ(Entry(C(ComboBox11), 3), "3/5(火)");
+    EXPECT_EQ(Entry(C(ComboBox12), 3), "12:34"); // the stored side's time, no hour fix
+    EXPECT_EQ(Selection(C(ComboBox11)), 3);
+    EXPECT_EQ(Selection(C(ComboBox12)), 3);
+    EXPECT_EQ(Selection(C(ComboBox21)), 0);
+}
+
+TEST_F(DialogTest, ChoosingEnglishFillsEnglishSamplesAndCancelKeepsTheSide) {
+    SettingsDialogState state = State();
+    const SettingsDialogState before = State();
+    PostSelection(ComboBox13, 8); // "英語,1033"
+    PostClose(IDCANCEL);
+    EXPECT_FALSE(dialog.Execute(state));
+
+    EXPECT_EQ(Entry(C(ComboBox11), 10), "Mar/05(Tuesday)");
+    EXPECT_EQ(Entry(C(ComboBox11), 9), "Mar/05(Tue)");
+    TFormatSettings english;
+    LoadLocaleSettings(host.Locale(), host.Pc().Facts, 1033, english);
+    const PcLocaleFacts& facts = host.Pc().Facts;
+    EXPECT_EQ(Entry(C(ComboBox11), 0),
+              FormatPattern(english.ShortDatePattern, TestInstant(), english, facts));
+    EXPECT_EQ(Entry(C(ComboBox11), 1),
+              FormatPattern(english.LongDatePattern, TestInstant(), english, facts));
+    EXPECT_EQ(Entry(C(ComboBox12), 0),
+              FormatPattern(english.ShortTimePattern, TestInstant(), english, facts));
+    EXPECT_EQ(dialog.LanguageTag(0), 1033);
+
+    EXPECT_EQ(state.Sides[0].LocaleID, 1041);
+    EXPECT_EQ(state.Sides[0].DatePatternList, before.Sides[0].DatePatternList);
+    EXPECT_EQ(state.Sides[0].BoxName, before.Sides[0].BoxName);
+}
+
+TEST_F(DialogTest, OkStoresTheChosenLanguage) {
+    SettingsDialogState state = State();
+    PostSelection(ComboBox23, 8);
+    PostClose(IDOK);
+    ASSERT_TRUE(dialog.Execute(state));
+    EXPECT_EQ(state.Sides[0].LocaleID, 1041);
+    EXPECT_EQ(state.Sides[1].LocaleID, 1033);
+}
+
+TEST_F(DialogTest, ALocaleOutsideTheTableShowsJapaneseAndStores1041) {
+    SettingsDialogState state = State();
+    state.Sides[1].LocaleID = 2057;
+    dialog.Open(state);
+    EXPECT_EQ(Selection(C(ComboBox23)), -1);
+    EXPECT_EQ(Entry(C(ComboBox21), 3), "3/5(火)");
+    dialog.CopyBack(state);
+    EXPECT_EQ(state.Sides[1].LocaleID, 1041);
+}
+
+TEST_F(DialogTest, ChangingTheOffsetLeavesTheSamples) {
+    SettingsDialogState state = State();
+    state.Sides[0].TimeIndex = 3;
+    PostSelection(ComboBox1, 0);
+    PostClose(IDOK);
+    ASSERT_TRUE(dialog.Execute(state));
+    EXPECT_EQ(Entry(C(ComboBox12), 3), "12:34");
+    EXPECT_EQ(state.Sides[0].DiffIndex, 0);
+}
+
+TEST_F(DialogTest, ChoosingOneListOfAPairGivesTheOtherItsFirstEntry) {
+    SettingsDialogState state = State();
+    state.Sides[0].TimeIndex = 99; // beyond the list: no selection
+    state.Sides[1].DateIndex = 40;
+    dialog.Open(state);
+    EXPECT_EQ(Selection(C(ComboBox12)), -1);
+    SendMessageW(C(ComboBox11), CB_SETCURSEL, 5, 0);
+    dialog.SampleSelect(ComboBox11);
+    EXPECT_EQ(Selection(C(ComboBox12)), 0);
+
+    // A list left without a selection gives entry 0, never an index beyond it.
+    dialog.CopyBack(state);
+    EXPECT_EQ(state.Sides[0].DateIndex, 5);
+    EXPECT_EQ(state.Sides[1].DateIndex, 0);
+}
+
+TEST_F(DialogTest, AnOffsetOutsideTheTableIsKept) {
+    SettingsDialogState state = State();
+    state.Sides[1].DiffIndex = 95;
+    dialog.Open(state);
+    EXPECT_EQ(Selection(C(ComboBox2)), -1);
+    dialog.CopyBack(state);
+    EXPECT_EQ(state.Sides[1].DiffIndex, 95);
+}
+
+// ---- Translucency -----------------------------------------------------------
+
+TEST_F(DialogTest, FirstOpeningWithTranslucencyMovesTheSliderAndTheWindow) {
+    SettingsDialogState state = State();
+    state.ViewMode = true;
+    dialog.Open(state);
+    EXPECT_EQ(SendMessageW(C(TrackBar1), TBM_GETPOS, 0, 0), 128);
+    EXPECT_TRUE(IsWindowEnabled(C(TrackBar1)));
+    EXPECT_EQ(host.alphaLog, std::vector<int>{128});
+    EXPECT_EQ(Text_(C(Label3)), "50 %");
+
+    // The next opening finds the box as it is: neither handler runs.
+    host.alpha = 77;
+    host.alphaLog.clear();
+    dialog.Open(state);
+    EXPECT_TRUE(host.alphaLog.empty());
+    EXPECT_EQ(SendMessageW(C(TrackBar1), TBM_GETPOS, 0, 0), 128);
+}
+
+TEST_F(DialogTest, CancelRestoresTheAlphaTakenAtOpening) {
+    SettingsDialogState state = State();
+    state.ViewMode = true;
+    PostSlider(60);
+    PostClose(IDCANCEL);
+    EXPECT_FALSE(dialog.Execute(state));
+    EXPECT_EQ(host.alphaLog, (std::vector<int>{128, 60, 128}));
+    EXPECT_EQ(host.alpha, 128);
+}
+
+TEST_F(DialogTest, SliderPositionsAndTheirTexts) {
+    struct Case {
+        int position;
+        Text label;
+    };
+    const Case cases[] = {{26, "10 %"}, {128, "50 %"}, {200, "78 %"}, {255, "100 %"}};
+    SettingsDialogState state = State();
+    state.ViewMode = true;
+    dialog.Open(state);
+    for (const Case& c : cases) {
+        dialog.SetTrackBarPosition(c.position);
+        EXPECT_EQ(Text_(C(Label3)), c.label) << c.position;
+        EXPECT_EQ(host.alpha, c.position);
+        EXPECT_TRUE(Checked(C(CheckBox1))) << "the slider never clears the box";
+    }
+}
+
+TEST_F(DialogTest, TheTranslucencyBoxDrivesTheSlider) {
+    SettingsDialogState state = State();
+    dialog.Open(state);
+    dialog.SetChecked(CheckBox1, true);
+    EXPECT_EQ(host.alpha, 128);
+    dialog.SetTrackBarPosition(26);
+    dialog.SetChecked(CheckBox1, false);
+    EXPECT_EQ(SendMessageW(C(TrackBar1), TBM_GETPOS, 0, 0), 255);
+    EXPECT_FALSE(IsWindowEnabled(C(TrackBar1)));
+    EXPECT_EQ(host.alpha, 255);
+    EXPECT_EQ(Text_(C(Label3)), "100 %");
+}
+
+// ---- Display options --------------------------------------------------------
+
+TEST_F(DialogTest, BlinkModesClampAndSwingKeepsItsState) {
+    struct Case {
+        std::int32_t blinkMode;
+        int checked; // -1: none
+        bool swingEnabled;
+        std::int32_t stored;
+    };
+    const Case cases[] = {
+        {0, 0, true, 0}, {1, 1, true, 1}, {2, 2, false, 2}, {7, 2, false, 2}, {-3, -1, true, -1},
+    };
+    const ControlId items[] = {RadioGroup1Item0, RadioGroup1Item1, RadioGroup1Item2};
+    for (const Case& c : cases) {
+        SettingsDialogState state = State();
+        state.BlinkMode = c.blinkMode;
+        state.SwingBlink = true;
+        dialog.Open(state);
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(Checked(C(items[i])), i == c.checked) << c.blinkMode << " item " << i;
+        EXPECT_EQ(IsWindowEnabled(C(SwingBlink2)) != FALSE, c.swingEnabled) << c.blinkMode;
+        dialog.CopyBack(state);
+        EXPECT_EQ(state.BlinkMode, c.stored) << c.blinkMode;
+        EXPECT_TRUE(state.SwingBlink) << c.blinkMode;
+    }
+}
+
+TEST_F(DialogTest, TitleModesAndTheCustomTitleEdit) {
+    struct Case {
+        std::int32_t titleMode;
+        bool editEnabled;
+        std::int32_t stored;
+    };
+    const Case cases[] = {{5, true, 5}, {3, false, 3}, {9, false, 1}, {5, true, 5}, {1, false, 1}};
+    for (const Case& c : cases) {
+        SettingsDialogState state = State();
+        state.TitleMode = c.titleMode;
+        state.TitleString = "";
+        dialog.Open(state);
+        EXPECT_EQ(IsWindowEnabled(C(Edit1)) != FALSE, c.editEnabled) << c.titleMode;
+        dialog.CopyBack(state);
+        EXPECT_EQ(state.TitleMode, c.stored) << c.titleMode;
+        EXPECT_EQ(state.TitleString, "");
+    }
+}
+
+TEST_F(DialogTest, LeavingANameEditRenamesTheTitleButtonAndTheProgressEntry) {
+    struct Case {
+        int side;
+        int selected;
+    };
+    const Case cases[] = {{0, 1}, {0, 0}, {1, 2}, {1, 1}};
+    for (const Case& c : cases) {
+        SettingsDialogState state = State();
+        state.Progress.ProgressTime = c.selected;
+        dialog.Open(state);
+        SetWindowTextW(C(c.side == 0 ? LabeledEdit1 : LabeledEdit2), ToWide("南極点").c_str());
+        if (c.side == 0)
+            dialog.LabeledEdit1Exit();
+        else
+            dialog.LabeledEdit2Exit();
+        EXPECT_EQ(Text_(C(c.side == 0 ? RadioButton3 : RadioButton4)), "「南極点」の日時");
+        EXPECT_EQ(Entry(C(ComboBox3), c.side + 1), "「南極点」の現地時間");
+        EXPECT_EQ(EntryCount(C(ComboBox3)), 3);
+        EXPECT_EQ(Selection(C(ComboBox3)), c.selected) << c.side;
+    }
+}
+
+TEST_F(DialogTest, OpeningLeavesTheNameCaptionsAlone) {
+    SettingsDialogState state = State();
+    state.Sides[0].BoxName = "南極点";
+    dialog.Open(state);
+    EXPECT_EQ(Text_(C(RadioButton3)), "左側");
+    EXPECT_EQ(Entry(C(ComboBox3), 1), "左側の現地時間");
+    dialog.SetActivePage(1);
+    dialog.PageControl1Change();
+    EXPECT_EQ(Text_(C(RadioButton3)), "「南極点」の日時");
+    EXPECT_EQ(Text_(C(RadioButton4)), "「ヒューストン」の日時");
+}
+
+// ---- Progress ---------------------------------------------------------------
+
+TEST_F(DialogTest, ProgressEntriesEnableTheirControls) {
+    struct Case {
+        bool taskbarReady;
+        std::int32_t progressTime;
+        bool frameEnabled;
+        bool controlsEnabled;
+        std::int32_t stored;
+    };
+    const Case cases[] = {
+        {true, 0, true, false, 0},   {true, 2, true, true, 2},    {true, 3, true, true, -1},
+        {false, 1, false, false, 1}, {false, 0, false, false, 0},
+    };
+    for (const Case& c : cases) {
+        SettingsDialogState state = State();
+        state.TaskbarReady = c.taskbarReady;
+        state.Progress.ProgressTime = c.progressTime;
+        dialog.Open(state);
+        dialog.ComboBox3Select(); // the show handler
+        dialog.CopyBack(state);
+        EXPECT_EQ(IsWindowEnabled(C(ComboBox3)) != FALSE, c.frameEnabled) << c.progressTime;
+        for (ControlId id : {RadioButton6, RadioButton8, Label5, DateTimePicker1})
+            EXPECT_EQ(IsWindowEnabled(C(id)) != FALSE, c.controlsEnabled)
+                << c.taskbarReady << " " << c.progressTime << " control " << int(id);
+        EXPECT_EQ(state.Progress.ProgressTime, c.stored) << c.progressTime;
+    }
+}
+
+TEST_F(DialogTest, ShowingTheDialogSetsTheProgressControls) {
+    SettingsDialogState state = State();
+    dialog.Open(state);
+    dialog.ComboBox3Select(); // entry 0: the controls are off
+    ASSERT_FALSE(IsWindowEnabled(C(DateTimePicker2)));
+    state.Progress.ProgressTime = 3; // no entry: the show handler turns them on
+    PostClose(IDOK);
+    ASSERT_TRUE(dialog.Execute(state));
+    EXPECT_TRUE(IsWindowEnabled(C(DateTimePicker2)));
+    EXPECT_EQ(state.Progress.ProgressTime, -1);
+}
+
+TEST_F(DialogTest, ProgressTimesAndColoursComeBackFormatted) {
+    struct Case {
+        Text from, to;
+        std::int32_t colour;
+        Text storedFrom, storedTo;
+        std::int32_t storedColour;
+    };
+    const Case cases[] = {
+        {"21:30", "6:05", 1, "21:30", "06:05", 1},
+        {" 9:5 ", "PM 5:00", 2, "09:05", "17:00", 2},
+        {"09:00", "17:00", 7, "09:00", "17:00", 0},
+        // A text that does not read keeps what the picker showed last.
+        {"abc", "24:00", 0, "09:00", "17:00", 0},
+    };
+    for (const Case& c : cases) {
+        SettingsDialogState state = State();
+        state.Progress.ProgressFrom = c.from;
+        state.Progress.ProgressTo = c.to;
+        state.Progress.ProgressColor = c.colour;
+        dialog.Open(state);
+        dialog.CopyBack(state);
+        EXPECT_EQ(state.Progress.ProgressFrom, c.storedFrom) << c.from;
+        EXPECT_EQ(state.Progress.ProgressTo, c.storedTo) << c.to;
+        EXPECT_EQ(state.Progress.ProgressColor, c.storedColour) << c.colour;
+    }
+}
+
+// ---- Fonts ------------------------------------------------------------------
+
+TEST_F(DialogTest, SameFontGivesBothSidesTheLeftFont) {
+    SettingsDialogState state = State();
+    state.SameFont = false;
+    dialog.Open(state);
+    EXPECT_TRUE(IsWindowEnabled(C(Button2)));
+    EXPECT_EQ(dialog.RightFont(), RightDesignFont);
+
+    fonts.answers = {ChosenFont};
+    dialog.Button2Click();
+    EXPECT_EQ(fonts.offered.back(), RightDesignFont);
+    EXPECT_EQ(dialog.RightFont(), ChosenFont);
+
+    dialog.SetChecked(CheckBox4, true);
+    EXPECT_FALSE(IsWindowEnabled(C(Button2)));
+    EXPECT_EQ(dialog.RightFont(), LeftDesignFont);
+    dialog.CopyBack(state);
+    EXPECT_TRUE(state.SameFont);
+    EXPECT_EQ(state.Sides[0].Font, LeftDesignFont);
+    EXPECT_EQ(state.Sides[1].Font, LeftDesignFont);
+
+    // Unchecking brings back the right font last chosen.
+    dialog.SetChecked(CheckBox4, false);
+    EXPECT_EQ(dialog.RightFont(), ChosenFont);
+    dialog.CopyBack(state);
+    EXPECT_EQ(state.Sides[1].Font, ChosenFont);
+}
+
+TEST_F(DialogTest, ACancelledFontDialogChangesNothing) {
+    SettingsDialogState state = State();
+    dialog.Open(state);
+    fonts.answers = {std::nullopt, ChosenFont};
+    dialog.Button1Click();
+    EXPECT_EQ(dialog.LeftFont(), LeftDesignFont);
+    dialog.Button1Click();
+    EXPECT_EQ(dialog.LeftFont(), ChosenFont);
+    // With "左右同じ" on, the left button changes only the left font until OK.
+    EXPECT_EQ(dialog.RightFont(), LeftDesignFont);
+    dialog.CopyBack(state);
+    EXPECT_EQ(state.Sides[1].Font, ChosenFont);
+}
+
+TEST_F(DialogTest, OpeningWithSameFontUsesTheLeftFontOnTheRight) {
+    SettingsDialogState state = State();
+    state.SameFont = true;
+    dialog.Open(state);
+    EXPECT_EQ(dialog.RightFont(), LeftDesignFont);
+    fonts.answers = {std::nullopt};
+    dialog.SetChecked(CheckBox4, false);
+    EXPECT_EQ(dialog.RightFont(), LeftDesignFont) << "the font dialog holds the opening font";
+}
+
+// ---- The modal run ----------------------------------------------------------
+
+TEST_F(DialogTest, OkCopiesEveryControlBack) {
+    SettingsDialogState state = State();
+    PostTyping(LabeledEdit1, L"Oslo");
+    PostSelection(ComboBox11, 7);
+    PostMessageW(C(CheckBox2), BM_CLICK, 0, 0);
+    PostMessageW(C(CheckBox3), BM_CLICK, 0, 0);
+    PostMessageW(C(RadioButton4), BM_CLICK, 0, 0);
+    PostMessageW(C(RadioGroup1Item1), BM_CLICK, 0, 0);
+    PostClose(IDOK);
+    ASSERT_TRUE(dialog.Execute(state));
+    EXPECT_EQ(state.Sides[0].BoxName, "Oslo");
+    EXPECT_EQ(state.Sides[0].DateIndex, 7);
+    EXPECT_EQ(state.Sides[0].TimeIndex, 0);
+    EXPECT_TRUE(state.StayOnTop);
+    EXPECT_TRUE(state.AutoScale);
+    EXPECT_EQ(state.TitleMode, 4);
+    EXPECT_EQ(state.BlinkMode, 1);
+    EXPECT_FALSE(IsWindowVisible(dialog.Handle()));
+}
+
+TEST_F(DialogTest, EnterIsOkAndEscapeIsCancel) {
+    struct Case {
+        WPARAM key;
+        bool result;
+    };
+    for (const Case& c : {Case{VK_RETURN, true}, Case{VK_ESCAPE, false}}) {
+        SettingsDialogState state = State();
+        state.Sides[0].BoxName = "before";
+        PostTyping(LabeledEdit1, L"after");
+        PostMessageW(C(LabeledEdit1), WM_KEYDOWN, c.key, 0);
+        EXPECT_EQ(dialog.Execute(state), c.result) << c.key;
+        EXPECT_EQ(state.Sides[0].BoxName, c.result ? "after" : "before");
+    }
+}
+
+TEST_F(DialogTest, MovingTheFocusOutOfTheNameEditRunsItsExitHandler) {
+    SettingsDialogState state = State();
+    state.Sides[0].BoxName = "Oslo";
+    PostMessageW(dialog.Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(C(LabeledEdit1)), TRUE);
+    PostMessageW(dialog.Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(C(BitBtn1)), TRUE);
+    PostClose(IDOK);
+    ASSERT_TRUE(dialog.Execute(state));
+    EXPECT_EQ(Text_(C(RadioButton3)), "「Oslo」の日時");
+}
+
+TEST_F(DialogTest, AMnemonicReachesItsControl) {
+    SettingsDialogState state = State();
+    dialog.SetActivePage(1);
+    PostMessageW(C(BitBtn1), WM_SYSCHAR, 'h', 0); // "半透明(&H)"
+    PostClose(IDOK);
+    ASSERT_TRUE(dialog.Execute(state));
+    EXPECT_TRUE(state.ViewMode);
+    EXPECT_EQ(host.alpha, 128);
+}
+
+// The owner's timers fire inside the modal loop while the owner is disabled.
+struct TimerProbe {
+    HWND dialog = nullptr;
+    HWND owner = nullptr;
+    int ticks = 0;
+    bool ownerDisabled = true;
+    std::function<void(int)> onTick;
+};
+TimerProbe* probe = nullptr;
+
+void CALLBACK ProbeTimer(HWND, UINT, UINT_PTR, DWORD) {
+    ++probe->ticks;
+    probe->ownerDisabled = probe->ownerDisabled && !IsWindowEnabled(probe->owner);
+    if (probe->onTick)
+        probe->onTick(probe->ticks);
+}
+
+class OwnedDialogTest : public ::testing::Test {
+  protected:
+    FakeHost host;
+    ScriptedFonts fonts;
+    TForm2 dialog{host, fonts};
+    HWND owner = nullptr;
+    TimerProbe timer;
+
+    void SetUp() override {
+        owner = CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
+                                100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        ASSERT_TRUE(dialog.Create(owner, 1041, 1041));
+        timer.owner = owner;
+        timer.dialog = dialog.Handle();
+        probe = &timer;
+    }
+    void TearDown() override {
+        KillTimer(owner, 1);
+        probe = nullptr;
+        DestroyWindow(owner);
+    }
+};
+
+TEST_F(OwnedDialogTest, TheOwnersTimersKeepFiringWhileItIsDisabled) {
+    timer.onTick = [this](int ticks) {
+        if (ticks == 3)
+            PostMessageW(timer.dialog, WM_COMMAND, IDCANCEL, 0);
+    };
+    SetTimer(owner, 1, 10, ProbeTimer);
+    SettingsDialogState state;
+    EXPECT_FALSE(dialog.Execute(state));
+    EXPECT_GE(timer.ticks, 3);
+    EXPECT_TRUE(timer.ownerDisabled);
+    EXPECT_TRUE(IsWindowEnabled(owner));
+}
+
+std::filesystem::path ArtifactDirectory() {
+    wchar_t exe[MAX_PATH]{};
+    GetModuleFileNameW(nullptr, exe, MAX_PATH);
+    // build/windows/tests/win/x.exe -> build/windows/artifacts
+    return std::filesystem::path(exe).parent_path().parent_path().parent_path() / "artifacts";
+}
+
+TEST_F(OwnedDialogTest, ScreenshotsOfBothTabs) {
+    const std::filesystem::path directory = ArtifactDirectory();
+    std::filesystem::create_directories(directory);
+    std::vector<bool> saved;
+    timer.onTick = [&](int ticks) {
+        // Painting takes a while under some systems: each tab gets a second.
+        if (ticks == 20) {
+            saved.push_back(
+                dialog.SaveBitmap(FromWide((directory / "settings_dialog_data.bmp").wstring())));
+            dialog.SetActivePage(1);
+        } else if (ticks == 40) {
+            saved.push_back(
+                dialog.SaveBitmap(FromWide((directory / "settings_dialog_display.bmp").wstring())));
+            PostMessageW(timer.dialog, WM_COMMAND, IDCANCEL, 0);
+        }
+    };
+    SetTimer(owner, 1, 50, ProbeTimer);
+    SettingsDialogState state;
+    state.Sides[0].BoxName = "昭和基地";
+    state.Sides[1].BoxName = "ヒューストン";
+    state.ViewMode = true;
+    state.TaskbarReady = true;
+    state.Progress.ProgressTime = 1;
+    state.TitleMode = 5;
+    state.TitleString = "走れブリッツェン";
+    dialog.Execute(state);
+    EXPECT_EQ(saved, (std::vector<bool>{true, true}));
+    EXPECT_GT(std::filesystem::file_size(directory / "settings_dialog_display.bmp"), 100000u);
+}
+
+} // namespace
+} // namespace velmora

@@ -1,0 +1,495 @@
+// The settings dialog's windows: the dialog and its two tab pages, the
+// controls from the layout table, the messages, and the modal loop.
+#include "ui/settings_dialog.h"
+
+#include <commctrl.h>
+
+#include <cstring>
+#include <string>
+
+#include "engine/offset_table.h"
+#include "engine/text_win.h"
+
+namespace velmora {
+namespace {
+
+using enum ControlId;
+
+// An in-memory dialog template without controls: the controls are created
+// from the layout table in pixels, so the template's dialog units never count.
+std::vector<WORD> EmptyTemplate(DWORD style, DWORD exStyle, const wchar_t* title) {
+    DLGTEMPLATE head{};
+    head.style = style;
+    head.dwExtendedStyle = exStyle;
+    std::vector<WORD> words(sizeof(DLGTEMPLATE) / sizeof(WORD));
+    std::memcpy(words.data(), &head, sizeof head);
+    words.push_back(0); // no menu
+    words.push_back(0); // the standard dialog class
+    for (const wchar_t* c = title; *c; ++c)
+        words.push_back(static_cast<WORD>(*c));
+    words.push_back(0);
+    return words;
+}
+
+UniqueFont MakeFont(const char* face, int height) {
+    LOGFONTW font{};
+    font.lfHeight = height;
+    font.lfCharSet = SHIFTJIS_CHARSET;
+    std::wcsncpy(font.lfFaceName, ToWide(face).c_str(), LF_FACESIZE - 1);
+    return UniqueFont(CreateFontIndirectW(&font));
+}
+
+// Backgrounds of the three progress colour buttons: lime, yellow, red.
+constexpr COLORREF ProgressColours[] = {RGB(0, 255, 0), RGB(255, 255, 0), RGB(255, 0, 0)};
+constexpr COLORREF White = RGB(255, 255, 255);
+
+// Draws a window and then its visible children into `target`, each at its
+// place relative to `origin`, from the bottom of the Z order up. Reading the
+// screen back does not give the controls' pixels on every system, and
+// PrintWindow leaves the children out on some. Each window draws into a
+// picture of its own at the origin, since controls clip to their client
+// rectangle in device units; what a window leaves undrawn stays see-through.
+void PrintTree(HWND window, HDC target, POINT origin) {
+    constexpr COLORREF SeeThrough = RGB(1, 2, 3);
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    {
+        UniqueMemoryDc dc(CreateCompatibleDC(target));
+        UniqueHandle<HGDIOBJ, GdiObjectClose> bitmap(CreateCompatibleBitmap(target, width, height));
+        SelectedObject selected(dc.get(), bitmap.get());
+        UniqueHandle<HGDIOBJ, GdiObjectClose> key(CreateSolidBrush(SeeThrough));
+        const RECT all{0, 0, width, height};
+        FillRect(dc.get(), &all, static_cast<HBRUSH>(key.get()));
+        // A frame's background would cover what it holds.
+        wchar_t className[16]{};
+        GetClassNameW(window, className, 16);
+        const bool frame = lstrcmpiW(className, WC_BUTTONW) == 0 &&
+                           (GetWindowLongPtrW(window, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
+        SendMessageW(window, WM_PRINT, reinterpret_cast<WPARAM>(dc.get()),
+                     PRF_CLIENT | PRF_NONCLIENT | (frame ? 0 : PRF_ERASEBKGND));
+        TransparentBlt(target, origin.x, origin.y, width, height, dc.get(), 0, 0, width, height,
+                       SeeThrough);
+    }
+    for (HWND child = GetWindow(GetWindow(window, GW_CHILD), GW_HWNDLAST); child;
+         child = GetWindow(child, GW_HWNDPREV)) {
+        if (!IsWindowVisible(child))
+            continue;
+        RECT place{};
+        GetWindowRect(child, &place);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
+        PrintTree(child, target, POINT{origin.x + place.left, origin.y + place.top});
+    }
+}
+
+} // namespace
+
+TForm2::TForm2(SettingsDialogHost& host, FontChooser& fonts) : host_(host), fonts_(fonts) {}
+
+TForm2::~TForm2() {
+    if (dialog_)
+        DestroyWindow(dialog_);
+}
+
+int TForm2::Scale(int designPixels) const {
+    return MulDiv(designPixels, static_cast<int>(dpi_), 96);
+}
+
+bool TForm2::Create(HWND owner, std::int32_t leftLocaleId, std::int32_t rightLocaleId) {
+    INITCOMMONCONTROLSEX classes{sizeof classes,
+                                 ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_DATE_CLASSES};
+    InitCommonControlsEx(&classes);
+    dpi_ = owner ? GetDpiForWindow(owner) : GetDpiForSystem();
+    if (dpi_ == 0)
+        dpi_ = GetDpiForSystem();
+
+    const std::wstring caption = ToWide("設定");
+    const std::vector<WORD> frame =
+        EmptyTemplate(WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN | DS_3DLOOK,
+                      WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT, caption.c_str());
+    dialog_ = CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
+                                         reinterpret_cast<const DLGTEMPLATE*>(frame.data()), owner,
+                                         Procedure, reinterpret_cast<LPARAM>(this));
+    if (!dialog_)
+        return false;
+
+    RECT outer{0, 0, Scale(DialogClientWidth), Scale(DialogClientHeight)};
+    AdjustWindowRectExForDpi(&outer, static_cast<DWORD>(GetWindowLongPtrW(dialog_, GWL_STYLE)),
+                             FALSE, static_cast<DWORD>(GetWindowLongPtrW(dialog_, GWL_EXSTYLE)),
+                             dpi_);
+    const int width = outer.right - outer.left;
+    const int height = outer.bottom - outer.top;
+    SetWindowPos(dialog_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+
+    dialogFont_ = MakeFont("ＭＳ Ｐゴシック", -Scale(12));
+    pickerFont_ = MakeFont("ＭＳ ゴシック", -Scale(13));
+    for (std::size_t i = 0; i < colourBrushes_.size(); ++i)
+        colourBrushes_[i].reset(CreateSolidBrush(ProgressColours[i]));
+    white_.reset(CreateSolidBrush(White));
+    SendMessageW(dialog_, WM_SETFONT, reinterpret_cast<WPARAM>(dialogFont_.get()), FALSE);
+
+    CreateControls();
+    FillFixedLists();
+    FormCreate(leftLocaleId, rightLocaleId);
+    return true;
+}
+
+HWND TForm2::CreatePage() {
+    const std::vector<WORD> page = EmptyTemplate(WS_CHILD | DS_CONTROL | WS_CLIPSIBLINGS, 0, L"");
+    return CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
+                                      reinterpret_cast<const DLGTEMPLATE*>(page.data()), dialog_,
+                                      Procedure, reinterpret_cast<LPARAM>(this));
+}
+
+void TForm2::CreateControls() {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    for (const ControlSpec& spec : SettingsDialogControls()) {
+        HWND parent = dialog_;
+        if (spec.host != Host::Dialog) {
+            // The pages follow the tab control in the tab order.
+            HWND& page = pages_[spec.host == Host::Page1 ? 0 : 1];
+            if (!page)
+                page = CreatePage();
+            parent = page;
+        }
+        int x = spec.x;
+        int y = spec.y;
+        if (spec.frame != Count) {
+            x += SpecOf(spec.frame).x;
+            y += SpecOf(spec.frame).y;
+        }
+        const HWND control = CreateWindowExW(
+            0, spec.className, ToWide(spec.caption).c_str(), WS_CHILD | WS_VISIBLE | spec.style,
+            Scale(x), Scale(y), Scale(spec.width), Scale(spec.height), parent,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(CommandIdOf(spec.id))), instance, nullptr);
+        const bool picker = spec.id == DateTimePicker1 || spec.id == DateTimePicker2;
+        SendMessageW(control, WM_SETFONT,
+                     reinterpret_cast<WPARAM>(picker ? pickerFont_.get() : dialogFont_.get()),
+                     FALSE);
+        // Creation order is the tab order, whatever the platform does with new windows.
+        SetWindowPos(control, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        controls_[static_cast<std::size_t>(spec.id)] = control;
+    }
+
+    // The pages take the tab control's display area, above it, so that the
+    // tab control does not paint over them.
+    const HWND tabs = Control(PageControl1);
+    const std::wstring names[] = {ToWide("データ設定"), ToWide("表示設定")};
+    for (int i = 0; i < 2; ++i) {
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<wchar_t*>(names[i].c_str());
+        SendMessageW(tabs, TCM_INSERTITEMW, static_cast<WPARAM>(i),
+                     reinterpret_cast<LPARAM>(&item));
+    }
+    SendMessageW(tabs, TCM_SETITEMSIZE, 0, MAKELPARAM(Scale(TabWidth), Scale(20)));
+    RECT area{};
+    GetClientRect(tabs, &area);
+    SendMessageW(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+    for (HWND page : pages_)
+        SetWindowPos(page, HWND_TOP, area.left, area.top, area.right - area.left,
+                     area.bottom - area.top, SWP_NOACTIVATE);
+    SendMessageW(dialog_, DM_SETDEFID, IDOK, 0);
+}
+
+void TForm2::FillFixedLists() {
+    for (ControlId offsets : {ComboBox1, ComboBox2}) {
+        for (int i = 0; i < OffsetCount; ++i)
+            SendMessageW(Control(offsets), CB_ADDSTRING, 0,
+                         reinterpret_cast<LPARAM>(ToWide(OffsetLabel(i)).c_str()));
+        SendMessageW(Control(offsets), CB_SETCURSEL, ZeroOffsetIndex, 0);
+    }
+    for (const char* entry : {"プログレス表示しない", "左側の現地時間", "右側の現地時間"})
+        SendMessageW(Control(ComboBox3), CB_ADDSTRING, 0,
+                     reinterpret_cast<LPARAM>(ToWide(entry).c_str()));
+    SendMessageW(Control(ComboBox3), CB_SETCURSEL, 0, 0);
+
+    for (ControlId checked : {CheckBox4, RadioGroup1Item0, RadioButton1, RadioButton6})
+        SendMessageW(Control(checked), BM_SETCHECK, BST_CHECKED, 0);
+
+    const HWND slider = Control(TrackBar1);
+    SendMessageW(slider, TBM_SETRANGEMIN, FALSE, 26);
+    SendMessageW(slider, TBM_SETRANGEMAX, FALSE, 255);
+    SendMessageW(slider, TBM_SETPAGESIZE, 0, 25);
+    SendMessageW(slider, TBM_SETTICFREQ, 26, 0);
+    SendMessageW(slider, TBM_SETPOS, TRUE, 255);
+
+    for (ControlId picker : {DateTimePicker1, DateTimePicker2})
+        SendMessageW(Control(picker), DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(L"HH:mm"));
+    SetPicker(DateTimePicker1, 9.0 / 24);
+    SetPicker(DateTimePicker2, 17.0 / 24);
+}
+
+// ---- Messages ---------------------------------------------------------------
+
+INT_PTR CALLBACK TForm2::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrW(window, DWLP_USER, lParam);
+        return FALSE;
+    }
+    auto* self = reinterpret_cast<TForm2*>(GetWindowLongPtrW(window, DWLP_USER));
+    return self ? self->HandleMessage(window, message, wParam, lParam) : FALSE;
+}
+
+INT_PTR TForm2::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        if (lParam != 0 || LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)
+            Command(ControlOfCommand(LOWORD(wParam)), HIWORD(wParam));
+        return TRUE;
+    case WM_NOTIFY: {
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (header->hwndFrom == Control(PageControl1) && header->code == TCN_SELCHANGE) {
+            SetActivePage(static_cast<int>(SendMessageW(header->hwndFrom, TCM_GETCURSEL, 0, 0)));
+            PageControl1Change();
+        }
+        return FALSE;
+    }
+    case WM_HSCROLL:
+        if (reinterpret_cast<HWND>(lParam) == Control(TrackBar1)) {
+            const int position =
+                static_cast<int>(SendMessageW(Control(TrackBar1), TBM_GETPOS, 0, 0));
+            if (position != trackBarPosition_) {
+                trackBarPosition_ = position;
+                TrackBar1Change();
+            }
+        }
+        return TRUE;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+        return reinterpret_cast<INT_PTR>(
+            ControlColor(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)));
+    case WM_SETCURSOR:
+        if (SetHandCursor(reinterpret_cast<HWND>(wParam), lParam)) {
+            SetWindowLongPtrW(window, DWLP_MSGRESULT, TRUE);
+            return TRUE;
+        }
+        return FALSE;
+    case WM_CLOSE:
+        modalResult_ = IDCANCEL;
+        return TRUE;
+    case WM_NCDESTROY:
+        // Destroyed with its owner: nothing is left for the destructor.
+        if (window == dialog_)
+            dialog_ = nullptr;
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+void TForm2::Command(ControlId id, UINT code) {
+    switch (id) {
+    case BitBtn1:
+        modalResult_ = IDOK;
+        return;
+    case BitBtn2:
+        modalResult_ = IDCANCEL;
+        return;
+    case ComboBox13:
+    case ComboBox23:
+    case ComboBox11:
+    case ComboBox12:
+    case ComboBox21:
+    case ComboBox22:
+    case ComboBox3:
+        if (code != CBN_SELCHANGE)
+            return;
+        if (id == ComboBox13)
+            ComboBox13Select();
+        else if (id == ComboBox23)
+            ComboBox23Select();
+        else if (id == ComboBox3)
+            ComboBox3Select();
+        else
+            SampleSelect(id);
+        return;
+    case LabeledEdit1:
+    case LabeledEdit2:
+        // Only focus moving to another control counts, not the dialog
+        // closing or hiding around the edit.
+        if (code != EN_KILLFOCUS || modalResult_ != 0 || !IsWindowVisible(dialog_))
+            return;
+        if (id == LabeledEdit1)
+            LabeledEdit1Exit();
+        else
+            LabeledEdit2Exit();
+        return;
+    default:
+        break;
+    }
+    if (code != BN_CLICKED)
+        return;
+    switch (id) {
+    case Button1:
+        Button1Click();
+        return;
+    case Button2:
+        Button2Click();
+        return;
+    case CheckBox1:
+        CheckBox1Click();
+        return;
+    case CheckBox4:
+        CheckBox4Click();
+        return;
+    case RadioGroup1Item0:
+    case RadioGroup1Item1:
+    case RadioGroup1Item2: {
+        // The button has already checked itself and cleared its neighbours.
+        const int index = static_cast<int>(id) - static_cast<int>(RadioGroup1Item0);
+        if (index != radioGroupIndex_) {
+            radioGroupIndex_ = index;
+            RadioGroup1Click();
+        }
+        return;
+    }
+    case RadioButton1:
+    case RadioButton2:
+    case RadioButton3:
+    case RadioButton4:
+    case RadioButton5:
+        titleRadio_ = static_cast<int>(id) - static_cast<int>(RadioButton1);
+        RadioButton5Click();
+        return;
+    default:
+        return;
+    }
+}
+
+HBRUSH TForm2::ControlColor(HWND control, HDC dc) {
+    for (std::size_t i = 0; i < colourBrushes_.size(); ++i) {
+        if (control == Control(static_cast<ControlId>(static_cast<int>(RadioButton6) + int(i)))) {
+            SetBkColor(dc, ProgressColours[i]);
+            return colourBrushes_[i].get();
+        }
+    }
+    if (control == Control(Edit1)) {
+        SetBkColor(dc, edit1On_ ? White : GetSysColor(COLOR_BTNFACE));
+        return edit1On_ ? white_.get() : GetSysColorBrush(COLOR_BTNFACE);
+    }
+    return nullptr; // the dialog's default colours
+}
+
+bool TForm2::SetHandCursor(HWND control, LPARAM hit) {
+    if (LOWORD(hit) != HTCLIENT)
+        return false;
+    for (const ControlSpec& spec : SettingsDialogControls()) {
+        if (spec.handCursor && Control(spec.id) == control) {
+            SetCursor(LoadCursorW(nullptr, IDC_HAND));
+            return true;
+        }
+    }
+    return false;
+}
+
+void TForm2::SetActivePage(int page) {
+    activePage_ = page == 1 ? 1 : 0;
+    SendMessageW(Control(PageControl1), TCM_SETCURSEL, static_cast<WPARAM>(activePage_), 0);
+    ShowWindow(pages_[static_cast<std::size_t>(activePage_)], SW_SHOW);
+    ShowWindow(pages_[static_cast<std::size_t>(1 - activePage_)], SW_HIDE);
+}
+
+// ---- Modal run --------------------------------------------------------------
+
+bool TForm2::ShowModal() {
+    const HWND owner = GetWindow(dialog_, GW_OWNER);
+    if (owner)
+        EnableWindow(owner, FALSE);
+    modalResult_ = 0;
+    ShowWindow(dialog_, SW_SHOW);
+    SetForegroundWindow(dialog_);
+    ComboBox3Select(); // the dialog's show handler
+    SendMessageW(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(PageControl1)), TRUE);
+
+    // The loop dispatches the owner's timers too, so the clocks keep ticking.
+    MSG message{};
+    bool quit = false;
+    while (modalResult_ == 0) {
+        if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
+            quit = true;
+            break;
+        }
+        if (!IsDialogMessageW(dialog_, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    if (quit)
+        PostQuitMessage(static_cast<int>(message.wParam)); // for the outer loop
+
+    // The owner is enabled before the dialog hides, so that it gets the activation back.
+    if (owner)
+        EnableWindow(owner, TRUE);
+    ShowWindow(dialog_, SW_HIDE);
+    if (owner)
+        SetActiveWindow(owner);
+    return modalResult_ == IDOK;
+}
+
+bool TForm2::Execute(SettingsDialogState& state) {
+    Open(state);
+    if (ShowModal()) {
+        CopyBack(state);
+        return true;
+    }
+    RestoreAlpha();
+    return false;
+}
+
+void TForm2::RestoreAlpha() {
+    host_.SetAlpha(alphaAtOpening_);
+}
+
+// ---- Screenshots ------------------------------------------------------------
+
+bool TForm2::SaveBitmap(const Text& fileName) const {
+    RECT client{};
+    GetClientRect(dialog_, &client);
+    const int width = client.right;
+    const int height = client.bottom;
+
+    WindowDc screen(dialog_);
+    UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
+    UniqueHandle<HGDIOBJ, GdiObjectClose> bitmap(
+        CreateCompatibleBitmap(screen.get(), width, height));
+    {
+        SelectedObject selected(memory.get(), bitmap.get());
+        PrintTree(dialog_, memory.get(), POINT{0, 0});
+    }
+
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof info;
+    info.biWidth = width;
+    info.biHeight = height;
+    info.biPlanes = 1;
+    info.biBitCount = 32;
+    info.biCompression = BI_RGB;
+    std::vector<std::uint8_t> pixels(static_cast<std::size_t>(width) * height * 4);
+    if (!GetDIBits(memory.get(), static_cast<HBITMAP>(bitmap.get()), 0, height, pixels.data(),
+                   reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS))
+        return false;
+
+    BITMAPFILEHEADER head{};
+    head.bfType = 0x4D42; // "BM"
+    head.bfOffBits = sizeof head + sizeof info;
+    head.bfSize = head.bfOffBits + static_cast<DWORD>(pixels.size());
+    UniqueKernelHandle file(CreateFileW(ToWide(fileName).c_str(), GENERIC_WRITE, 0, nullptr,
+                                        CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file.get() == INVALID_HANDLE_VALUE) {
+        file.release();
+        return false;
+    }
+    DWORD written = 0;
+    bool ok = WriteFile(file.get(), &head, sizeof head, &written, nullptr);
+    ok = ok && WriteFile(file.get(), &info, sizeof info, &written, nullptr);
+    ok = ok &&
+         WriteFile(file.get(), pixels.data(), static_cast<DWORD>(pixels.size()), &written, nullptr);
+    return ok;
+}
+
+} // namespace velmora

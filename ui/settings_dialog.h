@@ -1,0 +1,180 @@
+#pragma once
+// The settings dialog: created once, hidden, and reused for every opening.
+// It owns no settings: Execute copies a state record into its controls,
+// runs modally, and on OK copies the controls back into the record.
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "engine/date_time.h"
+#include "engine/format_settings.h"
+#include "engine/locale_settings.h"
+#include "engine/locale_source.h"
+#include "engine/progress.h"
+#include "engine/text.h"
+#include "engine/unique_handle_win.h"
+#include "settings/settings_record.h"
+#include "ui/settings_dialog_layout.h"
+
+namespace velmora {
+
+// One clock side as the dialog edits it. The time and the pattern lists only
+// feed the samples; they are never written back.
+struct SettingsDialogSide {
+    Text BoxName;
+    std::int32_t DiffIndex = 47;
+    std::int32_t DateIndex = 0;
+    std::int32_t TimeIndex = 0;
+    std::int32_t LocaleID = 1041;
+    FontSettings Font; // the side's date label font
+    DateTime SideTime = 0;
+    std::vector<Text> DatePatternList;
+    std::vector<Text> TimePatternList;
+};
+
+struct SettingsDialogState {
+    std::array<SettingsDialogSide, 2> Sides; // left, right
+    std::int32_t BlinkMode = 0;
+    bool SwingBlink = false;
+    bool ViewMode = false;
+    bool StayOnTop = false;
+    std::int32_t TitleMode = 1;
+    Text TitleString;
+    bool AutoScale = false;
+    bool SameFont = true;
+    bool TaskbarReady = false; // read only
+    ProgressSettings Progress;
+};
+
+// The main window's live parts that the dialog reaches while it is open.
+class SettingsDialogHost {
+  public:
+    virtual ~SettingsDialogHost() = default;
+    virtual std::uint8_t Alpha() const = 0;
+    virtual void SetAlpha(std::uint8_t alpha) = 0;
+    // The computer's own locale, as last reloaded.
+    virtual const PcSettings& Pc() const = 0;
+    virtual const LocaleSource& Locale() const = 0;
+};
+
+// The platform's font dialog: true and `font` replaced when the user confirms.
+class FontChooser {
+  public:
+    virtual ~FontChooser() = default;
+    virtual bool Choose(HWND owner, FontSettings& font) = 0;
+};
+
+class TForm2 {
+  public:
+    TForm2(SettingsDialogHost& host, FontChooser& fonts);
+    ~TForm2();
+    TForm2(const TForm2&) = delete;
+    TForm2& operator=(const TForm2&) = delete;
+
+    // Creates the hidden dialog owned by `owner` and runs FormCreate with the
+    // sides' locale identifiers as they were read at start-up.
+    bool Create(HWND owner, std::int32_t leftLocaleId, std::int32_t rightLocaleId);
+    HWND Handle() const { return dialog_; }
+    HWND Control(ControlId id) const { return controls_[static_cast<std::size_t>(id)]; }
+
+    // Opens the dialog for `state` and runs it modally on this thread; the
+    // owner's timers keep firing. True and `state` updated on OK; otherwise
+    // the alpha value goes back to the one taken at opening.
+    bool Execute(SettingsDialogState& state);
+
+    // The steps of Execute, for callers that drive the dialog themselves.
+    void Open(const SettingsDialogState& state); // copies the state in
+    bool ShowModal();                            // true for OK
+    void CopyBack(SettingsDialogState& state) const;
+    void RestoreAlpha();
+
+    // Event handlers.
+    void FormCreate(std::int32_t leftLocaleId, std::int32_t rightLocaleId);
+    void FillSamples1() { FillSamples(0); }
+    void FillSamples2() { FillSamples(1); }
+    void ComboBox13Select() { LanguageSelect(0); }
+    void ComboBox23Select() { LanguageSelect(1); }
+    void SampleSelect(ControlId selected);
+    void Button1Click();
+    void Button2Click();
+    void CheckBox4Click();
+    void CheckBox1Click();
+    void TrackBar1Change();
+    void LabeledEdit1Exit() { NameEditExit(0); }
+    void LabeledEdit2Exit() { NameEditExit(1); }
+    void PageControl1Change();
+    void RadioButton5Click();
+    void RadioGroup1Click();
+    void ComboBox3Select();
+
+    // Changes made by the code, running the handler when the value changes.
+    void SetChecked(ControlId box, bool on);
+    void SetTrackBarPosition(int position);
+    void SetRadioGroupIndex(int index);
+    void SetTitleRadio(std::int32_t titleMode);
+    void SetActivePage(int page);
+
+    // What the tests look at.
+    const FontSettings& LeftFont() const { return label11Font_; }
+    const FontSettings& RightFont() const { return label21Font_; }
+    int ActivePage() const { return activePage_; }
+    std::int32_t LanguageTag(int side) const {
+        return languageTags_[static_cast<std::size_t>(side)];
+    }
+    // A client-area picture of the dialog, for screenshots.
+    bool SaveBitmap(const Text& fileName) const;
+
+  private:
+    static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void Command(ControlId id, UINT code);
+    HBRUSH ControlColor(HWND control, HDC dc);
+    bool SetHandCursor(HWND control, LPARAM hit);
+
+    void CreateControls();
+    void FillFixedLists();
+    HWND CreatePage();
+    void FillSamples(int side);
+    void LanguageSelect(int side);
+    void NameEditExit(int side);
+    void SetProgressControlsEnabled(bool on);
+    void SetPicker(ControlId picker, DateTime timeOfDay);
+    Text PickerText(ControlId picker) const;
+    int Scale(int designPixels) const;
+
+    SettingsDialogHost& host_;
+    FontChooser& fonts_;
+    HWND dialog_ = nullptr;
+    std::array<HWND, 2> pages_{};
+    std::array<HWND, ControlCount> controls_{};
+    UINT dpi_ = 96;
+    UniqueFont dialogFont_;
+    UniqueFont pickerFont_;
+    std::array<UniqueHandle<HBRUSH, GdiObjectClose>, 3> colourBrushes_;
+    UniqueHandle<HBRUSH, GdiObjectClose> white_;
+
+    // Hidden parts of the form.
+    std::vector<Text> memo4_; // the identifiers of the language lists' entries
+    std::array<std::int32_t, 2> languageTags_{1041, 1041};
+    std::array<TFormatSettings, 2> sampleFormats_;
+    FontSettings label11Font_;
+    FontSettings label21Font_;
+    FontSettings fontDialog1_;
+    FontSettings fontDialog2_;
+    int comboBox3Tag_ = 0;
+    std::array<SettingsDialogSide, 2> sampleSides_; // the stored sides the samples show
+    std::array<std::int32_t, 2> storedDiffIndex_{47, 47};
+    std::uint8_t alphaAtOpening_ = 255;
+    int trackBarPosition_ = 255;
+    int radioGroupIndex_ = 0;
+    int titleRadio_ = 0; // 0..4: RadioButton1..5
+    int activePage_ = 0;
+    bool groupBox5Enabled_ = true;
+    bool progressControlsOn_ = true;
+    bool edit1On_ = false;
+    int modalResult_ = 0;
+};
+
+} // namespace velmora

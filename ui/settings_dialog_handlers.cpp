@@ -1,0 +1,411 @@
+// The settings dialog's behaviour: creation of the language lists, the
+// opening sequence, the event handlers and the copy back on OK.
+#include "ui/settings_dialog.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <string>
+
+#include "engine/conversion_error.h"
+#include "engine/format_pattern.h"
+#include "engine/language_table.h"
+#include "engine/text_win.h"
+#include "engine/time_text.h"
+
+namespace velmora {
+namespace {
+
+using enum ControlId;
+
+constexpr std::int32_t FallbackLcid = 1041;
+constexpr int TrackBarMaximum = 255;
+constexpr int TranslucentPosition = 128;
+
+Text ControlText(HWND control) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return FromWide(text);
+}
+
+void SetControlText(HWND control, const Text& text) {
+    SetWindowTextW(control, ToWide(text).c_str());
+}
+
+bool IsChecked(HWND button) {
+    return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+int Selection(HWND list) {
+    return static_cast<int>(SendMessageW(list, CB_GETCURSEL, 0, 0));
+}
+
+// An index outside the list leaves it without a selection (not every
+// platform clears the selection for such an index by itself).
+void Select(HWND list, int index) {
+    const auto count = static_cast<int>(SendMessageW(list, CB_GETCOUNT, 0, 0));
+    if (index < 0 || index >= count)
+        index = -1;
+    SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void AddEntry(HWND list, const Text& text) {
+    SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(text).c_str()));
+}
+
+// The identifier of a language row: the text after the first comma, or the
+// whole line without one.
+std::optional<std::int32_t> LcidOfRow(std::string_view line) {
+    const std::size_t comma = line.find(',');
+    if (comma != std::string_view::npos)
+        line.remove_prefix(comma + 1);
+    return ParseDecimal(line);
+}
+
+struct SideControls {
+    ControlId name, offset, language, dates, times, titleRadio;
+};
+constexpr SideControls SideControlsOf[2] = {
+    {LabeledEdit1, ComboBox1, ComboBox13, ComboBox11, ComboBox12, RadioButton3},
+    {LabeledEdit2, ComboBox2, ComboBox23, ComboBox21, ComboBox22, RadioButton4},
+};
+
+constexpr ControlId TitleRadios[] = {RadioButton1, RadioButton2, RadioButton3, RadioButton4,
+                                     RadioButton5};
+constexpr ControlId ColourRadios[] = {RadioButton6, RadioButton7, RadioButton8};
+constexpr ControlId BlinkRadios[] = {RadioGroup1Item0, RadioGroup1Item1, RadioGroup1Item2};
+// What the progress entry switches on and off.
+constexpr ControlId ProgressControls[] = {RadioButton6, RadioButton7,    RadioButton8,   Label4,
+                                          Label5,       DateTimePicker1, DateTimePicker2};
+
+} // namespace
+
+// ---- Creation ---------------------------------------------------------------
+
+void TForm2::FormCreate(std::int32_t leftLocaleId, std::int32_t rightLocaleId) {
+    // The slider draws no selection range.
+    const HWND slider = Control(TrackBar1);
+    SetWindowLongPtrW(slider, GWL_STYLE,
+                      GetWindowLongPtrW(slider, GWL_STYLE) & ~static_cast<LONG_PTR>(0x20));
+
+    SendMessageW(Control(ComboBox13), CB_RESETCONTENT, 0, 0);
+    SendMessageW(Control(ComboBox23), CB_RESETCONTENT, 0, 0);
+
+    languageTags_ = {leftLocaleId, rightLocaleId};
+    for (int side = 0; side < 2; ++side)
+        LoadLocaleSettings(host_.Locale(), host_.Pc().Facts, languageTags_[side],
+                           sampleFormats_[side]);
+
+    memo4_.clear();
+    for (const char* row : LanguageTable) {
+        const std::int32_t lcid = LcidOfRow(row).value_or(host_.Locale().UserDefaultLCID());
+        AddEntry(Control(ComboBox13), row);
+        AddEntry(Control(ComboBox23), row);
+        memo4_.push_back(std::to_string(lcid));
+    }
+    SetActivePage(0);
+}
+
+// ---- Opening ----------------------------------------------------------------
+
+void TForm2::Open(const SettingsDialogState& state) {
+    for (int side = 0; side < 2; ++side) {
+        const SettingsDialogSide& from = state.Sides[static_cast<std::size_t>(side)];
+        const SideControls& to = SideControlsOf[side];
+        SetControlText(Control(to.name), from.BoxName);
+        Select(Control(to.offset), from.DiffIndex);
+        storedDiffIndex_[static_cast<std::size_t>(side)] = from.DiffIndex;
+        const auto row = std::find(memo4_.begin(), memo4_.end(), std::to_string(from.LocaleID));
+        Select(Control(to.language), row == memo4_.end() ? -1 : int(row - memo4_.begin()));
+        sampleSides_[static_cast<std::size_t>(side)] = from;
+    }
+    ComboBox13Select();
+    ComboBox23Select();
+
+    SetRadioGroupIndex(state.BlinkMode);
+    SetChecked(SwingBlink2, state.SwingBlink);
+    SetChecked(CheckBox1, state.ViewMode); // may move the slider and the alpha value
+    SetChecked(CheckBox2, state.StayOnTop);
+    alphaAtOpening_ = host_.Alpha();
+    SetTitleRadio(state.TitleMode);
+    SetChecked(CheckBox3, state.AutoScale);
+
+    label11Font_ = state.Sides[0].Font;
+    fontDialog1_ = label11Font_;
+    label21Font_ = state.SameFont ? state.Sides[0].Font : state.Sides[1].Font;
+    fontDialog2_ = label21Font_;
+    SetChecked(CheckBox4, state.SameFont);
+
+    SetControlText(Control(Edit1), state.TitleString);
+
+    groupBox5Enabled_ = state.TaskbarReady;
+    EnableWindow(Control(GroupBox5), groupBox5Enabled_);
+    EnableWindow(Control(ComboBox3), groupBox5Enabled_);
+    SetProgressControlsEnabled(progressControlsOn_);
+
+    Select(Control(ComboBox3), state.Progress.ProgressTime);
+    const std::int32_t colour = state.Progress.ProgressColor;
+    const int checkedColour = colour >= 0 && colour <= 2 ? colour : 0;
+    for (int i = 0; i < 3; ++i)
+        SendMessageW(Control(ColourRadios[i]), BM_SETCHECK,
+                     i == checkedColour ? BST_CHECKED : BST_UNCHECKED, 0);
+
+    // A time text that does not read (a hand-edited file) leaves its picker
+    // as it was, so that the dialog still opens and OK can mend the text.
+    const PcSettings& pc = host_.Pc();
+    const std::pair<ControlId, const Text*> times[] = {
+        {DateTimePicker1, &state.Progress.ProgressFrom},
+        {DateTimePicker2, &state.Progress.ProgressTo}};
+    for (const auto& [picker, text] : times) {
+        try {
+            SetPicker(picker, ParseTimeText(*text, pc.FormatSettings, host_.Locale()));
+        } catch (const ConversionError&) {
+        }
+    }
+}
+
+// ---- Samples and languages --------------------------------------------------
+
+void TForm2::FillSamples(int side) {
+    const SettingsDialogSide& stored = sampleSides_[static_cast<std::size_t>(side)];
+    const TFormatSettings& format = sampleFormats_[static_cast<std::size_t>(side)];
+    const PcLocaleFacts& facts = host_.Pc().Facts;
+    const SideControls& controls = SideControlsOf[side];
+    auto fill = [&](ControlId id, const Text& shortPattern, const Text& longPattern,
+                    const std::vector<Text>& patterns, std::int32_t selected) {
+        const HWND list = Control(id);
+        SendMessageW(list, CB_RESETCONTENT, 0, 0);
+        AddEntry(list, FormatPattern(shortPattern, stored.SideTime, format, facts));
+        AddEntry(list, FormatPattern(longPattern, stored.SideTime, format, facts));
+        for (std::size_t i = 2; i < patterns.size(); ++i)
+            AddEntry(list, FormatPattern(patterns[i], stored.SideTime, format, facts));
+        Select(list, selected);
+    };
+    fill(controls.dates, format.ShortDatePattern, format.LongDatePattern, stored.DatePatternList,
+         stored.DateIndex);
+    fill(controls.times, format.ShortTimePattern, format.LongTimePattern, stored.TimePatternList,
+         stored.TimeIndex);
+}
+
+void TForm2::LanguageSelect(int side) {
+    const int row = Selection(Control(SideControlsOf[side].language));
+    std::int32_t lcid = FallbackLcid;
+    if (row >= 0 && row < static_cast<int>(memo4_.size()))
+        lcid = ParseDecimal(memo4_[static_cast<std::size_t>(row)]).value_or(FallbackLcid);
+    LoadLocaleSettings(host_.Locale(), host_.Pc().Facts, lcid,
+                       sampleFormats_[static_cast<std::size_t>(side)]);
+    languageTags_[static_cast<std::size_t>(side)] = lcid;
+    FillSamples(side);
+}
+
+// Choosing a date gives a side without a time its first time, and the reverse.
+void TForm2::SampleSelect(ControlId selected) {
+    for (const SideControls& side : SideControlsOf) {
+        ControlId partner = Count;
+        if (selected == side.dates)
+            partner = side.times;
+        else if (selected == side.times)
+            partner = side.dates;
+        if (partner != Count && Selection(Control(partner)) < 0)
+            Select(Control(partner), 0);
+    }
+}
+
+// ---- Fonts ------------------------------------------------------------------
+
+void TForm2::Button1Click() {
+    fontDialog1_ = label11Font_;
+    FontSettings chosen = fontDialog1_;
+    if (fonts_.Choose(dialog_, chosen)) {
+        fontDialog1_ = chosen;
+        label11Font_ = chosen;
+    }
+}
+
+void TForm2::Button2Click() {
+    fontDialog2_ = label21Font_;
+    FontSettings chosen = fontDialog2_;
+    if (fonts_.Choose(dialog_, chosen)) {
+        fontDialog2_ = chosen;
+        label21Font_ = chosen;
+    }
+}
+
+void TForm2::CheckBox4Click() {
+    const bool same = IsChecked(Control(CheckBox4));
+    EnableWindow(Control(Button2), !same);
+    label21Font_ = same ? label11Font_ : fontDialog2_;
+}
+
+// ---- Translucency -----------------------------------------------------------
+
+void TForm2::CheckBox1Click() {
+    const bool on = IsChecked(Control(CheckBox1));
+    SetTrackBarPosition(on ? TranslucentPosition : TrackBarMaximum);
+    EnableWindow(Control(TrackBar1), on);
+}
+
+void TForm2::TrackBar1Change() {
+    if (trackBarPosition_ < TrackBarMaximum)
+        SetChecked(CheckBox1, true);
+    host_.SetAlpha(static_cast<std::uint8_t>(trackBarPosition_));
+    SetControlText(Control(Label3),
+                   std::to_string(trackBarPosition_ * 100 / TrackBarMaximum) + " %");
+}
+
+// ---- Names, title, blink, progress ------------------------------------------
+
+void TForm2::NameEditExit(int side) {
+    const SideControls& controls = SideControlsOf[side];
+    const Text name = ControlText(Control(controls.name));
+    SetControlText(Control(controls.titleRadio), "「" + name + "」の日時");
+
+    const HWND list = Control(ComboBox3);
+    comboBox3Tag_ = Selection(list);
+    const int entry = side + 1;
+    SendMessageW(list, CB_DELETESTRING, static_cast<WPARAM>(entry), 0);
+    SendMessageW(list, CB_INSERTSTRING, static_cast<WPARAM>(entry),
+                 reinterpret_cast<LPARAM>(ToWide("「" + name + "」の現地時間").c_str()));
+    Select(list, comboBox3Tag_);
+}
+
+void TForm2::PageControl1Change() {
+    LabeledEdit1Exit();
+    LabeledEdit2Exit();
+}
+
+void TForm2::RadioButton5Click() {
+    edit1On_ = IsChecked(Control(RadioButton5));
+    EnableWindow(Control(Edit1), edit1On_);
+    InvalidateRect(Control(Edit1), nullptr, TRUE);
+}
+
+void TForm2::RadioGroup1Click() {
+    EnableWindow(Control(SwingBlink2), radioGroupIndex_ != 2);
+}
+
+void TForm2::ComboBox3Select() {
+    SetProgressControlsEnabled(Selection(Control(ComboBox3)) != 0);
+}
+
+// A disabled progress frame keeps everything inside it from taking input.
+void TForm2::SetProgressControlsEnabled(bool on) {
+    progressControlsOn_ = on;
+    for (ControlId id : ProgressControls)
+        EnableWindow(Control(id), groupBox5Enabled_ && on);
+}
+
+// ---- Changes made by the code -----------------------------------------------
+
+void TForm2::SetChecked(ControlId box, bool on) {
+    if (IsChecked(Control(box)) == on)
+        return;
+    SendMessageW(Control(box), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+    if (box == CheckBox1)
+        CheckBox1Click();
+    else if (box == CheckBox4)
+        CheckBox4Click();
+}
+
+void TForm2::SetTrackBarPosition(int position) {
+    const HWND slider = Control(TrackBar1);
+    SendMessageW(slider, TBM_SETPOS, TRUE, position);
+    const int actual = static_cast<int>(SendMessageW(slider, TBM_GETPOS, 0, 0));
+    if (actual == trackBarPosition_)
+        return;
+    trackBarPosition_ = actual;
+    TrackBar1Change();
+}
+
+// Values beyond the items clamp to the last one; negative ones clear the group.
+void TForm2::SetRadioGroupIndex(int index) {
+    index = std::clamp(index, -1, 2);
+    if (index == radioGroupIndex_)
+        return;
+    radioGroupIndex_ = index;
+    for (int i = 0; i < 3; ++i)
+        SendMessageW(Control(BlinkRadios[i]), BM_SETCHECK, i == index ? BST_CHECKED : BST_UNCHECKED,
+                     0);
+    RadioGroup1Click();
+}
+
+void TForm2::SetTitleRadio(std::int32_t titleMode) {
+    const int index = titleMode >= 1 && titleMode <= 5 ? titleMode - 1 : 0;
+    if (index == titleRadio_)
+        return;
+    titleRadio_ = index;
+    for (int i = 0; i < 5; ++i)
+        SendMessageW(Control(TitleRadios[i]), BM_SETCHECK, i == index ? BST_CHECKED : BST_UNCHECKED,
+                     0);
+    RadioButton5Click();
+}
+
+// ---- Time pickers -----------------------------------------------------------
+
+void TForm2::SetPicker(ControlId picker, DateTime timeOfDay) {
+    const DecodedDateTime decoded = DecodeDateTime(timeOfDay);
+    SYSTEMTIME time{};
+    GetLocalTime(&time); // the pickers need a date; only the time counts
+    time.wHour = static_cast<WORD>(decoded.hour);
+    time.wMinute = static_cast<WORD>(decoded.minute);
+    time.wSecond = static_cast<WORD>(decoded.second);
+    time.wMilliseconds = 0;
+    SendMessageW(Control(picker), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
+}
+
+Text TForm2::PickerText(ControlId picker) const {
+    SYSTEMTIME time{};
+    SendMessageW(Control(picker), DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time));
+    const DateTime timeOfDay =
+        (time.wHour * 3'600'000.0 + time.wMinute * 60'000.0 + time.wSecond * 1'000.0) /
+        MillisecondsPerDay;
+    const PcSettings& pc = host_.Pc();
+    return FormatPattern("HH:nn", timeOfDay, pc.FormatSettings, pc.Facts);
+}
+
+// ---- OK ---------------------------------------------------------------------
+
+void TForm2::CopyBack(SettingsDialogState& state) const {
+    for (int side = 0; side < 2; ++side) {
+        SettingsDialogSide& to = state.Sides[static_cast<std::size_t>(side)];
+        const SideControls& from = SideControlsOf[side];
+        to.BoxName = ControlText(Control(from.name));
+        // An offset list without a selection (an index from a hand-edited
+        // file) keeps the stored offset; pattern lists without one take entry 0.
+        const int offset = Selection(Control(from.offset));
+        to.DiffIndex = offset >= 0 ? offset : storedDiffIndex_[static_cast<std::size_t>(side)];
+        to.DateIndex = std::max(Selection(Control(from.dates)), 0);
+        to.TimeIndex = std::max(Selection(Control(from.times)), 0);
+        to.LocaleID = languageTags_[static_cast<std::size_t>(side)];
+    }
+    state.BlinkMode = radioGroupIndex_;
+    state.SwingBlink = IsChecked(Control(SwingBlink2));
+
+    state.AutoScale = IsChecked(Control(CheckBox3));
+    state.SameFont = IsChecked(Control(CheckBox4));
+    state.Sides[0].Font = label11Font_;
+    state.Sides[1].Font = state.SameFont ? label11Font_ : label21Font_;
+
+    state.ViewMode = IsChecked(Control(CheckBox1));
+    state.StayOnTop = IsChecked(Control(CheckBox2));
+    state.TitleMode = 1;
+    for (int i = 0; i < 5; ++i) {
+        if (IsChecked(Control(TitleRadios[i]))) {
+            state.TitleMode = i + 1;
+            break;
+        }
+    }
+    state.TitleString = ControlText(Control(Edit1));
+
+    state.Progress.ProgressTime = Selection(Control(ComboBox3));
+    state.Progress.ProgressColor = 0;
+    for (int i = 0; i < 3; ++i) {
+        if (IsChecked(Control(ColourRadios[i])))
+            state.Progress.ProgressColor = i;
+    }
+    state.Progress.ProgressFrom = PickerText(DateTimePicker1);
+    state.Progress.ProgressTo = PickerText(DateTimePicker2);
+}
+
+} // namespace velmora
