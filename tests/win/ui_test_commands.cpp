@@ -1,0 +1,87 @@
+// The main window's commands reach the settings dialog and the shell: the
+// dialog's OK changes the running clocks, Cancel changes nothing, and the
+// shortcut, help and home-page commands ask the right questions and paths.
+#include <gtest/gtest.h>
+
+#include "engine/text_win.h"
+#include "shell/product_info.h"
+#include "tests/win/ui_test_support.h"
+
+namespace velmora {
+namespace {
+
+using testing::FormFixture;
+using testing::WindowText;
+
+// The left clock on "yyyy/mm/dd(ddd)", Japanese until the dialog says otherwise.
+const char* const JapaneseLeftClock = "[DATA]\r\nDateIndex1=21\r\nLocaleID1=1041\r\n";
+
+class CommandTest : public ::testing::Test, public FormFixture {
+  protected:
+    // Posted before the dialog's modal loop starts, so it handles them in order.
+    void PostLanguageChoice(int row) {
+        const HWND list = form->SettingsDialog().Control(ControlId::ComboBox13);
+        PostMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(row), 0);
+        PostMessageW(GetParent(list), WM_COMMAND,
+                     MAKEWPARAM(GetDlgCtrlID(list), CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    }
+    void PostDialogButton(int command) {
+        PostMessageW(form->SettingsDialog().Handle(), WM_COMMAND, command, 0);
+    }
+    Text LeftDate() const { return WindowText(form->Label(0).Handle()); }
+};
+
+TEST_F(CommandTest, SettingsDialogOkSwitchesTheLeftClockToEnglish) {
+    Start(JapaneseLeftClock);
+    EXPECT_EQ(LeftDate(), "2024/03/05(火)");
+
+    PostLanguageChoice(8); // "英語,1033"
+    PostDialogButton(IDOK);
+    form->Setting1Click();
+
+    EXPECT_EQ(form->Side(0).LocaleID, 1033);
+    form->Timer1Timer();
+    EXPECT_EQ(LeftDate(), "2024/03/05(Tue)");
+    EXPECT_TRUE(errors.messages.empty());
+}
+
+TEST_F(CommandTest, SettingsDialogCancelKeepsTheClock) {
+    Start(JapaneseLeftClock);
+    PostLanguageChoice(8);
+    PostDialogButton(IDCANCEL);
+    form->Setting1Click();
+
+    EXPECT_EQ(form->Side(0).LocaleID, 1041);
+    form->Timer1Timer();
+    EXPECT_EQ(LeftDate(), "2024/03/05(火)");
+}
+
+TEST_F(CommandTest, DesktopShortcutAsksAfterRetitlingAndNoSavesNothing) {
+    Start("[MODE]\r\nTitleMode=5\r\nTitleString=custom\r\n");
+    EXPECT_EQ(WindowText(form->ApplicationHandle()), "custom");
+    boxes.answers = {IDNO};
+    form->DeskTop1Click();
+
+    EXPECT_TRUE(errors.messages.empty()) << (errors.messages.empty() ? "" : errors.messages[0]);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].caption, "確認");
+    EXPECT_EQ(boxes.shown[0].text, "デスクトップにアイコンを登録しますか？");
+    EXPECT_EQ(WindowText(form->ApplicationHandle()), "Velmora");
+    EXPECT_EQ(WindowText(form->Handle()), "custom");
+}
+
+TEST_F(CommandTest, HelpAndHomePageGoToTheShell) {
+    Start("");
+    form->Help2Click();
+    form->Site1Click();
+
+    ASSERT_EQ(shell.calls.size(), 2u);
+    std::wstring help = testing::RunningExecutable();
+    help.replace(help.rfind(L'.'), std::wstring::npos, L".chm");
+    EXPECT_EQ(shell.calls[0].target, help);
+    EXPECT_EQ(shell.calls[1].target, ToWide(HomePageAddress));
+    EXPECT_EQ(shell.calls[0].owner, form->Handle());
+}
+
+} // namespace
+} // namespace velmora

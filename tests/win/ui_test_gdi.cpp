@@ -1,0 +1,67 @@
+// Automatic font sizing creates two fonts per clock on every resize; the
+// ones they replace must be gone, or a clock that runs for months runs out
+// of GDI objects.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "ui_test_support.h"
+
+namespace velmora {
+namespace {
+
+using testing::FormFixture;
+using testing::Height;
+using testing::Width;
+
+class ResizeTest : public ::testing::Test, public FormFixture {};
+
+void SetFrameHeight(TForm1& window, int frameHeight) {
+    RECT outer{}, client{};
+    GetWindowRect(window.Handle(), &outer);
+    GetClientRect(window.Handle(), &client);
+    const int extra = Height(outer) - client.bottom;
+    SetWindowPos(window.Handle(), nullptr, 0, 0, Width(outer), frameHeight + 4 + extra,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+TEST_F(ResizeTest, ManyResizesLeakNoFonts) {
+    TForm1& window = Start("[FONT]\r\nAutoScale=1\r\n");
+    window.FormResize(); // the first resize after a read only arms
+    // With the mouse over the window every resize scales the fonts itself;
+    // where the mouse cannot be placed the test scales them after each resize.
+    RECT outer{};
+    GetWindowRect(window.Handle(), &outer);
+    SetCursorPos((outer.left + outer.right) / 2, outer.top + 10);
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    const bool resizeScales = cursor.x == (outer.left + outer.right) / 2;
+
+    const HANDLE process = GetCurrentProcess();
+    window.AdjustFontSize();
+    const DWORD objectsBefore = GetGuiResources(process, GR_GDIOBJECTS);
+    std::set<HFONT> seen;
+    for (int i = 0; i < 10000; ++i) {
+        SetFrameHeight(window, 60 + i % 50);
+        if (!resizeScales)
+            window.AdjustFontSize();
+        for (int label = 0; label < 4; ++label)
+            seen.insert(window.Label(label).FontHandle());
+    }
+    std::set<HFONT> current;
+    for (int label = 0; label < 4; ++label)
+        current.insert(window.Label(label).FontHandle());
+    // Every font that a later one replaced is gone.
+    EXPECT_GE(seen.size(), 4u * 50u);
+    int alive = 0;
+    for (HFONT font : seen)
+        if (!current.contains(font) && GetObjectType(font) == OBJ_FONT)
+            ++alive;
+    EXPECT_EQ(alive, 0);
+    EXPECT_EQ(GetGuiResources(process, GR_GDIOBJECTS), objectsBefore);
+}
+
+} // namespace
+} // namespace velmora

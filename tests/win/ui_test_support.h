@@ -1,0 +1,147 @@
+#pragma once
+// The main window under test: a set clock, settings files in memory, error
+// boxes and file dialogs that only record.
+#include <windows.h>
+#include <objbase.h>
+
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/date_time.h"
+#include "engine/font_pitch_win.h"
+#include "engine/locale_source_win.h"
+#include "engine/text_win.h"
+#include "tests/native/memory_file_system.h"
+#include "tests/native/recording_taskbar.h"
+#include "tests/win/shell_test_support.h"
+#include "ui/main_form.h"
+
+namespace velmora::testing {
+
+class SetClock final : public ClockSource {
+  public:
+    DateTime now = 0;
+    DateTime Now() const override { return now; }
+};
+
+class RecordingErrors final : public ErrorReporter {
+  public:
+    std::vector<Text> messages;
+    void ShowError(HWND, const Text& message) override { messages.push_back(message); }
+};
+
+class ScriptedDialogs final : public FileDialogs {
+  public:
+    std::deque<std::optional<Text>> answers; // nothing left: cancelled
+    std::vector<Text> initialDirectories;
+    std::optional<Text> ChooseFileToOpen(HWND, const Text& directory) override {
+        return Next(directory);
+    }
+    std::optional<Text> ChooseFileToSave(HWND, const Text& directory) override {
+        return Next(directory);
+    }
+
+  private:
+    std::optional<Text> Next(const Text& directory) {
+        initialDirectories.push_back(directory);
+        if (answers.empty())
+            return std::nullopt;
+        auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+constexpr char TestExecutable[] = "C:\\clock\\Velmora.exe";
+constexpr char TestIni[] = "C:\\clock\\Velmora.ini";
+
+// 2024-03-05 12:34:57, a Tuesday.
+inline DateTime TestInstant(int second = 57) {
+    using namespace std::chrono;
+    return EncodeDateTime(year{2024} / March / 5, 12, 34, second);
+}
+
+// The font dialog, cancelled.
+class CancelledFonts final : public FontChooser {
+  public:
+    bool Choose(HWND, FontSettings&) override { return false; }
+};
+
+// The apartment the program's entry point gives its user-interface thread.
+class ComApartment {
+  public:
+    ComApartment() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+    ~ComApartment() {
+        if (SUCCEEDED(result_))
+            CoUninitialize();
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+  private:
+    HRESULT result_;
+};
+
+class FormFixture {
+  public:
+    ComApartment com;
+    SetClock clock;
+    Win32LocaleSource locale;
+    Win32FontPitch fontPitch;
+    MemoryFileSystem files;
+    RecordingErrors errors;
+    ScriptedDialogs dialogs;
+    CancelledFonts fonts;
+    ScriptedBoxes boxes;
+    RecordingShell shell;
+    RecordingTaskbar* taskbar = nullptr;
+    std::unique_ptr<TForm1> form;
+
+    FormFixture() { clock.now = TestInstant(); }
+
+    // The start-up ".ini" holds `ini`; the command line is `commandLine`.
+    TForm1& Start(const std::string& ini, const std::wstring& commandLine = L"Velmora.exe") {
+        files.files[TestIni] = ini;
+        return StartWithFiles(commandLine);
+    }
+    TForm1& StartWithFiles(const std::wstring& commandLine = L"Velmora.exe") {
+        auto makeTaskbar = [this](HWND) -> std::unique_ptr<TaskbarProgress> {
+            auto made = std::make_unique<RecordingTaskbar>();
+            taskbar = made.get();
+            return made;
+        };
+        form = std::make_unique<TForm1>(FormDependencies{clock, locale, fontPitch, files, errors,
+                                                         dialogs, fonts, boxes, shell, makeTaskbar, commandLine,
+                                                         TestExecutable});
+        form->Create();
+        return *form;
+    }
+};
+
+inline Text WindowText(HWND window) {
+    wchar_t buffer[1024]{};
+    SendMessageW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer));
+    return FromWide(buffer);
+}
+
+inline bool MenuChecked(HMENU menu, UINT id) {
+    return (GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
+inline RECT ChildRect(HWND child) {
+    RECT rect{};
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+inline int Height(const RECT& rect) {
+    return rect.bottom - rect.top;
+}
+inline int Width(const RECT& rect) {
+    return rect.right - rect.left;
+}
+
+} // namespace velmora::testing

@@ -1,0 +1,69 @@
+#include "ui/app_window.h"
+
+#include <string>
+
+#include "engine/text_win.h"
+#include "ui/window_class.h"
+
+namespace velmora {
+namespace {
+constexpr wchar_t ClassName[] = L"VelmoraApplication";
+}
+
+AppWindow::~AppWindow() {
+    if (window_)
+        DestroyWindow(window_);
+}
+
+bool AppWindow::Create(const Text& title) {
+    RegisterWindowClassOnce(ClassName, Procedure, LoadCursorW(nullptr, IDC_ARROW), nullptr);
+    // No size and no caption: only its taskbar button is ever seen.
+    CreateWindowExW(0, ClassName, ToWide(title).c_str(), WS_POPUP | WS_MINIMIZEBOX, 0, 0, 0, 0,
+                    nullptr, nullptr, GetModuleHandleW(nullptr), this);
+    return window_ != nullptr;
+}
+
+void AppWindow::SetTitle(const Text& title) {
+    SetWindowTextW(window_, ToWide(title).c_str());
+}
+
+Text AppWindow::Title() const {
+    wchar_t buffer[1024]{};
+    GetWindowTextW(window_, buffer, 1024);
+    return FromWide(buffer);
+}
+
+LRESULT CALLBACK AppWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    AppWindow* self = BindWindowObject<AppWindow>(window, message, lParam);
+    if (!self)
+        return DefWindowProcW(window, message, wParam, lParam);
+    switch (message) {
+    case WM_NCCREATE:
+        self->window_ = window;
+        break;
+    case WM_NCDESTROY:
+        self->window_ = nullptr;
+        break;
+    case WM_SYSCOMMAND:
+        switch (wParam & 0xFFF0) {
+        case SC_RESTORE: {
+            const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
+            if (self->restored_)
+                self->restored_();
+            return result;
+        }
+        case SC_CLOSE:
+            if (self->close_)
+                self->close_();
+            return 0;
+        default:
+            break;
+        }
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+} // namespace velmora

@@ -1,0 +1,98 @@
+#include "ui/clock_label.h"
+
+#include <string>
+
+#include "engine/text_win.h"
+#include "ui/form_logic.h"
+#include "ui/window_class.h"
+
+namespace velmora {
+namespace {
+
+constexpr wchar_t ClassName[] = L"VelmoraClockLabel";
+
+std::wstring WindowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+} // namespace
+
+void ClockLabel::Create(HWND parent, TextPlacement placement) {
+    RegisterWindowClassOnce(ClassName, Procedure, LoadCursorW(nullptr, IDC_ARROW), nullptr);
+    placement_ = placement;
+    CreateWindowExW(0, ClassName, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent, nullptr,
+                    GetModuleHandleW(nullptr), this);
+}
+
+void ClockLabel::SetFont(const FontSettings& font) {
+    const LOGFONTW request = LogFontOf(font);
+    SetFont(font, UniqueFont(CreateFontIndirectW(&request)));
+}
+
+void ClockLabel::SetFont(const FontSettings& font, UniqueFont created) {
+    font_ = font;
+    handle_ = std::move(created);
+    if (window_)
+        InvalidateRect(window_, nullptr, FALSE);
+}
+
+void ClockLabel::SetText(const Text& text) {
+    const std::wstring wide = ToWide(text);
+    if (WindowText(window_) != wide)
+        SetWindowTextW(window_, wide.c_str());
+}
+
+Text ClockLabel::GetText() const {
+    return FromWide(WindowText(window_));
+}
+
+LRESULT CALLBACK ClockLabel::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    ClockLabel* self = BindWindowObject<ClockLabel>(window, message, lParam);
+    if (!self)
+        return DefWindowProcW(window, message, wParam, lParam);
+    switch (message) {
+    case WM_NCCREATE:
+        self->window_ = window;
+        break;
+    case WM_NCDESTROY:
+        self->window_ = nullptr;
+        break;
+    case WM_NCHITTEST:
+        // The frame and the main window see the mouse: pop-up menu, moving
+        // and sizing work over the clocks as over the window's surface.
+        return HTTRANSPARENT;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT:
+        self->Paint();
+        return 0;
+    case WM_SETTEXT: {
+        const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
+        InvalidateRect(window, nullptr, FALSE);
+        return result;
+    }
+    default:
+        break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void ClockLabel::Paint() {
+    BufferedPaint paint(window_);
+    RECT area = paint.rect();
+    FillRect(paint.dc(), &area, GetSysColorBrush(COLOR_BTNFACE));
+    SelectedObject font(paint.dc(), handle_ ? static_cast<HGDIOBJ>(handle_.get())
+                                            : GetStockObject(DEFAULT_GUI_FONT));
+    SetBkMode(paint.dc(), TRANSPARENT);
+    SetTextColor(paint.dc(), ResolveColor(font_.color));
+    const std::wstring text = WindowText(window_);
+    const UINT vertical = placement_ == TextPlacement::Bottom ? DT_BOTTOM : DT_VCENTER;
+    // "&" is shown as it is.
+    DrawTextW(paint.dc(), text.c_str(), static_cast<int>(text.size()), &area,
+              DT_CENTER | DT_SINGLELINE | DT_NOPREFIX | vertical);
+}
+
+} // namespace velmora

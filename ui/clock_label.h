@@ -1,0 +1,45 @@
+#pragma once
+// A clock label: centred text on the button face in the label's own font
+// and colour, drawn through an off-screen buffer. Mouse input passes through
+// to the window beneath it.
+#include <windows.h>
+
+#include "engine/text.h"
+#include "engine/unique_handle_win.h"
+#include "settings/settings_record.h"
+
+namespace velmora {
+
+enum class TextPlacement { Bottom, Middle }; // date labels, time labels
+
+class ClockLabel {
+  public:
+    ClockLabel() = default;
+    ClockLabel(const ClockLabel&) = delete;
+    ClockLabel& operator=(const ClockLabel&) = delete;
+
+    void Create(HWND parent, TextPlacement placement);
+    HWND Handle() const { return window_; }
+
+    // Creates the font and frees the one it replaces.
+    void SetFont(const FontSettings& font);
+    // Takes a font that has already been created for `font`.
+    void SetFont(const FontSettings& font, UniqueFont created);
+    const FontSettings& Font() const { return font_; }
+    HFONT FontHandle() const { return handle_.get(); }
+
+    // Sets the window text and redraws only when it changed.
+    void SetText(const Text& text);
+    Text GetText() const;
+
+  private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void Paint();
+
+    HWND window_ = nullptr;
+    TextPlacement placement_ = TextPlacement::Middle;
+    FontSettings font_;
+    UniqueFont handle_;
+};
+
+} // namespace velmora

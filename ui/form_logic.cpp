@@ -1,0 +1,170 @@
+#include "ui/form_logic.h"
+
+#include <shellapi.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+#include "engine/text_win.h"
+#include "settings/settings_writer.h"
+
+namespace velmora {
+namespace {
+
+enum class Band { Low, Middle, High };
+
+// Strict comparisons: a point exactly `GripWidth` inside an edge is not in
+// its band; the low band wins where a small window lets both overlap.
+Band BandOf(LONG value, LONG start, LONG length) {
+    if (value < start + GripWidth)
+        return Band::Low;
+    if (value > start + length - GripWidth)
+        return Band::High;
+    return Band::Middle;
+}
+
+struct ZoneEntry {
+    int zone;
+    LPCWSTR cursor;
+};
+
+// Rows: top, middle, bottom band; columns: left, centre, right band.
+const ZoneEntry ZoneTable[3][3] = {
+    {{WMSZ_TOPLEFT, IDC_SIZENWSE}, {WMSZ_TOP, IDC_SIZENS}, {WMSZ_TOPRIGHT, IDC_SIZENESW}},
+    {{WMSZ_LEFT, IDC_SIZEWE}, {0, IDC_ARROW}, {WMSZ_RIGHT, IDC_SIZEWE}},
+    {{WMSZ_BOTTOMLEFT, IDC_SIZENESW}, {WMSZ_BOTTOM, IDC_SIZENS}, {WMSZ_BOTTOMRIGHT, IDC_SIZENWSE}},
+};
+
+int Row(Band band) {
+    return band == Band::Low ? 0 : band == Band::Middle ? 1 : 2;
+}
+
+LONG SnapAxis(LONG low, LONG high, LONG areaLow, LONG areaHigh, int distance) {
+    if (std::abs(low - areaLow) < distance)
+        return areaLow;
+    if (std::abs(high - areaHigh) < distance)
+        return areaHigh - (high - low);
+    return low;
+}
+
+Text Trim(Text text) {
+    const auto blank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
+    while (!text.empty() && blank(text.back()))
+        text.pop_back();
+    std::size_t first = 0;
+    while (first < text.size() && blank(text[first]))
+        ++first;
+    return text.substr(first);
+}
+
+} // namespace
+
+BorderHit HitTestBorder(POINT screen, const RECT& window) {
+    const Band vertical = BandOf(screen.y, window.top, window.bottom - window.top);
+    const Band horizontal = BandOf(screen.x, window.left, window.right - window.left);
+    const ZoneEntry& entry = ZoneTable[Row(vertical)][Row(horizontal)];
+    return {entry.zone, entry.cursor};
+}
+
+bool CursorOnWindow(POINT screen, const RECT& window) {
+    return screen.x >= window.left && screen.x <= window.right && screen.y >= window.top &&
+           screen.y <= window.bottom;
+}
+
+int DateLabelHeight(int frameClientHeight, int labelTop) {
+    return (frameClientHeight - labelTop) * 2 / 5;
+}
+
+FontRequest AutoScaleFontRequest(int frameClientHeight, const FontSettings& dateFont) {
+    FontRequest request;
+    // Positive: matched against the character cell height.
+    request.height = frameClientHeight / 3;
+    request.weight = (dateFont.style & 1) ? FW_BOLD : FW_NORMAL;
+    request.italic = (dateFont.style & 2) ? 1 : 0;
+    request.underline = (dateFont.style & 4) ? 1 : 0;
+    request.strikeOut = (dateFont.style & 8) ? 1 : 0;
+    request.charSet = SHIFTJIS_CHARSET;
+    const std::size_t length = std::min<std::size_t>(dateFont.faceName.size(), 31);
+    std::memcpy(request.faceName.data(), dateFont.faceName.data(), length);
+    return request;
+}
+
+LOGFONTW ToLogFont(const FontRequest& request) {
+    LOGFONTW font{};
+    font.lfHeight = request.height;
+    font.lfWeight = request.weight;
+    font.lfItalic = request.italic;
+    font.lfUnderline = request.underline;
+    font.lfStrikeOut = request.strikeOut;
+    font.lfCharSet = request.charSet;
+    const std::wstring face = ToWide(request.faceName.data());
+    std::wcsncpy(font.lfFaceName, face.c_str(), LF_FACESIZE - 1);
+    return font;
+}
+
+FontSettings FontOfRequest(const FontRequest& request, Color color) {
+    FontSettings font;
+    font.faceName = request.faceName.data();
+    font.height = request.height;
+    font.style =
+        static_cast<std::uint8_t>((request.weight >= FW_BOLD ? 1 : 0) | (request.italic ? 2 : 0) |
+                                  (request.underline ? 4 : 0) | (request.strikeOut ? 8 : 0));
+    font.color = color;
+    return font;
+}
+
+LOGFONTW LogFontOf(const FontSettings& font) {
+    FontRequest request = AutoScaleFontRequest(0, font);
+    request.height = font.height;
+    return ToLogFont(request);
+}
+
+POINT SnapToWorkArea(const RECT& window, const RECT& workArea, int distance) {
+    return {SnapAxis(window.left, window.right, workArea.left, workArea.right, distance),
+            SnapAxis(window.top, window.bottom, workArea.top, workArea.bottom, distance)};
+}
+
+Text ErrorBoxText(const Text& message) {
+    if (!message.empty() && static_cast<unsigned char>(message.back()) > '.')
+        return message + ".";
+    return message;
+}
+
+UINT NextTickDelay(int millisecond) {
+    // The extra millisecond keeps the timer from landing a hair before the
+    // boundary, where the label would show the old second once more.
+    return static_cast<UINT>(1000 - std::clamp(millisecond, 0, 999) + 1);
+}
+
+Text IniPathOf(const Text& path) {
+    const PathParts parts = SplitPath(path);
+    const std::size_t dot = parts.fileName.rfind('.');
+    const Text stem = dot == Text::npos ? parts.fileName : parts.fileName.substr(0, dot);
+    return parts.directory + stem + ".ini";
+}
+
+StartupChoice ChooseStartupFile(const std::wstring& commandLine, const Text& executablePath) {
+    int count = 0;
+    LPWSTR* arguments = CommandLineToArgvW(commandLine.c_str(), &count);
+    StartupChoice choice;
+    if (arguments && count >= 2) {
+        choice.file = Trim(FromWide(arguments[1]));
+        choice.fromCommandLine = true;
+    } else {
+        choice.file = IniPathOf(executablePath);
+    }
+    LocalFree(arguments);
+    return choice;
+}
+
+COLORREF ResolveColor(Color color) {
+    const auto value = static_cast<std::uint32_t>(color);
+    if ((value & 0xFF000000u) == 0xFF000000u)
+        return GetSysColor(static_cast<int>(value & 0xFFu));
+    if (value == 0x1FFFFFFFu || value == 0x20000000u)
+        return GetSysColor(COLOR_WINDOWTEXT);
+    return static_cast<COLORREF>(value & 0x00FFFFFFu);
+}
+
+} // namespace velmora

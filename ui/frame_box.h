@@ -1,0 +1,38 @@
+#pragma once
+// A clock's frame: an etched border with the clock's name as its caption,
+// drawn through an off-screen buffer. Mouse input passes through to the
+// main window.
+#include <windows.h>
+
+#include "engine/text.h"
+#include "engine/unique_handle_win.h"
+
+namespace velmora {
+
+class FrameBox {
+  public:
+    FrameBox() = default;
+    FrameBox(const FrameBox&) = delete;
+    FrameBox& operator=(const FrameBox&) = delete;
+
+    void Create(HWND parent);
+    HWND Handle() const { return window_; }
+
+    void SetCaption(const Text& caption);
+    Text Caption() const;
+
+    void SetFont(const LOGFONTW& font);
+    // Where the labels begin: the height of "0" in the frame's font plus the
+    // inner inset.
+    int LabelTop(int inset) const { return digitHeight_ + inset; }
+
+  private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void Paint();
+
+    HWND window_ = nullptr;
+    UniqueFont font_;
+    int digitHeight_ = 0; // measured when the font is set
+};
+
+} // namespace velmora

@@ -1,0 +1,730 @@
+#include "ui/main_form.h"
+
+#include <shellapi.h>
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "engine/conversion_error.h"
+#include "engine/display_patterns.h"
+#include "engine/pattern_lists.h"
+#include "engine/text_win.h"
+#include "engine/tick.h"
+#include "settings/file_error.h"
+#include "ui/form_logic.h"
+#include "ui/resource.h"
+#include "shell/shell_resources.h"
+#include "ui/window_class.h"
+
+namespace velmora {
+namespace {
+
+constexpr wchar_t ClassName[] = L"TForm1";
+
+// The program's icon in the caption and on the taskbar button; shared icons
+// from the resources need no freeing.
+void SetApplicationIcon(HWND window) {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    for (const auto& [which, metric] :
+         {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
+        const int size = GetSystemMetrics(metric);
+        HANDLE icon = LoadImageW(instance, MAKEINTRESOURCEW(IDI_VELMORA), IMAGE_ICON, size, size,
+                                 LR_SHARED);
+        if (icon)
+            SendMessageW(window, WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
+    }
+}
+constexpr UINT_PTR Timer1Id = 1;
+constexpr UINT_PTR Timer2Id = 2;
+constexpr UINT Timer2Interval = 1000;
+
+// The window's design at 96 pixels per inch.
+constexpr int DesignClientWidth = 272;
+constexpr int DesignClientHeight = 87;
+constexpr int WindowPadding = 2;
+constexpr int FrameInset = 2;
+constexpr int SplitterWidth = 3;
+constexpr int DesignSplit = 127;
+constexpr int DesignLabelHeight = -16;
+constexpr int DesignFrameFontHeight = -13;
+constexpr char DesignLabelFace[] = "ＭＳ ゴシック";
+constexpr char DesignFrameFace[] = "ＭＳ Ｐゴシック";
+// A timer that wakes this close before a second boundary waits for it.
+constexpr int EarlyWakeMilliseconds = 950;
+
+constexpr DWORD SizeableStyle =
+    WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+
+// No taskbar progress on this system.
+class AbsentTaskbar final : public TaskbarProgress {
+  public:
+    bool SetState(int) override { return false; }
+    bool SetValue(std::uint64_t, std::uint64_t) override { return false; }
+    bool Available() const override { return false; }
+};
+
+bool Checked(HMENU menu, UINT id) {
+    return (GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
+void SetChecked(HMENU menu, UINT id, bool on) {
+    CheckMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void Invert(HMENU menu, UINT id) {
+    SetChecked(menu, id, !Checked(menu, id));
+}
+
+RECT WindowRect(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+RECT ChildRect(HWND child) {
+    RECT rect = WindowRect(child);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+int ClientHeight(HWND window) {
+    RECT rect{};
+    GetClientRect(window, &rect);
+    return rect.bottom;
+}
+
+void Place(HWND window, int left, int top, int width, int height) {
+    SetWindowPos(window, nullptr, left, top, std::max(width, 0), std::max(height, 0),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+} // namespace
+
+TForm1::TForm1(FormDependencies dependencies)
+    : deps_(std::move(dependencies)), taskbar_(std::make_unique<AbsentTaskbar>()) {
+    ReloadPcSettings();
+    // Until a settings file is read the clocks run on the defaults, so the
+    // tick never formats lists that were not built.
+    left_ = DefaultLeftSide();
+    right_ = DefaultRightSide();
+    for (ClockSide* side : {&left_, &right_}) {
+        LoadLocaleSettings(deps_.locale, pc_.Facts, side->LocaleID, side->FormatSettings);
+        BuildPatternLists(*side);
+    }
+    DeriveDisplayPatterns(left_, right_, display_, deps_.fontPitch, DesignLabelFace,
+                          DesignLabelFace);
+    titleString_ = "走れブリッツェン";
+}
+
+TForm1::~TForm1() {
+    if (window_)
+        DestroyWindow(window_);
+    if (popupMenuRoot_)
+        DestroyMenu(popupMenuRoot_);
+}
+
+bool TForm1::Create() {
+    if (!app_.Create(ProductTitle))
+        return false;
+    RegisterWindowClassOnce(ClassName, Procedure, LoadCursorW(nullptr, IDC_ARROW),
+                            GetSysColorBrush(COLOR_BTNFACE));
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    mainMenu1_ = LoadMenuW(instance, L"MainMenu1");
+    popupMenuRoot_ = LoadMenuW(instance, L"PopupMenu1");
+    popupMenu1_ = GetSubMenu(popupMenuRoot_, 0);
+    accelerators_ = LoadAcceleratorsW(instance, L"Accelerators1");
+    taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
+
+    dpi_ = GetDpiForSystem();
+    const DWORD style = WS_OVERLAPPED | SizeableStyle | WS_CLIPCHILDREN;
+    RECT outer{0, 0, Scale(DesignClientWidth), Scale(DesignClientHeight)};
+    AdjustWindowRectExForDpi(&outer, style, TRUE, WS_EX_LAYERED, dpi_);
+    CreateWindowExW(WS_EX_LAYERED, ClassName, ToWide(ProductTitle).c_str(), style, CW_USEDEFAULT,
+                    CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top,
+                    app_.Handle(), mainMenu1_, instance, this);
+    if (!window_)
+        return false;
+    SetApplicationIcon(app_.Handle());
+    SetApplicationIcon(window_);
+    // The settings dialog exists from start-up on, after the settings were read.
+    SettingsDialogHost& host = *this;
+    form2_ = std::make_unique<TForm2>(host, deps_.fonts);
+    return form2_->Create(window_, left_.LocaleID, right_.LocaleID);
+}
+
+void TForm1::ShowFirst() {
+    shownOnce_ = true;
+    switch (initialState_) {
+    case 2:
+        ShowWindow(window_, SW_SHOWMAXIMIZED);
+        break;
+    case 1:
+        ShowWindow(window_, SW_SHOWNORMAL);
+        Minimize1Click();
+        break;
+    default:
+        ShowWindow(window_, SW_SHOWNORMAL);
+        break;
+    }
+    UpdateWindow(window_);
+}
+
+bool TForm1::TranslateAccelerators(MSG& message) const {
+    return window_ && TranslateAcceleratorW(window_, accelerators_, &message);
+}
+
+int TForm1::Scale(int designPixels) const {
+    return MulDiv(designPixels, static_cast<int>(dpi_), 96);
+}
+
+FontSettings TForm1::DesignLabelFont() const {
+    return {DesignLabelFace, Scale(DesignLabelHeight), 0, 0};
+}
+
+// ---- Window procedure ----------------------------------------------------
+
+LRESULT CALLBACK TForm1::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    TForm1* self = BindWindowObject<TForm1>(window, message, lParam);
+    if (!self)
+        return DefWindowProcW(window, message, wParam, lParam);
+    if (message == WM_NCCREATE)
+        self->window_ = window;
+    const LRESULT result = self->HandleMessage(message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        self->window_ = nullptr;
+        if (self->destroyed_)
+            self->destroyed_();
+    }
+    return result;
+}
+
+LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        FormCreate();
+        return 0;
+    case WM_SIZE:
+        Layout();
+        FormResize();
+        return 0;
+    case WM_SHOWWINDOW:
+        if (wParam)
+            FormShow();
+        break;
+    case WM_CLOSE:
+        if (FormCloseQuery())
+            DestroyWindow(window_);
+        return 0;
+    case WM_QUERYENDSESSION:
+        FormCloseQuery();
+        return TRUE;
+    case WM_DESTROY:
+        KillTimer(window_, Timer1Id);
+        KillTimer(window_, Timer2Id);
+        // The main menu is not destroyed with the window while it is hidden,
+        // so it is always freed here.
+        SetMenu(window_, nullptr);
+        DestroyMenu(mainMenu1_);
+        mainMenu1_ = nullptr;
+        return 0;
+    case WM_TIMER:
+        if (wParam == Timer1Id) {
+            if (DecodeDateTime(deps_.clock.Now()).millisecond >= EarlyWakeMilliseconds)
+                ArmTick();
+            else
+                Timer1Timer();
+        } else if (wParam == Timer2Id) {
+            Timer2Timer();
+        }
+        return 0;
+    case WM_COMMAND:
+        if (Command(LOWORD(wParam)))
+            return 0;
+        break;
+    case WM_CONTEXTMENU: {
+        POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        if (at.x == -1 && at.y == -1)
+            GetCursorPos(&at);
+        TrackPopupMenu(popupMenu1_, TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr);
+        return 0;
+    }
+    case WM_MOUSEMOVE:
+        FormMouseMove(wParam, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return 0;
+    case WM_SETCURSOR:
+        if (LOWORD(lParam) == HTCLIENT) {
+            SetCursor(LoadCursorW(nullptr, cursor_));
+            return TRUE;
+        }
+        break;
+    case WM_SYSCOMMAND:
+        // The title bar's minimise button minimises the whole application,
+        // as the menu command does.
+        if ((wParam & 0xFFF0) == SC_MINIMIZE) {
+            Minimize1Click();
+            return 0;
+        }
+        break;
+    case WM_DROPFILES:
+        FormDropFiles(reinterpret_cast<HDROP>(wParam));
+        return 0;
+    case WM_WINDOWPOSCHANGING:
+        SnapMove(*reinterpret_cast<WINDOWPOS*>(lParam));
+        break;
+    case WM_MOVING: {
+        RECT& rect = *reinterpret_cast<RECT*>(lParam);
+        WINDOWPOS position{
+            window_, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+            0};
+        SnapMove(position);
+        OffsetRect(&rect, position.x - rect.left, position.y - rect.top);
+        return TRUE;
+    }
+    case WM_DPICHANGED:
+        ChangeDpi(HIWORD(wParam), *reinterpret_cast<RECT*>(lParam));
+        return 0;
+    case WM_SETTINGCHANGE:
+        ReloadPcSettings();
+        break;
+    case WM_TIMECHANGE:
+        Timer1Timer();
+        return 0;
+    case WM_POWERBROADCAST:
+        if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND)
+            Timer1Timer();
+        return TRUE;
+    default:
+        if (message == taskbarCreatedMessage_ && message != 0) {
+            ReloadPcSettings();
+            return 0;
+        }
+        break;
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+bool TForm1::Command(UINT id) {
+    // The main menu's toggles check themselves before their handler runs.
+    switch (id) {
+    case ID_SHOWTITLEBAR1:
+    case ID_SHOWMENUBAR1:
+    case ID_SHOWINTASKBAR1:
+    case ID_ISSAVESTATUS:
+        Invert(mainMenu1_, id);
+        break;
+    default:
+        break;
+    }
+    switch (id) {
+    case ID_READIN1:
+    case ID_READIN2:
+        ReadIn1Click();
+        return true;
+    case ID_SAVE1:
+    case ID_SAVE2:
+        Save1Click();
+        return true;
+    case ID_SAVEAS1:
+    case ID_SAVEAS2:
+        SaveAs1Click();
+        return true;
+    case ID_DESKTOP1:
+    case ID_DESKTOP2:
+        DeskTop1Click();
+        return true;
+    case ID_STARTUP1:
+    case ID_STARTUP2:
+        StartUp1Click();
+        return true;
+    case ID_STARTMENU1:
+    case ID_STARTMENU2:
+        StartMenu1Click();
+        return true;
+    case ID_MINIMIZE1:
+    case ID_MINIMIZE2:
+        Minimize1Click();
+        return true;
+    case ID_EXIT1:
+    case ID_EXIT2:
+        Exit1Click();
+        return true;
+    case ID_SETTING1:
+    case ID_SETTING2:
+        Setting1Click();
+        return true;
+    case ID_SHOWTITLEBAR1:
+    case ID_SHOWTITLEBAR2:
+        ShowTitleBar2Click();
+        return true;
+    case ID_SHOWMENUBAR1:
+    case ID_SHOWMENUBAR2:
+        ShowMenuBar2Click();
+        return true;
+    case ID_SHOWINTASKBAR1:
+    case ID_SHOWINTASKBAR2:
+        ShowInTaskBar2Click();
+        return true;
+    case ID_ISSAVESTATUS:
+    case ID_ISSAVESTATUS2:
+        IsSaveStatus2Click();
+        return true;
+    case ID_HELP2:
+    case ID_HELP22:
+        Help2Click();
+        return true;
+    case ID_ABOUT1:
+    case ID_ABOUT2:
+        About1Click();
+        return true;
+    case ID_SITE1:
+    case ID_SITE2:
+        Site1Click();
+        return true;
+    default:
+        return false;
+    }
+}
+
+// ---- Start-up and layout --------------------------------------------------
+
+void TForm1::CreateControls() {
+    dpi_ = GetDpiForWindow(window_);
+    SetAlpha(255);
+    groupBox1_.Create(window_);
+    splitter1_.Create(window_, [this](int left) { SplitterMoved(left); });
+    groupBox2_.Create(window_);
+    label1_.Create(groupBox1_.Handle(), TextPlacement::Bottom);
+    label11_.Create(groupBox1_.Handle(), TextPlacement::Middle);
+    label2_.Create(groupBox2_.Handle(), TextPlacement::Bottom);
+    label21_.Create(groupBox2_.Handle(), TextPlacement::Middle);
+
+    LOGFONTW frameFont = LogFontOf({DesignFrameFace, Scale(DesignFrameFontHeight), 0, 0});
+    groupBox1_.SetFont(frameFont);
+    groupBox2_.SetFont(frameFont);
+    groupBox1_.SetCaption(left_.BoxName);
+    groupBox2_.SetCaption(right_.BoxName);
+    for (ClockLabel* label : labelOrder_)
+        label->SetFont(DesignLabelFont());
+    leftAnchored_ = true;
+    anchoredWidth_ = Scale(DesignSplit);
+    Layout();
+}
+
+void TForm1::FormCreate() {
+    CreateControls();
+    ArmTick();
+    app_.SetRestoreHandler([this] {
+        ShowWindow(window_, SW_SHOW);
+        SetForegroundWindow(window_);
+        AppRestore();
+    });
+    app_.SetCloseHandler([this] { PostMessageW(window_, WM_CLOSE, 0, 0); });
+    DragAcceptFiles(window_, TRUE);
+    DragAcceptFiles(app_.Handle(), TRUE);
+
+    currentFileName_.clear();
+    const StartupChoice startup = ChooseStartupFile(deps_.commandLine, deps_.executablePath);
+    EnableSave1(startup.fromCommandLine);
+
+    if (deps_.makeTaskbar)
+        if (auto made = deps_.makeTaskbar(app_.Handle()))
+            taskbar_ = std::move(made);
+    taskbarReady_ = taskbar_->Available();
+    if (taskbarReady_)
+        SetTimer(window_, Timer2Id, Timer2Interval, nullptr);
+
+    // A file that cannot be read leaves the defaults; the start-up goes on.
+    try {
+        ReadSettings(startup.file);
+    } catch (const std::exception& error) {
+        ShowError(error);
+    }
+    Timer1Timer();
+    // The frames and labels draw through off-screen buffers of their own.
+    random_.seed(static_cast<std::uint32_t>(deps_.clock.Now() * 86'400'000.0));
+    UpdateProgress();
+}
+
+int TForm1::LabelTop() const {
+    return groupBox1_.LabelTop(Scale(FrameInset));
+}
+
+void TForm1::Layout() {
+    if (!groupBox1_.Handle())
+        return;
+    RECT client{};
+    GetClientRect(window_, &client);
+    const int padding = Scale(WindowPadding);
+    const int left = padding;
+    const int right = std::max(static_cast<int>(client.right) - padding, left);
+    const int top = padding;
+    const int height = std::max(static_cast<int>(client.bottom) - 2 * padding, 0);
+    const int splitter = Scale(SplitterWidth);
+    const int width = std::clamp(anchoredWidth_, 0, std::max(right - left - splitter, 0));
+    if (leftAnchored_) {
+        Place(groupBox1_.Handle(), left, top, width, height);
+        Place(splitter1_.Handle(), left + width, top, splitter, height);
+        Place(groupBox2_.Handle(), left + width + splitter, top, right - left - width - splitter,
+              height);
+    } else {
+        Place(groupBox2_.Handle(), right - width, top, width, height);
+        Place(splitter1_.Handle(), right - width - splitter, top, splitter, height);
+        Place(groupBox1_.Handle(), left, top, right - left - width - splitter, height);
+    }
+    LayoutLabels();
+}
+
+void TForm1::LayoutLabels() {
+    const int inset = Scale(FrameInset);
+    const int top = LabelTop();
+    for (const auto& [frame, date, time] : {std::tuple{&groupBox1_, &label1_, &label11_},
+                                            std::tuple{&groupBox2_, &label2_, &label21_}}) {
+        RECT area{};
+        GetClientRect(frame->Handle(), &area);
+        const int width = area.right - 2 * inset;
+        Place(date->Handle(), inset, top, width, dateLabelHeight_);
+        Place(time->Handle(), inset, top + dateLabelHeight_, width,
+              area.bottom - inset - top - dateLabelHeight_);
+    }
+}
+
+void TForm1::FormResize() {
+    dateLabelHeight_ = DateLabelHeight(ClientHeight(groupBox1_.Handle()), LabelTop());
+    LayoutLabels();
+    // Resizes caused by applying a settings file leave the fonts and the
+    // anchoring as the file gave them, wherever the mouse happens to be.
+    if (applyingSettings_)
+        return;
+    if (!resizeArmed_) {
+        resizeArmed_ = true;
+        return;
+    }
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    const RECT window = WindowRect(window_);
+    if (!CursorOnWindow(cursor, window))
+        return;
+    // The clock on the side away from the dragged edge keeps its width.
+    const RECT divider = ChildRect(splitter1_.Handle());
+    const bool anchorLeft = cursor.x - window.left > divider.left || IsZoomed(window_);
+    leftAnchored_ = anchorLeft;
+    const RECT kept = ChildRect(anchorLeft ? groupBox1_.Handle() : groupBox2_.Handle());
+    anchoredWidth_ = kept.right - kept.left;
+    Layout();
+    if (autoScale_)
+        AdjustFontSize();
+}
+
+void TForm1::SplitterMoved(int left) {
+    RECT client{};
+    GetClientRect(window_, &client);
+    const int padding = Scale(WindowPadding);
+    anchoredWidth_ =
+        leftAnchored_ ? left - padding : client.right - padding - (left + Scale(SplitterWidth));
+    anchoredWidth_ = std::max(anchoredWidth_, 0);
+    Layout();
+    FormResize();
+}
+
+void TForm1::AdjustFontSize() {
+    for (const auto& [frame, date, time] : {std::tuple{&groupBox1_, &label1_, &label11_},
+                                            std::tuple{&groupBox2_, &label2_, &label21_}}) {
+        const FontRequest request =
+            AutoScaleFontRequest(ClientHeight(frame->Handle()), date->Font());
+        const LOGFONTW font = ToLogFont(request);
+        const FontSettings settings = FontOfRequest(request, date->Font().color);
+        date->SetFont(settings, UniqueFont(CreateFontIndirectW(&font)));
+        time->SetFont(settings, UniqueFont(CreateFontIndirectW(&font)));
+    }
+}
+
+void TForm1::SnapMove(WINDOWPOS& position) const {
+    if ((position.flags & SWP_NOMOVE) || !IsWindowVisible(window_) || IsZoomed(window_) ||
+        IsIconic(window_))
+        return;
+    const RECT current = WindowRect(window_);
+    const int width = current.right - current.left;
+    const int height = current.bottom - current.top;
+    if (!(position.flags & SWP_NOSIZE) && (position.cx != width || position.cy != height))
+        return;
+    const RECT moved{position.x, position.y, position.x + width, position.y + height};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromRect(&moved, MONITOR_DEFAULTTONEAREST), &monitor);
+    const POINT snapped = SnapToWorkArea(moved, monitor.rcWork, SnapDistance);
+    position.x = snapped.x;
+    position.y = snapped.y;
+}
+
+void TForm1::ChangeDpi(UINT dpi, const RECT& suggested) {
+    const UINT old = dpi_;
+    dpi_ = dpi;
+    anchoredWidth_ = MulDiv(anchoredWidth_, static_cast<int>(dpi), static_cast<int>(old));
+    for (ClockLabel* label : labelOrder_) {
+        FontSettings font = label->Font();
+        font.height = MulDiv(font.height, static_cast<int>(dpi), static_cast<int>(old));
+        label->SetFont(font);
+    }
+    const LOGFONTW frameFont = LogFontOf({DesignFrameFace, Scale(DesignFrameFontHeight), 0, 0});
+    groupBox1_.SetFont(frameFont);
+    groupBox2_.SetFont(frameFont);
+    SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    Layout();
+}
+
+// ---- Tick, progress, locale ------------------------------------------------
+
+void TForm1::ArmTick() {
+    SetTimer(window_, Timer1Id, NextTickDelay(DecodeDateTime(deps_.clock.Now()).millisecond),
+             nullptr);
+}
+
+void TForm1::Timer1Timer() {
+    // A clock's name lives in its frame's caption.
+    left_.BoxName = groupBox1_.Caption();
+    right_.BoxName = groupBox2_.Caption();
+    try {
+        const TickTexts texts = Tick(
+            {left_, right_, titleMode_, pc_, progress_, progressState_, deps_.clock, *taskbar_});
+        label1_.SetText(texts.LeftDate);
+        label11_.SetText(texts.LeftTime);
+        label2_.SetText(texts.RightDate);
+        label21_.SetText(texts.RightTime);
+        if (texts.Caption)
+            SetCaption(*texts.Caption);
+    } catch (const std::exception& error) {
+        ReportOnce(error.what(), lastTickError_);
+    }
+    ArmTick();
+}
+
+void TForm1::Timer2Timer() {
+    UpdateProgress();
+}
+
+void TForm1::UpdateProgress() {
+    try {
+        UpdateProgressWindow(progress_, progressState_, pc_.FormatSettings, deps_.locale,
+                             *taskbar_);
+    } catch (const ConversionError& error) {
+        ReportOnce(error.what(), lastProgressError_);
+    }
+}
+
+void TForm1::ReloadPcSettings() {
+    pc_ = velmora::ReloadPcSettings(deps_.locale);
+    eraCalendar_ = std::make_unique<BuiltInEraCalendar>(pc_.Facts.PcLocale);
+    pc_.Facts.Calendar = eraCalendar_.get();
+}
+
+// An error that would come back every second is shown once, until the
+// settings change.
+void TForm1::ReportOnce(const Text& message, std::optional<Text>& lastShown) {
+    if (lastShown == message)
+        return;
+    lastShown = message; // before the box: the timers keep firing inside it
+    deps_.errors.ShowError(window_, message);
+}
+
+void TForm1::ShowError(const std::exception& error) {
+    deps_.errors.ShowError(window_, error.what());
+}
+
+// ---- Chrome ----------------------------------------------------------------
+
+void TForm1::SetCaption(const Text& caption) {
+    SetWindowTextW(window_, ToWide(caption).c_str());
+    app_.SetTitle(caption);
+}
+
+void TForm1::SetStayOnTop(bool on) {
+    stayOnTop_ = on;
+    SetWindowPos(window_, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void TForm1::SetAlpha(std::uint8_t alpha) {
+    alpha_ = alpha;
+    SetLayeredWindowAttributes(window_, 0, alpha, LWA_ALPHA);
+}
+
+void TForm1::EnableSave1(bool on) {
+    EnableMenuItem(mainMenu1_, ID_SAVE1, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
+}
+
+void TForm1::ShowTitleBar2Click() {
+    Invert(popupMenu1_, ID_SHOWTITLEBAR2);
+    const bool on = Checked(popupMenu1_, ID_SHOWTITLEBAR2);
+    // The outer rectangle stays; the client area takes the frame's place.
+    const LONG_PTR style = GetWindowLongPtrW(window_, GWL_STYLE);
+    const LONG_PTR changed = on ? (style | SizeableStyle) & ~static_cast<LONG_PTR>(WS_POPUP)
+                                : (style & ~static_cast<LONG_PTR>(SizeableStyle)) | WS_POPUP;
+    SetWindowLongPtrW(window_, GWL_STYLE, changed);
+    SetWindowPos(window_, nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetChecked(mainMenu1_, ID_SHOWTITLEBAR1, on);
+}
+
+void TForm1::ShowMenuBar2Click() {
+    Invert(popupMenu1_, ID_SHOWMENUBAR2);
+    const bool on = Checked(popupMenu1_, ID_SHOWMENUBAR2);
+    // Without the bar every command stays in the pop-up menu.
+    SetMenu(window_, on ? mainMenu1_ : nullptr);
+    SetChecked(mainMenu1_, ID_SHOWMENUBAR1, on);
+    FormResize();
+}
+
+void TForm1::ShowInTaskBar2Click() {
+    Invert(popupMenu1_, ID_SHOWINTASKBAR2);
+    FormShow();
+    SetChecked(mainMenu1_, ID_SHOWINTASKBAR1, Checked(popupMenu1_, ID_SHOWINTASKBAR2));
+}
+
+void TForm1::IsSaveStatus2Click() {
+    Invert(popupMenu1_, ID_ISSAVESTATUS2);
+    SetChecked(mainMenu1_, ID_ISSAVESTATUS, Checked(popupMenu1_, ID_ISSAVESTATUS2));
+}
+
+void TForm1::FormShow() {
+    // The owner window carries the taskbar button. It is shown without
+    // taking the activation from the main window.
+    ShowWindow(app_.Handle(), Checked(popupMenu1_, ID_SHOWINTASKBAR2) ? SW_SHOWNA : SW_HIDE);
+}
+
+void TForm1::AppRestore() {
+    FormShow();
+}
+
+void TForm1::Minimize1Click() {
+    // The owner's button stays while minimised, even when the option hides it,
+    // so the user can bring the clock back.
+    ShowWindow(window_, SW_HIDE);
+    ShowWindow(app_.Handle(), SW_MINIMIZE);
+}
+
+void TForm1::Exit1Click() {
+    SendMessageW(window_, WM_CLOSE, 0, 0);
+}
+
+void TForm1::FormMouseMove(WPARAM keys, POINT client) {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    const BorderHit hit = HitTestBorder(cursor, WindowRect(window_));
+    cursor_ = hit.cursor;
+    SetCursor(LoadCursorW(nullptr, cursor_));
+    if (!(keys & MK_LBUTTON))
+        return;
+    ReleaseCapture();
+    const LPARAM position = MAKELPARAM(client.x, client.y);
+    if (hit.zone == 0) {
+        SendMessageW(window_, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, position);
+        return;
+    }
+    // With a title bar the window has a sizing frame of its own.
+    if (Checked(mainMenu1_, ID_SHOWTITLEBAR1))
+        return;
+    SendMessageW(window_, WM_SYSCOMMAND, SC_SIZE + static_cast<WPARAM>(hit.zone), position);
+}
+
+} // namespace velmora

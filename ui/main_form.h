@@ -1,0 +1,187 @@
+#pragma once
+// The main window: two clocks side by side in their frames, the menus and
+// toggles, borderless moving and sizing, and the settings it reads and writes.
+// It holds the whole state of the clock for the run.
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <random>
+
+#include "engine/clock_side.h"
+#include "engine/era_calendar.h"
+#include "engine/locale_settings.h"
+#include "engine/progress.h"
+#include "engine/text.h"
+#include "ui/app_window.h"
+#include "ui/clock_label.h"
+#include "ui/frame_box.h"
+#include "ui/services.h"
+#include "ui/settings_dialog.h"
+#include "ui/splitter.h"
+
+namespace velmora {
+
+class TForm1 : private SettingsDialogHost {
+  public:
+    explicit TForm1(FormDependencies dependencies);
+    ~TForm1();
+    TForm1(const TForm1&) = delete;
+    TForm1& operator=(const TForm1&) = delete;
+
+    // Creates the owner window and the main window; the main window's
+    // creation runs FormCreate. Both stay hidden.
+    bool Create();
+    // The first showing, in the window state the settings gave.
+    void ShowFirst();
+    // Runs when the main window has been destroyed (the program ends its loop).
+    void SetDestroyHandler(std::function<void()> handler) { destroyed_ = std::move(handler); }
+    bool TranslateAccelerators(MSG& message) const;
+
+    HWND Handle() const { return window_; }
+    HWND ApplicationHandle() const { return app_.Handle(); }
+
+    // Event handlers.
+    void FormCreate();
+    void FormResize();
+    void FormShow();
+    bool FormCloseQuery();
+    void FormMouseMove(WPARAM keys, POINT client);
+    void FormDropFiles(HDROP drop);
+    void Timer1Timer();
+    void Timer2Timer();
+    void ReadIn1Click();
+    void Save1Click();
+    void SaveAs1Click();
+    void ShowTitleBar2Click();
+    void ShowMenuBar2Click();
+    void ShowInTaskBar2Click();
+    void IsSaveStatus2Click();
+    void Minimize1Click();
+    void Exit1Click();
+    void AppRestore();
+    void Setting1Click();
+    void DeskTop1Click();
+    void StartUp1Click();
+    void StartMenu1Click();
+    void About1Click();
+    void Help2Click();
+    void Site1Click();
+
+    void AdjustFontSize();
+    // Read a settings file into the state and apply it; write the state.
+    // Both throw FileError; reading throws a colour's ConversionError after
+    // everything else has been applied.
+    void ReadSettings(const Text& fileName);
+    void WriteSettings(const Text& fileName);
+
+    // What the tests look at.
+    const Text& CurrentFileName() const { return currentFileName_; }
+    bool ResizeArmed() const { return resizeArmed_; }
+    bool TaskbarReady() const { return taskbarReady_; }
+    std::int32_t TitleMode() const { return titleMode_; }
+    const ClockSide& Side(int index) const { return index == 0 ? left_ : right_; }
+    // 0 Label1, 1 Label11, 2 Label2, 3 Label21.
+    const ClockLabel& Label(int index) const {
+        return *labelOrder_[static_cast<std::size_t>(index)];
+    }
+    const FrameBox& Frame(int index) const { return index == 0 ? groupBox1_ : groupBox2_; }
+    HWND SplitterHandle() const { return splitter1_.Handle(); }
+    TForm2& SettingsDialog() { return *form2_; }
+    HMENU MainMenu() const { return mainMenu1_; }
+    HMENU PopupMenu() const { return popupMenu1_; }
+    const Text& InitialDirectory() const { return initialDirectory_; }
+    int LabelTop() const;
+
+  private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    bool Command(UINT id);
+
+    void CreateControls();
+    void Layout();
+    void LayoutLabels();
+    void SplitterMoved(int left);
+    void ArmTick();
+    void ReloadPcSettings();
+    void UpdateProgress();
+    void ReportOnce(const Text& message, std::optional<Text>& lastShown);
+    void ShowError(const std::exception& error);
+    void SetCaption(const Text& caption);
+    void SetStayOnTop(bool on);
+    // What the settings dialog reads and changes live.
+    std::uint8_t Alpha() const override { return alpha_; }
+    void SetAlpha(std::uint8_t alpha) override;
+    const PcSettings& Pc() const override { return pc_; }
+    const LocaleSource& Locale() const override { return deps_.locale; }
+    void EnableSave1(bool on);
+    void ApplySettings(const Settings& settings, const Text& fileName);
+    Settings CaptureSettings() const;
+    WindowEnvironment Environment(const WINDOWPLACEMENT& placement) const;
+    std::int32_t WindowState() const;
+    void SnapMove(WINDOWPOS& position) const;
+    void ChangeDpi(UINT dpi, const RECT& suggested);
+    int Scale(int designPixels) const;
+    FontSettings DesignLabelFont() const;
+
+    FormDependencies deps_;
+    AppWindow app_;
+    HWND window_ = nullptr;
+    HMENU mainMenu1_ = nullptr;
+    HMENU popupMenuRoot_ = nullptr;
+    HMENU popupMenu1_ = nullptr;
+    HACCEL accelerators_ = nullptr;
+    std::function<void()> destroyed_;
+
+    FrameBox groupBox1_;
+    FrameBox groupBox2_;
+    Splitter splitter1_;
+    ClockLabel label1_;
+    ClockLabel label11_;
+    ClockLabel label2_;
+    ClockLabel label21_;
+    std::array<ClockLabel*, 4> labelOrder_{&label1_, &label11_, &label2_, &label21_};
+
+    // The clock's state.
+    PcSettings pc_;
+    std::unique_ptr<BuiltInEraCalendar> eraCalendar_;
+    ClockSide left_;
+    ClockSide right_;
+    DisplayOptions display_;
+    bool viewMode_ = false;
+    std::uint8_t alpha_ = 255;
+    bool stayOnTop_ = false;
+    std::int32_t titleMode_ = 1;
+    Text titleString_;
+    ProgressSettings progress_;
+    ProgressState progressState_;
+    bool autoScale_ = false;
+    bool sameFont_ = true;
+    std::unique_ptr<TaskbarProgress> taskbar_;
+    bool taskbarReady_ = false;
+    Text currentFileName_;
+    Text initialDirectory_;
+    std::minstd_rand random_;
+    std::unique_ptr<TForm2> form2_; // created hidden at start-up, reused
+
+    // The window's own state.
+    UINT dpi_ = 96;
+    bool resizeArmed_ = false;
+    bool applyingSettings_ = false;
+    bool leftAnchored_ = true;
+    int anchoredWidth_ = 0; // the width of the frame on the anchored side
+    int dateLabelHeight_ = 0;
+    std::int32_t initialState_ = 0;
+    bool shownOnce_ = false;
+    LPCWSTR cursor_ = IDC_ARROW;
+    UINT taskbarCreatedMessage_ = 0;
+    std::optional<Text> lastProgressError_;
+    std::optional<Text> lastTickError_;
+};
+
+} // namespace velmora

@@ -1,0 +1,80 @@
+#include "ui/services_win.h"
+
+#include <commdlg.h>
+
+#include <vector>
+
+#include "engine/text_win.h"
+#include "engine/tick.h"
+#include "shell/unit_win7taskbar.h"
+#include "ui/form_logic.h"
+
+namespace velmora {
+namespace {
+
+// "設定ファイル(*.dat)|*.dat|すべてのファイル(*.*)|*.*" in the dialog's
+// zero-separated form.
+std::wstring SettingsFilter() {
+    std::wstring filter;
+    for (const char* part : {"設定ファイル(*.dat)", "*.dat", "すべてのファイル(*.*)", "*.*"}) {
+        filter += ToWide(part);
+        filter.push_back(L'\0');
+    }
+    filter.push_back(L'\0');
+    return filter;
+}
+
+std::optional<Text> RunDialog(HWND owner, const Text& initialDirectory, DWORD flags, bool save) {
+    const std::wstring filter = SettingsFilter();
+    const std::wstring directory = ToWide(initialDirectory);
+    std::vector<wchar_t> path(32768, L'\0');
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = filter.c_str();
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = path.data();
+    dialog.nMaxFile = static_cast<DWORD>(path.size());
+    dialog.lpstrInitialDir = directory.empty() ? nullptr : directory.c_str();
+    dialog.lpstrDefExt = L"dat";
+    dialog.Flags = flags | OFN_EXPLORER;
+    const BOOL chosen = save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
+    if (!chosen)
+        return std::nullopt;
+    return FromWide(path.data());
+}
+
+} // namespace
+
+void MessageBoxErrorReporter::ShowError(HWND owner, const Text& message) {
+    // The caption is the application title, the owner window's text.
+    Text title = ProductTitle;
+    if (HWND application = owner ? GetWindow(owner, GW_OWNER) : nullptr) {
+        wchar_t buffer[512]{};
+        GetWindowTextW(application, buffer, 512);
+        title = FromWide(buffer);
+    }
+    MessageBoxW(owner, ToWide(ErrorBoxText(message)).c_str(), ToWide(title).c_str(),
+                MB_ICONERROR | MB_OK);
+}
+
+std::optional<Text> Win32FileDialogs::ChooseFileToOpen(HWND owner, const Text& initialDirectory) {
+    return RunDialog(owner, initialDirectory,
+                     OFN_READONLY | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST |
+                         OFN_OVERWRITEPROMPT | OFN_ENABLESIZING,
+                     false);
+}
+
+std::optional<Text> Win32FileDialogs::ChooseFileToSave(HWND owner, const Text& initialDirectory) {
+    return RunDialog(owner, initialDirectory,
+                     OFN_OVERWRITEPROMPT | OFN_CREATEPROMPT | OFN_HIDEREADONLY | OFN_ENABLESIZING,
+                     true);
+}
+
+std::unique_ptr<TaskbarProgress> MakeWin7Taskbar(HWND owner) {
+    auto taskbar = std::make_unique<Win7Taskbar>(owner);
+    taskbar->TaskbarProgressInit();
+    return taskbar;
+}
+
+} // namespace velmora

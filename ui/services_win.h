@@ -1,0 +1,24 @@
+#pragma once
+// The platform's error box, file dialogs and taskbar for the main window.
+#include "ui/services.h"
+
+namespace velmora {
+
+// A message box with the error icon, one OK button and the application title
+// as caption.
+class MessageBoxErrorReporter final : public ErrorReporter {
+  public:
+    void ShowError(HWND owner, const Text& message) override;
+};
+
+// The common open and save dialogs with the settings file filter.
+class Win32FileDialogs final : public FileDialogs {
+  public:
+    std::optional<Text> ChooseFileToOpen(HWND owner, const Text& initialDirectory) override;
+    std::optional<Text> ChooseFileToSave(HWND owner, const Text& initialDirectory) override;
+};
+
+// Win7Taskbar after TaskbarProgressInit.
+std::unique_ptr<TaskbarProgress> MakeWin7Taskbar(HWND owner);
+
+} // namespace velmora
