@@ -9,7 +9,7 @@
 namespace velmora {
 
 class AltCalendar {
-public:
+  public:
     virtual ~AltCalendar() = default;
     // picture "gg": the era name; "yy": the era year in two-digit form;
     // "yyyy": the era year in long form. No value when the date has no era.

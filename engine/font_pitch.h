@@ -5,7 +5,7 @@
 namespace velmora {
 
 class FontPitch {
-public:
+  public:
     virtual ~FontPitch() = default;
     virtual bool IsProportionalFont(const Text& faceName) const = 0;
 };

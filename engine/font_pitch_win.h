@@ -5,7 +5,7 @@ namespace velmora {
 
 // Reads the text metrics of the face on a memory DC compatible with the screen.
 class Win32FontPitch final : public FontPitch {
-public:
+  public:
     bool IsProportionalFont(const Text& faceName) const override;
 };
 

@@ -27,9 +27,9 @@ struct TFormatSettings {
     // Index 0 is January.
     std::array<Text, 12> MonthAbbrevs{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                       "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    std::array<Text, 12> MonthNames{"January", "February", "March",     "April",
-                                    "May",     "June",     "July",      "August",
-                                    "September", "October", "November", "December"};
+    std::array<Text, 12> MonthNames{"January",   "February", "March",    "April",
+                                    "May",       "June",     "July",     "August",
+                                    "September", "October",  "November", "December"};
     // Index 0 is Sunday.
     std::array<Text, 7> DayAbbrevs{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
     std::array<Text, 7> DayNames{"Sunday",   "Monday", "Tuesday", "Wednesday",

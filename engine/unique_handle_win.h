@@ -1,17 +1,16 @@
 #pragma once
 // Move-only owners for Windows handles and COM pointers, so that nothing
 // leaks in a clock that runs for months.
-#include <windows.h>
 #include <unknwn.h>
+#include <windows.h>
 
 #include <utility>
 
 namespace velmora {
 
 // Owns a handle and frees it with Close::Free; `Invalid` is the empty value.
-template <typename Handle, typename Close, Handle Invalid = Handle{}>
-class UniqueHandle {
-public:
+template <typename Handle, typename Close, Handle Invalid = Handle{}> class UniqueHandle {
+  public:
     UniqueHandle() = default;
     explicit UniqueHandle(Handle handle) : handle_(handle) {}
     UniqueHandle(const UniqueHandle&) = delete;
@@ -32,7 +31,7 @@ public:
         handle_ = handle;
     }
 
-private:
+  private:
     Handle handle_ = Invalid;
 };
 
@@ -59,7 +58,7 @@ using UniqueKernelHandle = UniqueHandle<HANDLE, KernelHandleClose>;
 
 // A window's device context: released to the window it came from.
 class WindowDc {
-public:
+  public:
     explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
     WindowDc(const WindowDc&) = delete;
     WindowDc& operator=(const WindowDc&) = delete;
@@ -69,28 +68,27 @@ public:
     }
     HDC get() const { return dc_; }
 
-private:
+  private:
     HWND window_;
     HDC dc_;
 };
 
 // Selects an object into a DC for one scope and puts the old one back.
 class SelectedObject {
-public:
+  public:
     SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
     SelectedObject(const SelectedObject&) = delete;
     SelectedObject& operator=(const SelectedObject&) = delete;
     ~SelectedObject() { SelectObject(dc_, old_); }
 
-private:
+  private:
     HDC dc_;
     HGDIOBJ old_;
 };
 
 // Owns one reference to a COM interface.
-template <typename Interface>
-class ComPtr {
-public:
+template <typename Interface> class ComPtr {
+  public:
     ComPtr() = default;
     ComPtr(const ComPtr&) = delete;
     ComPtr& operator=(const ComPtr&) = delete;
@@ -114,15 +112,14 @@ public:
         if (ptr_)
             std::exchange(ptr_, nullptr)->Release();
     }
-    template <typename Other>
-    ComPtr<Other> As(REFIID iid) const {
+    template <typename Other> ComPtr<Other> As(REFIID iid) const {
         ComPtr<Other> other;
         if (ptr_)
             ptr_->QueryInterface(iid, reinterpret_cast<void**>(other.put()));
         return other;
     }
 
-private:
+  private:
     Interface* ptr_ = nullptr;
 };
 

@@ -21,7 +21,8 @@ std::wstring WindowText(HWND window) {
 } // namespace
 
 void ClockLabel::Create(HWND parent, TextPlacement placement) {
-    RegisterWindowClassOnce(ClassName, Procedure, LoadCursorW(nullptr, IDC_ARROW), nullptr);
+    RegisterWindowClassOnce(ClassName, DrawnTextProcedure<ClockLabel>,
+                            LoadCursorW(nullptr, IDC_ARROW), nullptr);
     placement_ = placement;
     CreateWindowExW(0, ClassName, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent, nullptr,
                     GetModuleHandleW(nullptr), this);
@@ -47,37 +48,6 @@ void ClockLabel::SetText(const Text& text) {
 
 Text ClockLabel::GetText() const {
     return FromWide(WindowText(window_));
-}
-
-LRESULT CALLBACK ClockLabel::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    ClockLabel* self = BindWindowObject<ClockLabel>(window, message, lParam);
-    if (!self)
-        return DefWindowProcW(window, message, wParam, lParam);
-    switch (message) {
-    case WM_NCCREATE:
-        self->window_ = window;
-        break;
-    case WM_NCDESTROY:
-        self->window_ = nullptr;
-        break;
-    case WM_NCHITTEST:
-        // The frame and the main window see the mouse: pop-up menu, moving
-        // and sizing work over the clocks as over the window's surface.
-        return HTTRANSPARENT;
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT:
-        self->Paint();
-        return 0;
-    case WM_SETTEXT: {
-        const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
-        InvalidateRect(window, nullptr, FALSE);
-        return result;
-    }
-    default:
-        break;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 void ClockLabel::Paint() {

@@ -33,7 +33,8 @@ class ClockLabel {
     Text GetText() const;
 
   private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    template <typename Owner>
+    friend LRESULT CALLBACK DrawnTextProcedure(HWND, UINT, WPARAM, LPARAM);
     void Paint();
 
     HWND window_ = nullptr;

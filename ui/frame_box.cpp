@@ -27,7 +27,8 @@ SIZE TextSize(HDC dc, const std::wstring& text) {
 } // namespace
 
 void FrameBox::Create(HWND parent) {
-    RegisterWindowClassOnce(ClassName, Procedure, LoadCursorW(nullptr, IDC_ARROW), nullptr);
+    RegisterWindowClassOnce(ClassName, DrawnTextProcedure<FrameBox>,
+                            LoadCursorW(nullptr, IDC_ARROW), nullptr);
     CreateWindowExW(0, ClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 0, 0, parent,
                     nullptr, GetModuleHandleW(nullptr), this);
 }
@@ -46,35 +47,6 @@ void FrameBox::SetFont(const LOGFONTW& font) {
     SelectedObject selected(dc.get(), font_.get());
     digitHeight_ = TextSize(dc.get(), L"0").cy;
     InvalidateRect(window_, nullptr, FALSE);
-}
-
-LRESULT CALLBACK FrameBox::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    FrameBox* self = BindWindowObject<FrameBox>(window, message, lParam);
-    if (!self)
-        return DefWindowProcW(window, message, wParam, lParam);
-    switch (message) {
-    case WM_NCCREATE:
-        self->window_ = window;
-        break;
-    case WM_NCDESTROY:
-        self->window_ = nullptr;
-        break;
-    case WM_NCHITTEST:
-        return HTTRANSPARENT;
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT:
-        self->Paint();
-        return 0;
-    case WM_SETTEXT: {
-        const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
-        InvalidateRect(window, nullptr, FALSE);
-        return result;
-    }
-    default:
-        break;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 void FrameBox::Paint() {

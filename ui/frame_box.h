@@ -27,7 +27,8 @@ class FrameBox {
     int LabelTop(int inset) const { return digitHeight_ + inset; }
 
   private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    template <typename Owner>
+    friend LRESULT CALLBACK DrawnTextProcedure(HWND, UINT, WPARAM, LPARAM);
     void Paint();
 
     HWND window_ = nullptr;

@@ -7,9 +7,9 @@
 #include "engine/clock_source_win.h"
 #include "engine/font_pitch_win.h"
 #include "engine/locale_source_win.h"
+#include "engine/text_win.h"
 #include "settings/settings_file_win.h"
 #include "shell/dll_search.h"
-#include "engine/text_win.h"
 #include "shell/executable_path.h"
 #include "ui/main_form.h"
 #include "ui/services_win.h"
@@ -27,8 +27,8 @@ int Run() {
     Win32FontChooser fonts;
     Win32MessageBoxes boxes;
     Win32ShellOpener shell;
-    TForm1 form({clock, locale, fontPitch, files, errors, dialogs, fonts, boxes, shell, MakeWin7Taskbar,
-                 GetCommandLineW(), FromWide(ExecutablePath())});
+    TForm1 form({clock, locale, fontPitch, files, errors, dialogs, fonts, boxes, shell,
+                 MakeWin7Taskbar, GetCommandLineW(), FromWide(ExecutablePath())});
     form.SetDestroyHandler([] { PostQuitMessage(0); });
     if (!form.Create())
         return 1;

@@ -11,9 +11,9 @@
 #include "engine/text_win.h"
 #include "engine/tick.h"
 #include "settings/file_error.h"
+#include "shell/shell_resources.h"
 #include "ui/form_logic.h"
 #include "ui/resource.h"
-#include "shell/shell_resources.h"
 #include "ui/window_class.h"
 
 namespace velmora {
@@ -28,8 +28,8 @@ void SetApplicationIcon(HWND window) {
     for (const auto& [which, metric] :
          {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
         const int size = GetSystemMetrics(metric);
-        HANDLE icon = LoadImageW(instance, MAKEINTRESOURCEW(IDI_VELMORA), IMAGE_ICON, size, size,
-                                 LR_SHARED);
+        HANDLE icon =
+            LoadImageW(instance, MAKEINTRESOURCEW(IDI_VELMORA), IMAGE_ICON, size, size, LR_SHARED);
         if (icon)
             SendMessageW(window, WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
     }

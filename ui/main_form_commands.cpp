@@ -122,13 +122,17 @@ void TForm1::StartMenu1Click() {
 }
 
 void TForm1::About1Click() {
-    RunAboutCommand({window_, app_.Title(), ExecutablePath(),
-                     [this] { return RandomEndColour(random_); }},
-                    [this] { Site1Click(); });
+    RunAboutCommand(
+        {window_, app_.Title(), ExecutablePath(), [this] { return RandomEndColour(random_); }},
+        [this] { Site1Click(); });
 }
 
-void TForm1::Help2Click() { OpenHelpFile(window_, ExecutablePath(), deps_.shell); }
+void TForm1::Help2Click() {
+    OpenHelpFile(window_, ExecutablePath(), deps_.shell);
+}
 
-void TForm1::Site1Click() { OpenHomePage(window_, deps_.shell); }
+void TForm1::Site1Click() {
+    OpenHomePage(window_, deps_.shell);
+}
 
 } // namespace velmora

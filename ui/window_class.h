@@ -28,6 +28,40 @@ template <typename Owner> Owner* BindWindowObject(HWND window, UINT message, LPA
     return reinterpret_cast<Owner*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
+// The window procedure of the clock's drawn text windows, frames and labels.
+// The owner keeps its handle in `window_`, draws in `Paint()` and befriends
+// this function. Mouse input passes through to the main window, so the
+// pop-up menu, moving and sizing work over the clocks as over its surface.
+template <typename Owner>
+LRESULT CALLBACK DrawnTextProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    Owner* self = BindWindowObject<Owner>(window, message, lParam);
+    if (!self)
+        return DefWindowProcW(window, message, wParam, lParam);
+    switch (message) {
+    case WM_NCCREATE:
+        self->window_ = window;
+        break;
+    case WM_NCDESTROY:
+        self->window_ = nullptr;
+        break;
+    case WM_NCHITTEST:
+        return HTTRANSPARENT;
+    case WM_ERASEBKGND:
+        return 1; // Paint() fills everything through its buffer
+    case WM_PAINT:
+        self->Paint();
+        return 0;
+    case WM_SETTEXT: {
+        const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
+        InvalidateRect(window, nullptr, FALSE);
+        return result;
+    }
+    default:
+        break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
 // Draws through an off-screen bitmap so that a repaint never shows a
 // half-drawn window.
 class BufferedPaint {

@@ -177,8 +177,9 @@ TEST_F(DialogTest, ControlsSitWhereTheLayoutPutsThem) {
         EXPECT_EQ(rect.left, spec.x + frameX) << i;
         EXPECT_EQ(rect.top, spec.y + frameY) << i;
         EXPECT_EQ(rect.right - rect.left, spec.width) << i;
-        if (std::wstring(spec.className) != WC_COMBOBOXW) // a combo's height is its font's
+        if (std::wstring(spec.className) != WC_COMBOBOXW) { // a combo's height is its font's
             EXPECT_EQ(rect.bottom - rect.top, spec.height) << i;
+        }
     }
 }
 

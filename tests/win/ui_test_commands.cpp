@@ -22,8 +22,8 @@ class CommandTest : public ::testing::Test, public FormFixture {
     void PostLanguageChoice(int row) {
         const HWND list = form->SettingsDialog().Control(ControlId::ComboBox13);
         PostMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(row), 0);
-        PostMessageW(GetParent(list), WM_COMMAND,
-                     MAKEWPARAM(GetDlgCtrlID(list), CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+        PostMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(list));
     }
     void PostDialogButton(int command) {
         PostMessageW(form->SettingsDialog().Handle(), WM_COMMAND, command, 0);

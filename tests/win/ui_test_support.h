@@ -1,8 +1,8 @@
 #pragma once
 // The main window under test: a set clock, settings files in memory, error
 // boxes and file dialogs that only record.
-#include <windows.h>
 #include <objbase.h>
+#include <windows.h>
 
 #include <deque>
 #include <memory>
@@ -113,8 +113,8 @@ class FormFixture {
             return made;
         };
         form = std::make_unique<TForm1>(FormDependencies{clock, locale, fontPitch, files, errors,
-                                                         dialogs, fonts, boxes, shell, makeTaskbar, commandLine,
-                                                         TestExecutable});
+                                                         dialogs, fonts, boxes, shell, makeTaskbar,
+                                                         commandLine, TestExecutable});
         form->Create();
         return *form;
     }
