@@ -7,82 +7,66 @@
 namespace velmora {
 namespace {
 
+void SetPatterns(ClockSide& side, const char* shortDate, const char* longDate,
+                 const char* shortTime, const char* longTime) {
+    side.FormatSettings.ShortDatePattern = shortDate;
+    side.FormatSettings.LongDatePattern = longDate;
+    side.FormatSettings.ShortTimePattern = shortTime;
+    side.FormatSettings.LongTimePattern = longTime;
+}
+
 TEST(ClockSide, Defaults) {
-    const ClockSide left = DefaultLeftSide();
-    const ClockSide right = DefaultRightSide();
+    const ClockSide left = DefaultLeftSide(), right = DefaultRightSide();
     EXPECT_EQ(left.BoxName, "昭和基地");
     EXPECT_EQ(right.BoxName, "ヒューストン");
     EXPECT_EQ(left.DiffIndex, 59);
     EXPECT_EQ(right.DiffIndex, 77);
     for (const ClockSide* side : {&left, &right}) {
         EXPECT_EQ(side->LocaleID, 1041);
-        EXPECT_EQ(side->DateIndex, 0);
-        EXPECT_EQ(side->TimeIndex, 0);
+        EXPECT_EQ(side->DateIndex + side->TimeIndex, 0);
         EXPECT_EQ(side->FormatSettings, TFormatSettings{});
         ASSERT_EQ(side->DatePatternList.size(), 32u);
         ASSERT_EQ(side->TimePatternList.size(), 8u);
         EXPECT_EQ(side->DatePatternList[0], "m/d/yy");
         EXPECT_EQ(side->TimePatternList[1], "h:mm:ss AMPM");
-        EXPECT_TRUE(side->OddSecondPattern.empty());
-        EXPECT_TRUE(side->EvenSecondPattern.empty());
+        EXPECT_EQ(side->OddSecondPattern + side->EvenSecondPattern, "");
         EXPECT_EQ(side->SideTime, 0);
     }
 }
 
-TEST(PatternLists, BuildFillsLocaleEntriesThenTheFixedPatterns) {
+TEST(PatternLists, BuildFillsLocaleEntriesThenTheFixedPatternsAndRefreshOnlyTheLocaleOnes) {
     ClockSide side;
-    side.FormatSettings.ShortDatePattern = "yyyy/mm/dd";
-    side.FormatSettings.LongDatePattern = "yyyy'年'm'月'd'日'";
-    side.FormatSettings.ShortTimePattern = "h:mm";
-    side.FormatSettings.LongTimePattern = "h:mm:ss";
+    RefreshLocalePatterns(side); // lists never built: builds them
+    EXPECT_EQ(side.TimePatternList.size(), 8u);
+    SetPatterns(side, "yyyy/mm/dd", "yyyy'年'm'月'd'日'", "h:mm", "h:mm:ss");
     side.DatePatternList = {"stale"};
     BuildPatternLists(side);
-
-    struct Entry {
-        std::size_t index;
-        const char* pattern;
-    };
-    const Entry dates[] = {
+    const std::pair<std::size_t, const char*> dates[] = {
         {0, "yyyy/mm/dd"},          {1, "yyyy'年'm'月'd'日'"}, {2, "m/d"},
         {10, "mmm/dd(dddd)"},       {11, "yy/mm/dd"},          {20, "yyyy/mm/dd"},
         {28, "yyyy/mmmm/dd(dddd)"}, {29, "ggge年m月d日"},      {31, "ggge年m月d日(dddd)"}};
     ASSERT_EQ(side.DatePatternList.size(), 32u);
-    for (const Entry& e : dates)
-        EXPECT_EQ(side.DatePatternList[e.index], e.pattern) << e.index;
-
+    for (const auto& [index, pattern] : dates)
+        EXPECT_EQ(side.DatePatternList[index], pattern) << index;
     const char* times[] = {"h:mm",       "h:mm:ss",     "h:nn",      "hh:nn",
                            "AM/PM h:nn", "AM/PM hh:nn", "ampm h:nn", "ampm hh:nn"};
     ASSERT_EQ(side.TimePatternList.size(), 8u);
     for (std::size_t i = 0; i < 8; ++i)
         EXPECT_EQ(side.TimePatternList[i], times[i]) << i;
-}
 
-TEST(PatternLists, RefreshReplacesOnlyTheLocaleEntries) {
-    ClockSide side = DefaultLeftSide();
     side.DateIndex = 31;
     side.TimeIndex = 5;
     side.DatePatternList[2] = "kept";
-    side.FormatSettings.ShortDatePattern = "d.m.yyyy";
-    side.FormatSettings.LongDatePattern = "dddd d mmmm yyyy";
-    side.FormatSettings.ShortTimePattern = "H:mm";
-    side.FormatSettings.LongTimePattern = "H:mm:ss";
+    SetPatterns(side, "d.m.yyyy", "dddd d mmmm yyyy", "H:mm", "H:mm:ss");
     RefreshLocalePatterns(side);
-    EXPECT_EQ(side.DatePatternList[0], "d.m.yyyy");
-    EXPECT_EQ(side.DatePatternList[1], "dddd d mmmm yyyy");
-    EXPECT_EQ(side.DatePatternList[2], "kept");
-    EXPECT_EQ(side.TimePatternList[0], "H:mm");
-    EXPECT_EQ(side.TimePatternList[1], "H:mm:ss");
-    EXPECT_EQ(side.TimePatternList[2], "h:nn");
+    EXPECT_EQ(side.DatePatternList[0] + "|" + side.DatePatternList[1] + "|" +
+                  side.DatePatternList[2],
+              "d.m.yyyy|dddd d mmmm yyyy|kept");
+    EXPECT_EQ(side.TimePatternList[0] + "|" + side.TimePatternList[1] + "|" +
+                  side.TimePatternList[2],
+              "H:mm|H:mm:ss|h:nn");
     EXPECT_EQ(side.DateIndex, 31);
     EXPECT_EQ(side.TimeIndex, 5);
-}
-
-TEST(PatternLists, RefreshOfListsNeverBuiltBuildsThem) {
-    ClockSide side;
-    RefreshLocalePatterns(side);
-    EXPECT_EQ(side.DatePatternList.size(), 32u);
-    EXPECT_EQ(side.TimePatternList.size(), 8u);
-    EXPECT_EQ(side.TimePatternList[7], "ampm hh:nn");
 }
 
 } // namespace

@@ -1,7 +1,5 @@
 #include "engine/display_patterns.h"
 
-#include <set>
-
 #include <gtest/gtest.h>
 
 #include "engine/format_pattern.h"
@@ -12,20 +10,17 @@ namespace {
 
 using namespace std::chrono;
 
+// Faces named "P..." are proportional.
 class FakeFontPitch final : public FontPitch {
   public:
-    explicit FakeFontPitch(std::set<Text> proportional) : proportional_(std::move(proportional)) {}
-    bool IsProportionalFont(const Text& faceName) const override {
-        return proportional_.count(faceName) != 0;
+    bool IsProportionalFont(const Text& face) const override {
+        return !face.empty() && face[0] == 'P';
     }
-
-  private:
-    std::set<Text> proportional_;
 };
 
 const Text Fixed = "MS Gothic";
-const Text Proportional = "MS PGothic";
-const FakeFontPitch Pitch({Proportional});
+const Text Proportional = "PGothic";
+const FakeFontPitch Pitch;
 
 struct Sides {
     ClockSide left = DefaultLeftSide();
@@ -38,91 +33,84 @@ struct Sides {
     }
 };
 
-TEST(DeriveDisplayPatterns, DerivedPairsOfTheFixedTimePatterns) {
+// The fixed entries, and locale patterns (entry 0): those that do not end in
+// the separator and the minutes are split at the separator after the hour;
+// others never lose half a character.
+TEST(DeriveDisplayPatterns, DerivedPairs) {
     struct Case {
         std::int32_t timeIndex;
-        const char* blank;
-        const char* swingColon;
-        const char* swingBlank;
-    };
-    const Case cases[] = {
-        {2, "h mm", "h: mm", "h :mm"},
-        {3, "hh mm", "hh: mm", "hh :mm"},
-        {4, "AM/PM h mm", "AM/PM h: mm", "AM/PM h :mm"},
-        {5, "AM/PM hh mm", "AM/PM hh: mm", "AM/PM hh :mm"},
-        {6, "ampm h mm", "ampm h: mm", "ampm h :mm"},
-        {7, "ampm hh mm", "ampm hh: mm", "ampm hh :mm"},
+        const char* pattern; // nullptr: the fixed entry
+        const char *blank, *swingColon, *swingBlank;
+    } const cases[] = {
+        {2, nullptr, "h mm", "h: mm", "h :mm"},
+        {3, nullptr, "hh mm", "hh: mm", "hh :mm"},
+        {4, nullptr, "AM/PM h mm", "AM/PM h: mm", "AM/PM h :mm"},
+        {5, nullptr, "AM/PM hh mm", "AM/PM hh: mm", "AM/PM hh :mm"},
+        {6, nullptr, "ampm h mm", "ampm h: mm", "ampm h :mm"},
+        {7, nullptr, "ampm hh mm", "ampm hh: mm", "ampm hh :mm"},
+        {0, "", " mm", ": mm", " :mm"},
+        {0, "H.mm", "H mm", "H: mm", "H :mm"},
+        {0, "h:mm AMPM", "h nn AMPM", "h: nn AMPM", "h :nn AMPM"},
+        {0, "H:mm:ss", "H nn:ss", "H: nn:ss", "H :nn:ss"},
+        {0, "AMPM h:m", "AMPM h n", "AMPM h: n", "AMPM h :n"},
+        {0, "'h:'HH:nn' Uhr'", "'h:'HH nn' Uhr'", "'h:'HH: nn' Uhr'", "'h:'HH :nn' Uhr'"},
+        {0, "H時mm分", "H nn分", "H時 nn分", "H 時nn分"},
+        {0, "h時分", "h mm", "h: mm", "h :mm"},
+        {0, "hh", " mm", ": mm", " :mm"},
     };
     for (const Case& c : cases) {
         Sides s;
         s.left.TimeIndex = c.timeIndex;
+        if (c.pattern)
+            s.left.TimePatternList[0] = c.pattern;
+        const Text pattern = s.left.TimePatternList[c.timeIndex];
         s.Derive(0, false);
-        EXPECT_EQ(s.left.ColonPattern, s.left.TimePatternList[c.timeIndex]);
-        EXPECT_EQ(s.left.BlankPattern, c.blank);
+        EXPECT_EQ(s.left.ColonPattern, pattern);
+        EXPECT_EQ(s.left.BlankPattern, c.blank) << pattern;
         s.Derive(0, true);
-        EXPECT_EQ(s.left.ColonPattern, c.swingColon);
-        EXPECT_EQ(s.left.BlankPattern, c.swingBlank);
+        EXPECT_EQ(s.left.ColonPattern, c.swingColon) << pattern;
+        EXPECT_EQ(s.left.BlankPattern, c.swingBlank) << pattern;
     }
 }
 
 TEST(DeriveDisplayPatterns, BlankedMinutesStayMinutes) {
     const DateTime evening = EncodeDateTime(year{2010} / April / 1, 21, 5);
-    Sides s;
-    s.left.TimeIndex = 5;
-    s.Derive(0, true);
     const auto format = [&](const Text& pattern) {
         return FormatPattern(pattern, evening, TFormatSettings{}, PcLocaleFacts{});
     };
+    Sides s;
+    s.left.TimeIndex = 5;
+    s.Derive(0, true);
     EXPECT_EQ(format(s.left.ColonPattern), "PM 09: 05");
     EXPECT_EQ(format(s.left.BlankPattern), "PM 09 :05");
-
-    s.left.TimePatternList[0] = "h:mm AMPM";
     s.left.TimeIndex = 0;
-    s.Derive(0, true);
-    EXPECT_EQ(format(s.left.BlankPattern), "9 :05 pm");
     s.left.TimePatternList[0] = "H時mm分";
     s.Derive(0, true);
     EXPECT_EQ(format(s.left.BlankPattern), "21 時05分");
 }
 
-TEST(DeriveDisplayPatterns, PairingByBlinkMode) {
+TEST(DeriveDisplayPatterns, PairingByBlinkModeAndFace) {
     struct Case {
         std::int32_t blinkMode;
-        const char* leftOdd;
-        const char* leftEven;
-        const char* rightOdd;
-        const char* rightEven;
-    };
-    const Case cases[] = {
-        {0, "hh:nn", "hh mm", "h:nn", "h mm"},
-        {1, "hh:nn", "hh mm", "h mm", "h:nn"},
-        {2, "hh:nn", "hh:nn", "h:nn", "h:nn"},
+        bool swing;
+        const char *leftFace, *leftOdd, *leftEven, *rightOdd, *rightEven;
+    } const cases[] = {
+        {0, false, "P", "hh:nn", "hh mm", "h:nn", "h mm"},
+        {1, false, "P", "hh:nn", "hh mm", "h mm", "h:nn"},
+        {2, false, "P", "hh:nn", "hh:nn", "h:nn", "h:nn"},
+        // Only a proportional face swings.
+        {0, true, "Fixed", "hh:nn", "hh mm", "h: mm", "h :mm"},
     };
     for (const Case& c : cases) {
         Sides s;
         s.left.TimeIndex = 3;
         s.right.TimeIndex = 2;
-        s.Derive(c.blinkMode, false);
-        EXPECT_EQ(s.left.OddSecondPattern, c.leftOdd) << c.blinkMode;
-        EXPECT_EQ(s.left.EvenSecondPattern, c.leftEven) << c.blinkMode;
-        EXPECT_EQ(s.right.OddSecondPattern, c.rightOdd) << c.blinkMode;
-        EXPECT_EQ(s.right.EvenSecondPattern, c.rightEven) << c.blinkMode;
+        s.Derive(c.blinkMode, c.swing, c.leftFace, Proportional);
+        EXPECT_EQ(s.left.OddSecondPattern, c.leftOdd) << c.blinkMode << c.swing;
+        EXPECT_EQ(s.left.EvenSecondPattern, c.leftEven) << c.blinkMode << c.swing;
+        EXPECT_EQ(s.right.OddSecondPattern, c.rightOdd) << c.blinkMode << c.swing;
+        EXPECT_EQ(s.right.EvenSecondPattern, c.rightEven) << c.blinkMode << c.swing;
     }
-}
-
-TEST(DeriveDisplayPatterns, OnlyAProportionalFaceSwings) {
-    Sides s;
-    s.left.TimeIndex = 3;
-    s.right.TimeIndex = 3;
-    s.Derive(0, true, Fixed, Proportional);
-    EXPECT_EQ(s.left.OddSecondPattern, "hh:nn");
-    EXPECT_EQ(s.left.EvenSecondPattern, "hh mm");
-    EXPECT_EQ(s.right.OddSecondPattern, "hh: mm");
-    EXPECT_EQ(s.right.EvenSecondPattern, "hh :mm");
-
-    s.Derive(0, false, Proportional, Proportional);
-    EXPECT_EQ(s.right.OddSecondPattern, "hh:nn");
-    EXPECT_EQ(s.right.EvenSecondPattern, "hh mm");
 }
 
 TEST(DeriveDisplayPatterns, UnknownBlinkModeLeavesThePairs) {
@@ -131,7 +119,6 @@ TEST(DeriveDisplayPatterns, UnknownBlinkModeLeavesThePairs) {
         s.Derive(mode, false);
         EXPECT_TRUE(s.left.OddSecondPattern.empty()) << mode;
         EXPECT_TRUE(s.right.EvenSecondPattern.empty()) << mode;
-
         s.Derive(0, false);
         s.left.TimeIndex = 3;
         s.Derive(mode, false);
@@ -142,11 +129,9 @@ TEST(DeriveDisplayPatterns, UnknownBlinkModeLeavesThePairs) {
 }
 
 TEST(DeriveDisplayPatterns, IndexesOutsideTheListsShowEntryZero) {
-    const std::int32_t badIndexes[] = {-1, 32, 40, 1'000'000, INT32_MIN, INT32_MAX};
-    for (const std::int32_t index : badIndexes) {
+    for (const std::int32_t index : {-1, 32, INT32_MIN, INT32_MAX}) {
         Sides s;
-        s.left.DateIndex = index;
-        s.left.TimeIndex = index;
+        s.left.DateIndex = s.left.TimeIndex = index;
         s.Derive(0, false);
         EXPECT_EQ(s.left.DatePattern, "m/d/yy") << index;
         EXPECT_EQ(s.left.ColonPattern, "h:mm AMPM") << index;
@@ -156,8 +141,7 @@ TEST(DeriveDisplayPatterns, IndexesOutsideTheListsShowEntryZero) {
     Sides s;
     s.left.DateIndex = 31;
     s.left.TimeIndex = 7;
-    s.right.DateIndex = 8; // the first index past the time list
-    s.right.TimeIndex = 8;
+    s.right.DateIndex = s.right.TimeIndex = 8; // the first index past the time list
     s.Derive(0, false);
     EXPECT_EQ(s.left.DatePattern, "ggge年m月d日(dddd)");
     EXPECT_EQ(s.left.ColonPattern, "ampm hh:nn");
@@ -173,39 +157,6 @@ TEST(DeriveDisplayPatterns, ListsNeverBuiltGiveEmptyPatterns) {
     EXPECT_EQ(left.BlankPattern, " :mm");
     EXPECT_EQ(right.ColonPattern, "");
     EXPECT_EQ(right.BlankPattern, " mm");
-}
-
-// Locale patterns that do not end in the separator and the minutes are split
-// at the separator after the hour; others never lose half a character.
-TEST(DeriveDisplayPatterns, LocaleTimePatterns) {
-    struct Case {
-        const char* pattern;
-        const char* blank;
-        const char* swingColon;
-        const char* swingBlank;
-    };
-    const Case cases[] = {
-        {"", " mm", ": mm", " :mm"},
-        {"H:mm", "H mm", "H: mm", "H :mm"},
-        {"H.mm", "H mm", "H: mm", "H :mm"},
-        {"h:mm AMPM", "h nn AMPM", "h: nn AMPM", "h :nn AMPM"},
-        {"H:mm:ss", "H nn:ss", "H: nn:ss", "H :nn:ss"},
-        {"AMPM h:m", "AMPM h n", "AMPM h: n", "AMPM h :n"},
-        {"'h:'HH:nn' Uhr'", "'h:'HH nn' Uhr'", "'h:'HH: nn' Uhr'", "'h:'HH :nn' Uhr'"},
-        {"H時mm分", "H nn分", "H時 nn分", "H 時nn分"},
-        {"h時分", "h mm", "h: mm", "h :mm"},
-        {"hh", " mm", ": mm", " :mm"},
-    };
-    for (const Case& c : cases) {
-        Sides s;
-        s.left.TimePatternList[0] = c.pattern;
-        s.Derive(0, false);
-        EXPECT_EQ(s.left.ColonPattern, c.pattern);
-        EXPECT_EQ(s.left.BlankPattern, c.blank) << c.pattern;
-        s.Derive(0, true);
-        EXPECT_EQ(s.left.ColonPattern, c.swingColon) << c.pattern;
-        EXPECT_EQ(s.left.BlankPattern, c.swingBlank) << c.pattern;
-    }
 }
 
 } // namespace

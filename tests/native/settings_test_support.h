@@ -11,17 +11,8 @@ namespace velmora::testing {
 
 // A 640 x 200 window on a 1920 x 1080 screen, never placed yet.
 inline WindowEnvironment FixedWindow() {
-    WindowEnvironment window;
-    window.placement = {0, 1, -1, -1, 0, 0, 640, 200};
-    window.windowState = 0;
-    window.screenWidth = 1920;
-    window.screenHeight = 1080;
-    window.windowWidth = 640;
-    window.windowHeight = 200;
-    window.clientWidth = 624;
-    window.pixelsPerInch = 96;
-    window.currentFaceNames = {"Current Left", "Current Right"};
-    return window;
+    return {{0, 1, -1, -1, 0, 0, 640, 200},   0, 1920, 1080, 640, 200, 624, 96,
+            {"Current Left", "Current Right"}};
 }
 
 inline WriterEnvironment FixedExecutable() {

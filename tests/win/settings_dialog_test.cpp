@@ -32,13 +32,9 @@ class FakeHost final : public SettingsDialogHost {
         pc_.Facts.Calendar = &era_;
     }
     std::uint8_t Alpha() const override { return alpha; }
-    void SetAlpha(std::uint8_t value) override {
-        alpha = value;
-        alphaLog.push_back(value);
-    }
+    void SetAlpha(std::uint8_t value) override { alphaLog.push_back(alpha = value); }
     const PcSettings& Pc() const override { return pc_; }
     const LocaleSource& Locale() const override { return locale_; }
-
     std::uint8_t alpha = 255;
     std::vector<int> alphaLog;
 
@@ -54,45 +50,14 @@ class ScriptedFonts final : public FontChooser {
     std::vector<FontSettings> offered;
     bool Choose(HWND, FontSettings& font) override {
         offered.push_back(font);
-        if (answers.empty() || !answers.front()) {
-            if (!answers.empty())
-                answers.pop_front();
-            return false;
-        }
-        font = *answers.front();
-        answers.pop_front();
-        return true;
+        const std::optional<FontSettings> answer = answers.empty() ? std::nullopt : answers.front();
+        if (!answers.empty())
+            answers.pop_front();
+        if (answer)
+            font = *answer;
+        return answer.has_value();
     }
 };
-
-Text Text_(HWND window) {
-    wchar_t buffer[512]{};
-    GetWindowTextW(window, buffer, 512);
-    return FromWide(buffer);
-}
-
-Text Entry(HWND list, int index) {
-    const auto length = SendMessageW(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length == CB_ERR)
-        return "<none>";
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(index),
-                 reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(length));
-    return FromWide(text);
-}
-
-int Selection(HWND list) {
-    return static_cast<int>(SendMessageW(list, CB_GETCURSEL, 0, 0));
-}
-
-int EntryCount(HWND list) {
-    return static_cast<int>(SendMessageW(list, CB_GETCOUNT, 0, 0));
-}
-
-bool Checked(HWND button) {
-    return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
 
 // 2024-03-05 12:34:57, a Tuesday.
 DateTime TestInstant() {
@@ -111,8 +76,25 @@ class DialogTest : public ::testing::Test {
     TForm2 dialog{host, fonts};
 
     void SetUp() override { ASSERT_TRUE(dialog.Create(nullptr, 1041, 1041)); }
-
     HWND C(ControlId id) const { return dialog.Control(id); }
+    static Text Text_(HWND window) {
+        wchar_t buffer[512]{};
+        GetWindowTextW(window, buffer, 512);
+        return FromWide(buffer);
+    }
+    static Text Entry(HWND list, int index) {
+        wchar_t text[512]{};
+        if (SendMessageW(list, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text)) == CB_ERR)
+            return "<none>";
+        return FromWide(text);
+    }
+    static int Selection(HWND list) { return int(SendMessageW(list, CB_GETCURSEL, 0, 0)); }
+    static int EntryCount(HWND list) { return int(SendMessageW(list, CB_GETCOUNT, 0, 0)); }
+    static bool Checked(HWND button) {
+        return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    }
+    static bool Enabled(HWND window) { return IsWindowEnabled(window) != FALSE; }
+    static LRESULT SliderAt(HWND slider) { return SendMessageW(slider, TBM_GETPOS, 0, 0); }
 
     // Both sides as the main window would hand them over, in Japanese.
     SettingsDialogState State() const {
@@ -122,11 +104,8 @@ class DialogTest : public ::testing::Test {
             LoadLocaleSettings(host.Locale(), host.Pc().Facts, side.LocaleID, side.FormatSettings);
             BuildPatternLists(side);
             SettingsDialogSide& to = state.Sides[static_cast<std::size_t>(i)];
-            to.BoxName = side.BoxName;
-            to.DiffIndex = side.DiffIndex;
-            to.LocaleID = side.LocaleID;
-            to.DatePatternList = side.DatePatternList;
-            to.TimePatternList = side.TimePatternList;
+            to.BoxName = side.BoxName, to.DiffIndex = side.DiffIndex, to.LocaleID = side.LocaleID;
+            to.DatePatternList = side.DatePatternList, to.TimePatternList = side.TimePatternList;
             to.SideTime = TestInstant();
         }
         state.Sides[0].Font = LeftDesignFont;
@@ -134,29 +113,22 @@ class DialogTest : public ::testing::Test {
         state.TaskbarReady = true;
         return state;
     }
-
     // Posted before the modal loop starts, so it handles them in order.
+    void Post(ControlId id, UINT message, WPARAM w = 0, LPARAM l = 0) {
+        PostMessageW(C(id), message, w, l);
+    }
     void PostSelection(ControlId list, int index) {
-        PostMessageW(C(list), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-        PostMessageW(GetParent(C(list)), WM_COMMAND,
-                     MAKEWPARAM(GetDlgCtrlID(C(list)), CBN_SELCHANGE),
+        Post(list, CB_SETCURSEL, index);
+        PostMessageW(dialog.Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(C(list)), CBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(C(list)));
     }
-    void PostSlider(int position) {
-        PostMessageW(C(TrackBar1), TBM_SETPOS, TRUE, position);
-        PostMessageW(GetParent(C(TrackBar1)), WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, position),
-                     reinterpret_cast<LPARAM>(C(TrackBar1)));
-    }
-    // Typing replaces the whole text.
-    void PostTyping(ControlId edit, const wchar_t* text) {
-        PostMessageW(C(edit), EM_SETSEL, 0, -1);
+    void PostTyping(ControlId edit, const wchar_t* text) { // replaces the whole text
+        Post(edit, EM_SETSEL, 0, -1);
         for (const wchar_t* c = text; *c; ++c)
-            PostMessageW(C(edit), WM_CHAR, *c, 0);
+            Post(edit, WM_CHAR, *c);
     }
     void PostClose(int command) { PostMessageW(dialog.Handle(), WM_COMMAND, command, 0); }
 };
-
-// ---- The form ---------------------------------------------------------------
 
 TEST_F(DialogTest, ControlsSitWhereTheLayoutPutsThem) {
     ASSERT_EQ(GetDpiForSystem(), 96u) << "the design values hold at 96 dpi";
@@ -166,19 +138,16 @@ TEST_F(DialogTest, ControlsSitWhereTheLayoutPutsThem) {
     EXPECT_EQ(client.bottom, DialogClientHeight);
     for (std::size_t i = 0; i < ControlCount; ++i) {
         const ControlSpec& spec = SettingsDialogControls()[i];
-        ASSERT_EQ(static_cast<std::size_t>(spec.id), i) << "table out of order at " << i;
-        const HWND control = C(spec.id);
-        ASSERT_NE(control, nullptr) << i;
-        RECT rect{};
-        GetWindowRect(control, &rect);
-        MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-        const int frameX = spec.frame == ControlId::Count ? 0 : SpecOf(spec.frame).x;
-        const int frameY = spec.frame == ControlId::Count ? 0 : SpecOf(spec.frame).y;
-        EXPECT_EQ(rect.left, spec.x + frameX) << i;
-        EXPECT_EQ(rect.top, spec.y + frameY) << i;
-        EXPECT_EQ(rect.right - rect.left, spec.width) << i;
+        ASSERT_EQ(static_cast<std::size_t>(spec.id), i) << "table out of order";
+        RECT r{};
+        ASSERT_TRUE(GetWindowRect(C(spec.id), &r)) << i;
+        MapWindowPoints(nullptr, GetParent(C(spec.id)), reinterpret_cast<POINT*>(&r), 2);
+        const bool framed = spec.frame != ControlId::Count;
+        EXPECT_EQ(r.left, spec.x + (framed ? SpecOf(spec.frame).x : 0)) << i;
+        EXPECT_EQ(r.top, spec.y + (framed ? SpecOf(spec.frame).y : 0)) << i;
+        EXPECT_EQ(r.right - r.left, spec.width) << i;
         if (std::wstring(spec.className) != WC_COMBOBOXW) { // a combo's height is its font's
-            EXPECT_EQ(rect.bottom - rect.top, spec.height) << i;
+            EXPECT_EQ(r.bottom - r.top, spec.height) << i;
         }
     }
 }
@@ -193,14 +162,9 @@ TEST_F(DialogTest, CaptionsAndDefaultsOfTheForm) {
     ASSERT_EQ(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0), 2);
     wchar_t name[64]{};
     TCITEMW item{};
-    item.mask = TCIF_TEXT;
-    item.pszText = name;
-    item.cchTextMax = 64;
+    item.mask = TCIF_TEXT, item.pszText = name, item.cchTextMax = 64;
     SendMessageW(tabs, TCM_GETITEMW, 1, reinterpret_cast<LPARAM>(&item));
     EXPECT_EQ(FromWide(name), "表示設定");
-    RECT tab{};
-    SendMessageW(tabs, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&tab));
-    EXPECT_EQ(tab.right - tab.left, TabWidth);
     EXPECT_EQ(dialog.ActivePage(), 0);
 
     EXPECT_EQ(EntryCount(C(ComboBox1)), 95);
@@ -208,39 +172,31 @@ TEST_F(DialogTest, CaptionsAndDefaultsOfTheForm) {
     EXPECT_EQ(Entry(C(ComboBox2), 94), "-23.5");
     EXPECT_EQ(Selection(C(ComboBox1)), 47);
     EXPECT_EQ(EntryCount(C(ComboBox13)), 32);
-    EXPECT_EQ(EntryCount(C(ComboBox23)), 32);
     EXPECT_EQ(Entry(C(ComboBox23), 8), "英語,1033");
     EXPECT_EQ(Entry(C(ComboBox3), 0), "プログレス表示しない");
     EXPECT_EQ(Text_(C(LabeledEdit2)), "ヒューストン");
     EXPECT_EQ(Text_(C(BitBtn1)), "&OK");
     EXPECT_EQ(Text_(C(BitBtn2)), "キャンセル");
     EXPECT_EQ(Text_(C(Label3)), "100 %");
-
-    EXPECT_TRUE(Checked(C(CheckBox4)));
-    EXPECT_FALSE(IsWindowEnabled(C(Button2)));
-    EXPECT_FALSE(IsWindowEnabled(C(Edit1)));
-    EXPECT_TRUE(Checked(C(RadioButton1)));
-    EXPECT_TRUE(Checked(C(RadioButton6)));
+    EXPECT_TRUE(Checked(C(CheckBox4)) && Checked(C(RadioButton1)) && Checked(C(RadioButton6)));
+    EXPECT_FALSE(Enabled(C(Button2)) || Enabled(C(Edit1)) || Enabled(C(TrackBar1)));
 
     const HWND slider = C(TrackBar1);
-    EXPECT_FALSE(IsWindowEnabled(slider));
     EXPECT_EQ(SendMessageW(slider, TBM_GETRANGEMIN, 0, 0), 26);
     EXPECT_EQ(SendMessageW(slider, TBM_GETRANGEMAX, 0, 0), 255);
     EXPECT_EQ(SendMessageW(slider, TBM_GETPAGESIZE, 0, 0), 25);
-    EXPECT_EQ(SendMessageW(slider, TBM_GETPOS, 0, 0), 255);
+    EXPECT_EQ(SliderAt(slider), 255);
     const LONG_PTR style = GetWindowLongPtrW(slider, GWL_STYLE);
-    EXPECT_EQ(style & 0x20, 0);
-    EXPECT_EQ(style & (TBS_AUTOTICKS | TBS_TOP), TBS_AUTOTICKS | TBS_TOP);
+    EXPECT_EQ(style & (0x20 | TBS_AUTOTICKS | TBS_TOP), TBS_AUTOTICKS | TBS_TOP);
     EXPECT_EQ(GetWindowLongPtrW(C(DateTimePicker1), GWL_STYLE) & (DTS_TIMEFORMAT | DTS_UPDOWN),
               DTS_TIMEFORMAT | DTS_UPDOWN);
 }
 
-// ---- Languages and samples --------------------------------------------------
-
-TEST_F(DialogTest, OpeningFillsSamplesInTheStoredLanguage) {
+TEST_F(DialogTest, OpeningFillsSamplesAndKeepsALocaleOrOffsetOutsideTheTables) {
     SettingsDialogState state = State();
-    state.Sides[0].DateIndex = 3;
-    state.Sides[0].TimeIndex = 3;
+    state.Sides[0].DateIndex = state.Sides[0].TimeIndex = 3;
+    state.Sides[1].LocaleID = 2057;
+    state.Sides[1].DiffIndex = 95;
     dialog.Open(state);
     EXPECT_EQ(Selection(C(ComboBox13)), 16); // "日本語,1041"
     EXPECT_EQ(EntryCount(C(ComboBox11)), 32);
@@ -250,26 +206,37 @@ TEST_F(DialogTest, OpeningFillsSamplesInTheStoredLanguage) {
     EXPECT_EQ(Selection(C(ComboBox11)), 3);
     EXPECT_EQ(Selection(C(ComboBox12)), 3);
     EXPECT_EQ(Selection(C(ComboBox21)), 0);
+    EXPECT_EQ(Selection(C(ComboBox23)), -1); // 2057: Japanese samples, stored as 1041
+    EXPECT_EQ(Selection(C(ComboBox2)), -1);
+    EXPECT_EQ(Entry(C(ComboBox21), 3), "3/5(火)");
+    dialog.CopyBack(state);
+    EXPECT_EQ(state.Sides[1].LocaleID, 1041);
+    EXPECT_EQ(state.Sides[1].DiffIndex, 95);
 }
 
-TEST_F(DialogTest, ChoosingEnglishFillsEnglishSamplesAndCancelKeepsTheSide) {
+TEST_F(DialogTest, ChoosingEnglishFillsEnglishSamplesAndCancelRestoresSideAndAlpha) {
     SettingsDialogState state = State();
-    const SettingsDialogState before = State();
+    state.ViewMode = true;
+    const SettingsDialogState before = state;
     PostSelection(ComboBox13, 8); // "英語,1033"
+    Post(TrackBar1, TBM_SETPOS, TRUE, 60);
+    PostMessageW(dialog.Handle(), WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, 60),
+                 reinterpret_cast<LPARAM>(C(TrackBar1)));
     PostClose(IDCANCEL);
     EXPECT_FALSE(dialog.Execute(state));
+    EXPECT_EQ(host.alphaLog, (std::vector<int>{128, 60, 128}));
+    EXPECT_EQ(host.alpha, 128);
 
-    EXPECT_EQ(Entry(C(ComboBox11), 10), "Mar/05(Tuesday)");
     EXPECT_EQ(Entry(C(ComboBox11), 9), "Mar/05(Tue)");
-    TFormatSettings english;
-    LoadLocaleSettings(host.Locale(), host.Pc().Facts, 1033, english);
-    const PcLocaleFacts& facts = host.Pc().Facts;
-    EXPECT_EQ(Entry(C(ComboBox11), 0),
-              FormatPattern(english.ShortDatePattern, TestInstant(), english, facts));
-    EXPECT_EQ(Entry(C(ComboBox11), 1),
-              FormatPattern(english.LongDatePattern, TestInstant(), english, facts));
-    EXPECT_EQ(Entry(C(ComboBox12), 0),
-              FormatPattern(english.ShortTimePattern, TestInstant(), english, facts));
+    EXPECT_EQ(Entry(C(ComboBox11), 10), "Mar/05(Tuesday)");
+    TFormatSettings en;
+    LoadLocaleSettings(host.Locale(), host.Pc().Facts, 1033, en);
+    const auto format = [&](const Text& p) {
+        return FormatPattern(p, TestInstant(), en, host.Pc().Facts);
+    };
+    EXPECT_EQ(Entry(C(ComboBox11), 0), format(en.ShortDatePattern));
+    EXPECT_EQ(Entry(C(ComboBox11), 1), format(en.LongDatePattern));
+    EXPECT_EQ(Entry(C(ComboBox12), 0), format(en.ShortTimePattern));
     EXPECT_EQ(dialog.LanguageTag(0), 1033);
 
     EXPECT_EQ(state.Sides[0].LocaleID, 1041);
@@ -277,33 +244,23 @@ TEST_F(DialogTest, ChoosingEnglishFillsEnglishSamplesAndCancelKeepsTheSide) {
     EXPECT_EQ(state.Sides[0].BoxName, before.Sides[0].BoxName);
 }
 
-TEST_F(DialogTest, OkStoresTheChosenLanguage) {
+TEST_F(DialogTest, OkStoresLanguageOffsetAndProgressSetByTheShowHandler) {
     SettingsDialogState state = State();
+    dialog.Open(state);
+    dialog.ComboBox3Select(); // entry 0: the controls are off
+    ASSERT_FALSE(Enabled(C(DateTimePicker2)));
+    state.Progress.ProgressTime = 3; // no entry: the show handler turns them on
+    state.Sides[0].TimeIndex = 3;
     PostSelection(ComboBox23, 8);
+    PostSelection(ComboBox1, 0);
     PostClose(IDOK);
     ASSERT_TRUE(dialog.Execute(state));
     EXPECT_EQ(state.Sides[0].LocaleID, 1041);
     EXPECT_EQ(state.Sides[1].LocaleID, 1033);
-}
-
-TEST_F(DialogTest, ALocaleOutsideTheTableShowsJapaneseAndStores1041) {
-    SettingsDialogState state = State();
-    state.Sides[1].LocaleID = 2057;
-    dialog.Open(state);
-    EXPECT_EQ(Selection(C(ComboBox23)), -1);
-    EXPECT_EQ(Entry(C(ComboBox21), 3), "3/5(火)");
-    dialog.CopyBack(state);
-    EXPECT_EQ(state.Sides[1].LocaleID, 1041);
-}
-
-TEST_F(DialogTest, ChangingTheOffsetLeavesTheSamples) {
-    SettingsDialogState state = State();
-    state.Sides[0].TimeIndex = 3;
-    PostSelection(ComboBox1, 0);
-    PostClose(IDOK);
-    ASSERT_TRUE(dialog.Execute(state));
-    EXPECT_EQ(Entry(C(ComboBox12), 3), "12:34");
     EXPECT_EQ(state.Sides[0].DiffIndex, 0);
+    EXPECT_EQ(Entry(C(ComboBox12), 3), "12:34") << "a new offset leaves the samples";
+    EXPECT_TRUE(Enabled(C(DateTimePicker2)));
+    EXPECT_EQ(state.Progress.ProgressTime, -1);
 }
 
 TEST_F(DialogTest, ChoosingOneListOfAPairGivesTheOtherItsFirstEntry) {
@@ -315,150 +272,91 @@ TEST_F(DialogTest, ChoosingOneListOfAPairGivesTheOtherItsFirstEntry) {
     SendMessageW(C(ComboBox11), CB_SETCURSEL, 5, 0);
     dialog.SampleSelect(ComboBox11);
     EXPECT_EQ(Selection(C(ComboBox12)), 0);
-
     // A list left without a selection gives entry 0, never an index beyond it.
     dialog.CopyBack(state);
     EXPECT_EQ(state.Sides[0].DateIndex, 5);
     EXPECT_EQ(state.Sides[1].DateIndex, 0);
 }
 
-TEST_F(DialogTest, AnOffsetOutsideTheTableIsKept) {
-    SettingsDialogState state = State();
-    state.Sides[1].DiffIndex = 95;
-    dialog.Open(state);
-    EXPECT_EQ(Selection(C(ComboBox2)), -1);
-    dialog.CopyBack(state);
-    EXPECT_EQ(state.Sides[1].DiffIndex, 95);
-}
-
-// ---- Translucency -----------------------------------------------------------
-
-TEST_F(DialogTest, FirstOpeningWithTranslucencyMovesTheSliderAndTheWindow) {
+TEST_F(DialogTest, TranslucencyBoxSliderAndPercentLabel) {
     SettingsDialogState state = State();
     state.ViewMode = true;
     dialog.Open(state);
-    EXPECT_EQ(SendMessageW(C(TrackBar1), TBM_GETPOS, 0, 0), 128);
-    EXPECT_TRUE(IsWindowEnabled(C(TrackBar1)));
+    EXPECT_EQ(SliderAt(C(TrackBar1)), 128);
+    EXPECT_TRUE(Enabled(C(TrackBar1)));
     EXPECT_EQ(host.alphaLog, std::vector<int>{128});
     EXPECT_EQ(Text_(C(Label3)), "50 %");
-
     // The next opening finds the box as it is: neither handler runs.
     host.alpha = 77;
     host.alphaLog.clear();
     dialog.Open(state);
     EXPECT_TRUE(host.alphaLog.empty());
-    EXPECT_EQ(SendMessageW(C(TrackBar1), TBM_GETPOS, 0, 0), 128);
-}
+    EXPECT_EQ(SliderAt(C(TrackBar1)), 128);
 
-TEST_F(DialogTest, CancelRestoresTheAlphaTakenAtOpening) {
-    SettingsDialogState state = State();
-    state.ViewMode = true;
-    PostSlider(60);
-    PostClose(IDCANCEL);
-    EXPECT_FALSE(dialog.Execute(state));
-    EXPECT_EQ(host.alphaLog, (std::vector<int>{128, 60, 128}));
-    EXPECT_EQ(host.alpha, 128);
-}
-
-TEST_F(DialogTest, SliderPositionsAndTheirTexts) {
-    struct Case {
-        int position;
-        Text label;
-    };
-    const Case cases[] = {{26, "10 %"}, {128, "50 %"}, {200, "78 %"}, {255, "100 %"}};
-    SettingsDialogState state = State();
-    state.ViewMode = true;
-    dialog.Open(state);
-    for (const Case& c : cases) {
-        dialog.SetTrackBarPosition(c.position);
-        EXPECT_EQ(Text_(C(Label3)), c.label) << c.position;
-        EXPECT_EQ(host.alpha, c.position);
+    for (const auto& [position, label] : {std::pair{26, "10 %"}, {200, "78 %"}, {255, "100 %"}}) {
+        dialog.SetTrackBarPosition(position);
+        EXPECT_EQ(Text_(C(Label3)), label) << position;
+        EXPECT_EQ(host.alpha, position);
         EXPECT_TRUE(Checked(C(CheckBox1))) << "the slider never clears the box";
     }
-}
-
-TEST_F(DialogTest, TheTranslucencyBoxDrivesTheSlider) {
-    SettingsDialogState state = State();
-    dialog.Open(state);
-    dialog.SetChecked(CheckBox1, true);
-    EXPECT_EQ(host.alpha, 128);
+    // Clearing the box puts the slider back to opaque; setting it again gives 128.
     dialog.SetTrackBarPosition(26);
     dialog.SetChecked(CheckBox1, false);
-    EXPECT_EQ(SendMessageW(C(TrackBar1), TBM_GETPOS, 0, 0), 255);
-    EXPECT_FALSE(IsWindowEnabled(C(TrackBar1)));
+    EXPECT_EQ(SliderAt(C(TrackBar1)), 255);
+    EXPECT_FALSE(Enabled(C(TrackBar1)));
     EXPECT_EQ(host.alpha, 255);
     EXPECT_EQ(Text_(C(Label3)), "100 %");
+    dialog.SetChecked(CheckBox1, true);
+    EXPECT_EQ(host.alpha, 128);
 }
 
-// ---- Display options --------------------------------------------------------
-
 TEST_F(DialogTest, BlinkModesClampAndSwingKeepsItsState) {
-    struct Case {
-        std::int32_t blinkMode;
-        int checked; // -1: none
-        bool swingEnabled;
-        std::int32_t stored;
-    };
-    const Case cases[] = {
-        {0, 0, true, 0}, {1, 1, true, 1}, {2, 2, false, 2}, {7, 2, false, 2}, {-3, -1, true, -1},
-    };
+    // {mode, checked item (-1: none), swing enabled, stored}
+    const int cases[][4] = {{0, 0, 1, 0}, {2, 2, 0, 2}, {7, 2, 0, 2}, {-3, -1, 1, -1}};
     const ControlId items[] = {RadioGroup1Item0, RadioGroup1Item1, RadioGroup1Item2};
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SettingsDialogState state = State();
-        state.BlinkMode = c.blinkMode;
+        state.BlinkMode = c[0];
         state.SwingBlink = true;
         dialog.Open(state);
         for (int i = 0; i < 3; ++i)
-            EXPECT_EQ(Checked(C(items[i])), i == c.checked) << c.blinkMode << " item " << i;
-        EXPECT_EQ(IsWindowEnabled(C(SwingBlink2)) != FALSE, c.swingEnabled) << c.blinkMode;
+            EXPECT_EQ(Checked(C(items[i])), i == c[1]) << c[0] << " item " << i;
+        EXPECT_EQ(Enabled(C(SwingBlink2)), c[2] == 1) << c[0];
         dialog.CopyBack(state);
-        EXPECT_EQ(state.BlinkMode, c.stored) << c.blinkMode;
-        EXPECT_TRUE(state.SwingBlink) << c.blinkMode;
+        EXPECT_EQ(state.BlinkMode, c[3]) << c[0];
+        EXPECT_TRUE(state.SwingBlink) << c[0];
     }
 }
 
 TEST_F(DialogTest, TitleModesAndTheCustomTitleEdit) {
-    struct Case {
-        std::int32_t titleMode;
-        bool editEnabled;
-        std::int32_t stored;
-    };
-    const Case cases[] = {{5, true, 5}, {3, false, 3}, {9, false, 1}, {5, true, 5}, {1, false, 1}};
-    for (const Case& c : cases) {
+    // {mode, edit enabled, stored}; 5 again after 9 turns the edit back on.
+    const int cases[][3] = {{5, 1, 5}, {3, 0, 3}, {9, 0, 1}, {5, 1, 5}, {1, 0, 1}};
+    for (const auto& c : cases) {
         SettingsDialogState state = State();
-        state.TitleMode = c.titleMode;
-        state.TitleString = "";
+        state.TitleMode = c[0];
         dialog.Open(state);
-        EXPECT_EQ(IsWindowEnabled(C(Edit1)) != FALSE, c.editEnabled) << c.titleMode;
+        EXPECT_EQ(Enabled(C(Edit1)), c[1] == 1) << c[0];
         dialog.CopyBack(state);
-        EXPECT_EQ(state.TitleMode, c.stored) << c.titleMode;
+        EXPECT_EQ(state.TitleMode, c[2]) << c[0];
         EXPECT_EQ(state.TitleString, "");
     }
 }
 
 TEST_F(DialogTest, LeavingANameEditRenamesTheTitleButtonAndTheProgressEntry) {
-    struct Case {
-        int side;
-        int selected;
-    };
-    const Case cases[] = {{0, 1}, {0, 0}, {1, 2}, {1, 1}};
-    for (const Case& c : cases) {
+    for (const auto& [side, selected] : {std::pair{0, 1}, {0, 0}, {1, 2}, {1, 1}}) {
         SettingsDialogState state = State();
-        state.Progress.ProgressTime = c.selected;
+        state.Progress.ProgressTime = selected;
         dialog.Open(state);
-        SetWindowTextW(C(c.side == 0 ? LabeledEdit1 : LabeledEdit2), ToWide("南極点").c_str());
-        if (c.side == 0)
-            dialog.LabeledEdit1Exit();
-        else
-            dialog.LabeledEdit2Exit();
-        EXPECT_EQ(Text_(C(c.side == 0 ? RadioButton3 : RadioButton4)), "「南極点」の日時");
-        EXPECT_EQ(Entry(C(ComboBox3), c.side + 1), "「南極点」の現地時間");
+        SetWindowTextW(C(side == 0 ? LabeledEdit1 : LabeledEdit2), L"南極点");
+        side == 0 ? dialog.LabeledEdit1Exit() : dialog.LabeledEdit2Exit();
+        EXPECT_EQ(Text_(C(side == 0 ? RadioButton3 : RadioButton4)), "「南極点」の日時");
+        EXPECT_EQ(Entry(C(ComboBox3), side + 1), "「南極点」の現地時間");
         EXPECT_EQ(EntryCount(C(ComboBox3)), 3);
-        EXPECT_EQ(Selection(C(ComboBox3)), c.selected) << c.side;
+        EXPECT_EQ(Selection(C(ComboBox3)), selected) << side;
     }
 }
 
-TEST_F(DialogTest, OpeningLeavesTheNameCaptionsAlone) {
+TEST_F(DialogTest, OpeningLeavesTheNameCaptionsAloneUntilThePageChanges) {
     SettingsDialogState state = State();
     state.Sides[0].BoxName = "南極点";
     dialog.Open(state);
@@ -470,62 +368,43 @@ TEST_F(DialogTest, OpeningLeavesTheNameCaptionsAlone) {
     EXPECT_EQ(Text_(C(RadioButton4)), "「ヒューストン」の日時");
 }
 
-// ---- Progress ---------------------------------------------------------------
-
 TEST_F(DialogTest, ProgressEntriesEnableTheirControls) {
-    struct Case {
+    const struct {
         bool taskbarReady;
         std::int32_t progressTime;
-        bool frameEnabled;
-        bool controlsEnabled;
+        bool frameEnabled, controlsEnabled;
         std::int32_t stored;
-    };
-    const Case cases[] = {
-        {true, 0, true, false, 0},   {true, 2, true, true, 2},    {true, 3, true, true, -1},
-        {false, 1, false, false, 1}, {false, 0, false, false, 0},
-    };
-    for (const Case& c : cases) {
+    } cases[] = {{true, 0, true, false, 0},
+                 {true, 2, true, true, 2},
+                 {true, 3, true, true, -1},
+                 {false, 1, false, false, 1}};
+    for (const auto& c : cases) {
         SettingsDialogState state = State();
         state.TaskbarReady = c.taskbarReady;
         state.Progress.ProgressTime = c.progressTime;
         dialog.Open(state);
         dialog.ComboBox3Select(); // the show handler
         dialog.CopyBack(state);
-        EXPECT_EQ(IsWindowEnabled(C(ComboBox3)) != FALSE, c.frameEnabled) << c.progressTime;
+        EXPECT_EQ(Enabled(C(ComboBox3)), c.frameEnabled) << c.progressTime;
         for (ControlId id : {RadioButton6, RadioButton8, Label5, DateTimePicker1})
-            EXPECT_EQ(IsWindowEnabled(C(id)) != FALSE, c.controlsEnabled)
-                << c.taskbarReady << " " << c.progressTime << " control " << int(id);
+            EXPECT_EQ(Enabled(C(id)), c.controlsEnabled) << c.progressTime << " " << int(id);
         EXPECT_EQ(state.Progress.ProgressTime, c.stored) << c.progressTime;
     }
 }
 
-TEST_F(DialogTest, ShowingTheDialogSetsTheProgressControls) {
-    SettingsDialogState state = State();
-    dialog.Open(state);
-    dialog.ComboBox3Select(); // entry 0: the controls are off
-    ASSERT_FALSE(IsWindowEnabled(C(DateTimePicker2)));
-    state.Progress.ProgressTime = 3; // no entry: the show handler turns them on
-    PostClose(IDOK);
-    ASSERT_TRUE(dialog.Execute(state));
-    EXPECT_TRUE(IsWindowEnabled(C(DateTimePicker2)));
-    EXPECT_EQ(state.Progress.ProgressTime, -1);
-}
-
 TEST_F(DialogTest, ProgressTimesAndColoursComeBackFormatted) {
-    struct Case {
+    const struct {
         Text from, to;
         std::int32_t colour;
         Text storedFrom, storedTo;
         std::int32_t storedColour;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"21:30", "6:05", 1, "21:30", "06:05", 1},
         {" 9:5 ", "PM 5:00", 2, "09:05", "17:00", 2},
         {"09:00", "17:00", 7, "09:00", "17:00", 0},
-        // A text that does not read keeps what the picker showed last.
-        {"abc", "24:00", 0, "09:00", "17:00", 0},
+        {"abc", "24:00", 0, "09:00", "17:00", 0}, // unreadable: the picker's last time stays
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SettingsDialogState state = State();
         state.Progress.ProgressFrom = c.from;
         state.Progress.ProgressTo = c.to;
@@ -538,38 +417,35 @@ TEST_F(DialogTest, ProgressTimesAndColoursComeBackFormatted) {
     }
 }
 
-// ---- Fonts ------------------------------------------------------------------
-
 TEST_F(DialogTest, SameFontGivesBothSidesTheLeftFont) {
     SettingsDialogState state = State();
     state.SameFont = false;
     dialog.Open(state);
-    EXPECT_TRUE(IsWindowEnabled(C(Button2)));
+    EXPECT_TRUE(Enabled(C(Button2)));
     EXPECT_EQ(dialog.RightFont(), RightDesignFont);
-
     fonts.answers = {ChosenFont};
     dialog.Button2Click();
     EXPECT_EQ(fonts.offered.back(), RightDesignFont);
     EXPECT_EQ(dialog.RightFont(), ChosenFont);
 
     dialog.SetChecked(CheckBox4, true);
-    EXPECT_FALSE(IsWindowEnabled(C(Button2)));
+    EXPECT_FALSE(Enabled(C(Button2)));
     EXPECT_EQ(dialog.RightFont(), LeftDesignFont);
     dialog.CopyBack(state);
     EXPECT_TRUE(state.SameFont);
     EXPECT_EQ(state.Sides[0].Font, LeftDesignFont);
     EXPECT_EQ(state.Sides[1].Font, LeftDesignFont);
-
     // Unchecking brings back the right font last chosen.
     dialog.SetChecked(CheckBox4, false);
-    EXPECT_EQ(dialog.RightFont(), ChosenFont);
     dialog.CopyBack(state);
     EXPECT_EQ(state.Sides[1].Font, ChosenFont);
 }
 
 TEST_F(DialogTest, ACancelledFontDialogChangesNothing) {
     SettingsDialogState state = State();
+    state.SameFont = true;
     dialog.Open(state);
+    EXPECT_EQ(dialog.RightFont(), LeftDesignFont);
     fonts.answers = {std::nullopt, ChosenFont};
     dialog.Button1Click();
     EXPECT_EQ(dialog.LeftFont(), LeftDesignFont);
@@ -579,69 +455,46 @@ TEST_F(DialogTest, ACancelledFontDialogChangesNothing) {
     EXPECT_EQ(dialog.RightFont(), LeftDesignFont);
     dialog.CopyBack(state);
     EXPECT_EQ(state.Sides[1].Font, ChosenFont);
-}
-
-TEST_F(DialogTest, OpeningWithSameFontUsesTheLeftFontOnTheRight) {
-    SettingsDialogState state = State();
-    state.SameFont = true;
-    dialog.Open(state);
-    EXPECT_EQ(dialog.RightFont(), LeftDesignFont);
-    fonts.answers = {std::nullopt};
+    // Unchecking keeps the right font the dialog held at opening.
     dialog.SetChecked(CheckBox4, false);
-    EXPECT_EQ(dialog.RightFont(), LeftDesignFont) << "the font dialog holds the opening font";
+    EXPECT_EQ(dialog.RightFont(), LeftDesignFont);
 }
 
-// ---- The modal run ----------------------------------------------------------
-
-TEST_F(DialogTest, OkCopiesEveryControlBack) {
+TEST_F(DialogTest, OkCopiesEveryControlBackAndLeavingTheNameEditRenames) {
     SettingsDialogState state = State();
+    PostMessageW(dialog.Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(C(LabeledEdit1)), TRUE);
     PostTyping(LabeledEdit1, L"Oslo");
+    PostMessageW(dialog.Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(C(BitBtn1)), TRUE);
     PostSelection(ComboBox11, 7);
-    PostMessageW(C(CheckBox2), BM_CLICK, 0, 0);
-    PostMessageW(C(CheckBox3), BM_CLICK, 0, 0);
-    PostMessageW(C(RadioButton4), BM_CLICK, 0, 0);
-    PostMessageW(C(RadioGroup1Item1), BM_CLICK, 0, 0);
+    for (ControlId id : {CheckBox2, CheckBox3, RadioButton4, RadioGroup1Item1})
+        Post(id, BM_CLICK);
     PostClose(IDOK);
     ASSERT_TRUE(dialog.Execute(state));
     EXPECT_EQ(state.Sides[0].BoxName, "Oslo");
     EXPECT_EQ(state.Sides[0].DateIndex, 7);
     EXPECT_EQ(state.Sides[0].TimeIndex, 0);
-    EXPECT_TRUE(state.StayOnTop);
-    EXPECT_TRUE(state.AutoScale);
+    EXPECT_TRUE(state.StayOnTop && state.AutoScale);
     EXPECT_EQ(state.TitleMode, 4);
     EXPECT_EQ(state.BlinkMode, 1);
     EXPECT_FALSE(IsWindowVisible(dialog.Handle()));
+    EXPECT_EQ(Text_(C(RadioButton3)), "「Oslo」の日時");
 }
 
 TEST_F(DialogTest, EnterIsOkAndEscapeIsCancel) {
-    struct Case {
-        WPARAM key;
-        bool result;
-    };
-    for (const Case& c : {Case{VK_RETURN, true}, Case{VK_ESCAPE, false}}) {
+    for (const auto& [key, result] : {std::pair{VK_RETURN, true}, {VK_ESCAPE, false}}) {
         SettingsDialogState state = State();
         state.Sides[0].BoxName = "before";
         PostTyping(LabeledEdit1, L"after");
-        PostMessageW(C(LabeledEdit1), WM_KEYDOWN, c.key, 0);
-        EXPECT_EQ(dialog.Execute(state), c.result) << c.key;
-        EXPECT_EQ(state.Sides[0].BoxName, c.result ? "after" : "before");
+        Post(LabeledEdit1, WM_KEYDOWN, key);
+        EXPECT_EQ(dialog.Execute(state), result) << key;
+        EXPECT_EQ(state.Sides[0].BoxName, result ? "after" : "before");
     }
-}
-
-TEST_F(DialogTest, MovingTheFocusOutOfTheNameEditRunsItsExitHandler) {
-    SettingsDialogState state = State();
-    state.Sides[0].BoxName = "Oslo";
-    PostMessageW(dialog.Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(C(LabeledEdit1)), TRUE);
-    PostMessageW(dialog.Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(C(BitBtn1)), TRUE);
-    PostClose(IDOK);
-    ASSERT_TRUE(dialog.Execute(state));
-    EXPECT_EQ(Text_(C(RadioButton3)), "「Oslo」の日時");
 }
 
 TEST_F(DialogTest, AMnemonicReachesItsControl) {
     SettingsDialogState state = State();
     dialog.SetActivePage(1);
-    PostMessageW(C(BitBtn1), WM_SYSCHAR, 'h', 0); // "半透明(&H)"
+    Post(BitBtn1, WM_SYSCHAR, 'h'); // "半透明(&H)"
     PostClose(IDOK);
     ASSERT_TRUE(dialog.Execute(state));
     EXPECT_TRUE(state.ViewMode);
@@ -650,55 +503,16 @@ TEST_F(DialogTest, AMnemonicReachesItsControl) {
 
 // The owner's timers fire inside the modal loop while the owner is disabled.
 struct TimerProbe {
-    HWND dialog = nullptr;
     HWND owner = nullptr;
     int ticks = 0;
     bool ownerDisabled = true;
     std::function<void(int)> onTick;
-};
-TimerProbe* probe = nullptr;
+} probe;
 
 void CALLBACK ProbeTimer(HWND, UINT, UINT_PTR, DWORD) {
-    ++probe->ticks;
-    probe->ownerDisabled = probe->ownerDisabled && !IsWindowEnabled(probe->owner);
-    if (probe->onTick)
-        probe->onTick(probe->ticks);
-}
-
-class OwnedDialogTest : public ::testing::Test {
-  protected:
-    FakeHost host;
-    ScriptedFonts fonts;
-    TForm2 dialog{host, fonts};
-    HWND owner = nullptr;
-    TimerProbe timer;
-
-    void SetUp() override {
-        owner = CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
-                                100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-        ASSERT_TRUE(dialog.Create(owner, 1041, 1041));
-        timer.owner = owner;
-        timer.dialog = dialog.Handle();
-        probe = &timer;
-    }
-    void TearDown() override {
-        KillTimer(owner, 1);
-        probe = nullptr;
-        DestroyWindow(owner);
-    }
-};
-
-TEST_F(OwnedDialogTest, TheOwnersTimersKeepFiringWhileItIsDisabled) {
-    timer.onTick = [this](int ticks) {
-        if (ticks == 3)
-            PostMessageW(timer.dialog, WM_COMMAND, IDCANCEL, 0);
-    };
-    SetTimer(owner, 1, 10, ProbeTimer);
-    SettingsDialogState state;
-    EXPECT_FALSE(dialog.Execute(state));
-    EXPECT_GE(timer.ticks, 3);
-    EXPECT_TRUE(timer.ownerDisabled);
-    EXPECT_TRUE(IsWindowEnabled(owner));
+    ++probe.ticks;
+    probe.ownerDisabled = probe.ownerDisabled && !IsWindowEnabled(probe.owner);
+    probe.onTick(probe.ticks);
 }
 
 std::filesystem::path ArtifactDirectory() {
@@ -708,34 +522,46 @@ std::filesystem::path ArtifactDirectory() {
     return std::filesystem::path(exe).parent_path().parent_path().parent_path() / "artifacts";
 }
 
-TEST_F(OwnedDialogTest, ScreenshotsOfBothTabs) {
+TEST(OwnedDialogTest, TimersKeepFiringWhileTheOwnerIsDisabledAndScreenshotsOfBothTabs) {
+    FakeHost host;
+    ScriptedFonts fonts;
+    TForm2 dialog{host, fonts};
+    const HWND owner =
+        CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
+                        nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_TRUE(dialog.Create(owner, 1041, 1041));
     const std::filesystem::path directory = ArtifactDirectory();
     std::filesystem::create_directories(directory);
     std::vector<bool> saved;
-    timer.onTick = [&](int ticks) {
-        // Painting takes a while under some systems: each tab gets a second.
-        if (ticks == 20) {
-            saved.push_back(
-                dialog.SaveBitmap(FromWide((directory / "settings_dialog_data.bmp").wstring())));
-            dialog.SetActivePage(1);
-        } else if (ticks == 40) {
-            saved.push_back(
-                dialog.SaveBitmap(FromWide((directory / "settings_dialog_display.bmp").wstring())));
-            PostMessageW(timer.dialog, WM_COMMAND, IDCANCEL, 0);
-        }
+    const auto save = [&](const char* name) {
+        saved.push_back(dialog.SaveBitmap(FromWide((directory / name).wstring())));
     };
+    probe = {owner, 0, true, [&](int ticks) {
+                 // Painting takes a while under some systems: each tab gets a second.
+                 if (ticks == 20) {
+                     save("settings_dialog_data.bmp");
+                     dialog.SetActivePage(1);
+                 } else if (ticks == 40) {
+                     save("settings_dialog_display.bmp");
+                     PostMessageW(dialog.Handle(), WM_COMMAND, IDCANCEL, 0);
+                 }
+             }};
     SetTimer(owner, 1, 50, ProbeTimer);
     SettingsDialogState state;
     state.Sides[0].BoxName = "昭和基地";
     state.Sides[1].BoxName = "ヒューストン";
-    state.ViewMode = true;
-    state.TaskbarReady = true;
+    state.ViewMode = state.TaskbarReady = true;
     state.Progress.ProgressTime = 1;
     state.TitleMode = 5;
     state.TitleString = "走れブリッツェン";
-    dialog.Execute(state);
+    EXPECT_FALSE(dialog.Execute(state));
+    KillTimer(owner, 1);
+    EXPECT_GE(probe.ticks, 40);
+    EXPECT_TRUE(probe.ownerDisabled);
+    EXPECT_TRUE(IsWindowEnabled(owner));
     EXPECT_EQ(saved, (std::vector<bool>{true, true}));
     EXPECT_GT(std::filesystem::file_size(directory / "settings_dialog_display.bmp"), 100000u);
+    DestroyWindow(owner);
 }
 
 } // namespace

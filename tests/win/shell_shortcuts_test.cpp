@@ -20,15 +20,13 @@ namespace {
 using testing::RunningExecutable;
 using testing::ScriptedBoxes;
 
-struct Command {
+const struct Command {
     const char* name;
     void (*run)(const ShortcutRequest&);
     const wchar_t* folder;
     const char* question;
     bool renamesFirst; // sets the title to "Velmora" before asking
-};
-
-const Command Commands[] = {
+} Commands[] = {
     {"desktop", CreateDesktopShortcut, L"Desktop", "デスクトップにアイコンを登録しますか？", true},
     {"start-up", CreateStartupShortcut, L"Startup", "スタートアップに登録しますか？", false},
     {"start menu", CreateStartMenuShortcut, L"Programs",
@@ -37,19 +35,26 @@ const Command Commands[] = {
 
 std::wstring LinkTarget(const std::wstring& linkPath) {
     ComPtr<IShellLinkW> link;
+    wchar_t target[MAX_PATH] = L"(not loaded)";
     if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
                                 reinterpret_cast<void**>(link.put()))))
-        return L"(no link object)";
+        return target;
     auto file = link.As<IPersistFile>(IID_IPersistFile);
     if (!file || FAILED(file->Load(linkPath.c_str(), STGM_READ)))
-        return L"(not loaded)";
-    wchar_t target[MAX_PATH] = L"";
+        return target;
     link->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH);
     return target;
 }
 
 bool Exists(const std::wstring& path) {
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+std::wstring LinkIn(const wchar_t* folder) {
+    return ShortcutPath(UserShellFolder(folder));
+}
+void RemoveLinks() {
+    for (const auto& command : Commands)
+        DeleteFileW(LinkIn(command.folder).c_str());
 }
 
 class ShortcutsTest : public ::testing::Test {
@@ -62,144 +67,85 @@ class ShortcutsTest : public ::testing::Test {
         RemoveLinks();
         CoUninitialize();
     }
-
-    static std::wstring LinkIn(const wchar_t* folder) {
-        return ShortcutPath(UserShellFolder(folder));
-    }
-    static void RemoveLinks() {
-        for (const auto& command : Commands)
-            DeleteFileW(LinkIn(command.folder).c_str());
-    }
-
     ShortcutRequest Request() {
         return {nullptr, ExecutablePath(), [this] { return title; },
                 [this](const Text& text) { title = text; }, boxes};
     }
-
-    Text title = "2024/03/05 12:34 昭和基地";
+    Text title;
     ScriptedBoxes boxes;
 };
 
-TEST_F(ShortcutsTest, YesSavesALinkToTheExecutableAndNamesIt) {
-    for (const auto& command : Commands) {
-        SCOPED_TRACE(command.name);
-        title = "2024/03/05 12:34 昭和基地";
-        boxes = {};
-        boxes.answers = {IDYES};
-        command.run(Request());
+TEST_F(ShortcutsTest, YesSavesALinkToTheExecutableNoSavesNothing) {
+    for (const auto& command : Commands)
+        for (const int answer : {IDYES, IDNO}) {
+            SCOPED_TRACE(std::string(command.name) + (answer == IDYES ? " yes" : " no"));
+            title = "2024/03/05 12:34 昭和基地";
+            boxes = {};
+            boxes.answers = {answer, answer == IDYES ? IDOK : IDNO, answer};
+            command.run(Request());
+            command.run(Request()); // a second Yes replaces the link
 
-        const std::wstring link = LinkIn(command.folder);
-        ASSERT_TRUE(Exists(link));
-        EXPECT_EQ(CompareStringOrdinal(LinkTarget(link).c_str(), -1, RunningExecutable().c_str(),
-                                       -1, TRUE),
-                  CSTR_EQUAL)
-            << FromWide(LinkTarget(link));
-
-        const Text expectedTitle = command.renamesFirst ? "Velmora" : "2024/03/05 12:34 昭和基地";
-        EXPECT_EQ(title, expectedTitle);
-        ASSERT_EQ(boxes.shown.size(), 2u);
-        EXPECT_EQ(boxes.shown[0].text, command.question);
-        EXPECT_EQ(boxes.shown[0].caption, "確認");
-        EXPECT_EQ(boxes.shown[0].flags, 36u);
-        EXPECT_EQ(boxes.shown[1].text, FromWide(link) + " に登録しました。");
-        EXPECT_EQ(boxes.shown[1].caption, expectedTitle);
-        EXPECT_EQ(boxes.shown[1].flags, static_cast<UINT>(MB_OK));
-    }
+            const Text expectedTitle =
+                command.renamesFirst ? "Velmora" : "2024/03/05 12:34 昭和基地";
+            EXPECT_EQ(title, expectedTitle);
+            ASSERT_EQ(boxes.shown.size(), answer == IDYES ? 4u : 2u);
+            EXPECT_EQ(boxes.shown[0].text, command.question);
+            EXPECT_EQ(boxes.shown[0].caption, "確認");
+            EXPECT_EQ(boxes.shown[0].flags, 36u);
+            const std::wstring link = LinkIn(command.folder);
+            if (answer == IDNO) {
+                EXPECT_FALSE(Exists(link));
+                continue;
+            }
+            ASSERT_TRUE(Exists(link));
+            EXPECT_EQ(CompareStringOrdinal(LinkTarget(link).c_str(), -1,
+                                           RunningExecutable().c_str(), -1, TRUE),
+                      CSTR_EQUAL)
+                << FromWide(LinkTarget(link));
+            EXPECT_EQ(boxes.shown[1].text, FromWide(link) + " に登録しました。");
+            EXPECT_EQ(boxes.shown[3].text, boxes.shown[1].text);
+            EXPECT_EQ(boxes.shown[1].caption, expectedTitle);
+            EXPECT_EQ(boxes.shown[1].flags, static_cast<UINT>(MB_OK));
+            RemoveLinks();
+        }
 }
 
-TEST_F(ShortcutsTest, NoSavesNothingButTheTitleMayHaveChanged) {
-    for (const auto& command : Commands) {
-        SCOPED_TRACE(command.name);
-        title = "自由なタイトル";
-        boxes = {};
-        boxes.answers = {IDNO};
-        command.run(Request());
-
-        EXPECT_FALSE(Exists(LinkIn(command.folder)));
-        EXPECT_EQ(boxes.shown.size(), 1u);
-        EXPECT_EQ(title, command.renamesFirst ? Text("Velmora") : Text("自由なタイトル"));
-    }
-}
-
-TEST_F(ShortcutsTest, RunningTheStartUpCommandTwiceReplacesTheLink) {
-    boxes.answers = {IDYES, IDOK, IDYES, IDOK};
-    CreateStartupShortcut(Request());
-    CreateStartupShortcut(Request());
-    ASSERT_EQ(boxes.shown.size(), 4u);
-    EXPECT_EQ(boxes.shown[1].text, boxes.shown[3].text);
-    EXPECT_TRUE(Exists(LinkIn(L"Startup")));
-}
-
-TEST(ExecutablePathTest, IsTheRunningTestProgram) {
+TEST(ShortcutPathTest, TheRunningProgramAndTheLinkBesideTheFolder) {
     const std::wstring path = ExecutablePath();
     EXPECT_EQ(path, RunningExecutable());
-    EXPECT_EQ(path.substr(path.size() - 19), L"shell_win_tests.exe");
-}
-
-TEST(ShortcutPathTest, JoinsTheFolderAndTheProductName) {
+    EXPECT_TRUE(path.ends_with(L"\\shell_win_tests.exe")) << FromWide(path);
     EXPECT_EQ(ShortcutPath(L"C:\\Users\\me\\Desktop"), L"C:\\Users\\me\\Desktop\\Velmora.Lnk");
-    // A missing folder value: the root of the current drive.
-    EXPECT_EQ(ShortcutPath(L""), L"\\Velmora.Lnk");
-}
-
-class ShellFolderTest : public ::testing::Test {
-  protected:
-    static constexpr wchar_t KeyPath[] = L"Software\\VelmoraShellFolderTest";
-    void SetUp() override {
-        HKEY created = nullptr;
-        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, KeyPath, 0, nullptr, 0, KEY_ALL_ACCESS,
-                                  nullptr, &created, nullptr),
-                  ERROR_SUCCESS);
-        key.reset(created);
-    }
-    void TearDown() override {
-        key.reset();
-        RegDeleteTreeW(HKEY_CURRENT_USER, KeyPath);
-    }
-    void Set(const wchar_t* name, DWORD type, const void* data, DWORD bytes) {
-        ASSERT_EQ(RegSetValueExW(key.get(), name, 0, type, static_cast<const BYTE*>(data), bytes),
-                  ERROR_SUCCESS);
-    }
-    void SetText(const wchar_t* name, DWORD type, const std::wstring& text) {
-        Set(name, type, text.c_str(), static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
-    }
-    UniqueKey key;
-};
-
-TEST_F(ShellFolderTest, ReadsStringValuesAndGivesEmptyTextForMissingOnes) {
-    SetText(L"Desktop", REG_SZ, L"C:\\Users\\時計\\Desktop");
-    SetText(L"Programs", REG_EXPAND_SZ, L"%SystemRoot%\\Programs");
-    // Stored without its terminator.
-    Set(L"Startup", REG_SZ, L"C:\\Start", 8 * sizeof(wchar_t));
-
-    wchar_t expanded[MAX_PATH];
-    ExpandEnvironmentStringsW(L"%SystemRoot%\\Programs", expanded, MAX_PATH);
-
-    const struct {
-        const wchar_t* key;
-        const wchar_t* name;
-        std::wstring expected;
-    } cases[] = {
-        {KeyPath, L"Desktop", L"C:\\Users\\時計\\Desktop"},
-        {KeyPath, L"desktop", L"C:\\Users\\時計\\Desktop"},
-        {KeyPath, L"Programs", expanded},
-        {KeyPath, L"Startup", L"C:\\Start"},
-        {KeyPath, L"Favorites", L""},
-        {L"Software\\VelmoraShellFolderTest\\Missing", L"Desktop", L""},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(ReadShellFolder(HKEY_CURRENT_USER, c.key, c.name), c.expected) << c.name;
-}
-
-TEST_F(ShellFolderTest, AValueThatIsNotAStringIsAnError) {
-    const DWORD number = 7;
-    Set(L"Desktop", REG_DWORD, &number, sizeof number);
-    EXPECT_THROW(ReadShellFolder(HKEY_CURRENT_USER, KeyPath, L"Desktop"), ShellError);
-}
-
-TEST(ShellFoldersTest, ThePrefixHasTheThreeFolders) {
+    EXPECT_EQ(ShortcutPath(L""), L"\\Velmora.Lnk"); // no folder value: the drive's root
     for (const wchar_t* name : {L"Desktop", L"Startup", L"Programs"})
         EXPECT_FALSE(UserShellFolder(name).empty()) << FromWide(name);
+}
+
+TEST(ShellFolderTest, ReadsStringValuesEmptyForMissingOnesAndRejectsOthers) {
+    const wchar_t* const path = L"Software\\VelmoraShellFolderTest";
+    const auto set = [&](const wchar_t* name, DWORD type, const void* data, std::size_t bytes) {
+        ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, path, name, type, data, DWORD(bytes)),
+                  ERROR_SUCCESS);
+    };
+    const std::wstring desktop = L"C:\\Users\\時計\\Desktop", programs = L"%SystemRoot%\\Programs";
+    set(L"Desktop", REG_SZ, desktop.c_str(), (desktop.size() + 1) * 2);
+    set(L"Programs", REG_EXPAND_SZ, programs.c_str(), (programs.size() + 1) * 2);
+    set(L"Startup", REG_SZ, L"C:\\Start", 8 * sizeof(wchar_t)); // without its terminator
+    const DWORD number = 7;
+    set(L"Number", REG_DWORD, &number, sizeof number);
+    wchar_t expanded[MAX_PATH];
+    ExpandEnvironmentStringsW(programs.c_str(), expanded, MAX_PATH);
+
+    const std::pair<const wchar_t*, std::wstring> cases[] = {
+        {L"Desktop", desktop},      {L"desktop", desktop}, {L"Programs", expanded},
+        {L"Startup", L"C:\\Start"}, {L"Favorites", L""},
+    };
+    for (const auto& [name, expected] : cases)
+        EXPECT_EQ(ReadShellFolder(HKEY_CURRENT_USER, path, name), expected) << FromWide(name);
+    EXPECT_EQ(ReadShellFolder(HKEY_CURRENT_USER, L"Software\\VelmoraShellFolderTest\\Missing",
+                              L"Desktop"),
+              L"");
+    EXPECT_THROW(ReadShellFolder(HKEY_CURRENT_USER, path, L"Number"), ShellError);
+    RegDeleteTreeW(HKEY_CURRENT_USER, path);
 }
 
 } // namespace

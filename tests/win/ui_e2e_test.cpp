@@ -7,9 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
-#include <fstream>
-#include <iterator>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,23 +27,18 @@ namespace {
 // Build paths are Unix paths; Wine sees the root as drive Z:.
 std::wstring WinePath(const std::string& unixPath) {
     std::wstring path = L"Z:" + ToWide(unixPath);
-    for (wchar_t& c : path)
-        if (c == L'/')
-            c = L'\\';
+    std::replace(path.begin(), path.end(), L'/', L'\\');
     return path;
 }
 
 std::string ReadBytes(const std::wstring& path) {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return {};
-    std::string bytes(GetFileSize(file, nullptr), '\0');
+    std::string bytes(file == INVALID_HANDLE_VALUE ? 0 : GetFileSize(file, nullptr), '\0');
     DWORD read = 0;
     ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
     CloseHandle(file);
-    bytes.resize(read);
-    return bytes;
+    return bytes.substr(0, read);
 }
 
 void WriteBytes(const std::wstring& path, const std::string& bytes) {
@@ -63,6 +58,42 @@ Text WindowText(HWND window) {
     SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(buffer), SMTO_BLOCK, 5000,
                         &length);
     return FromWide(buffer);
+}
+
+// The visible top-level window of `processId` with that class or title,
+// waited for up to `attempts` tenths of a second.
+HWND WaitForWindow(DWORD processId, const wchar_t* className, const wchar_t* title, int attempts) {
+    for (int attempt = 0; attempt < attempts; ++attempt, Sleep(100))
+        for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, className, title));) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == processId && IsWindowVisible(window))
+                return window;
+        }
+    return nullptr;
+}
+
+// The descendants of `parent` for which `wanted` holds.
+std::vector<HWND> Descendants(HWND parent, const std::function<bool(HWND)>& wanted) {
+    std::pair<const std::function<bool(HWND)>*, std::vector<HWND>> search{&wanted, {}};
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<decltype(search)*>(data);
+            if ((*s->first)(child))
+                s->second.push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.second;
+}
+
+std::vector<HWND> ChildrenOfClass(HWND parent, const std::wstring& className) {
+    return Descendants(parent, [&](HWND child) {
+        wchar_t name[64]{};
+        GetClassNameW(child, name, 64);
+        return name == className;
+    });
 }
 
 // A folder of its own with a copy of the program, so that the ".ini" it
@@ -101,7 +132,7 @@ class RunningClock {
         started_ = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                                   directory.c_str(), &startup, &process_);
         if (started_)
-            window_ = FindClockWindow();
+            window_ = WaitForWindow(process_.dwProcessId, L"TForm1", nullptr, 300);
     }
     ~RunningClock() {
         if (!started_)
@@ -122,43 +153,10 @@ class RunningClock {
     }
 
   private:
-    HWND FindClockWindow() const {
-        for (int attempt = 0; attempt < 300; ++attempt) {
-            HWND window = nullptr;
-            while ((window = FindWindowExW(nullptr, window, L"TForm1", nullptr))) {
-                DWORD owner = 0;
-                GetWindowThreadProcessId(window, &owner);
-                if (owner == process_.dwProcessId && IsWindowVisible(window))
-                    return window;
-            }
-            Sleep(100);
-        }
-        return nullptr;
-    }
-
     bool started_ = false;
     PROCESS_INFORMATION process_{};
     HWND window_ = nullptr;
 };
-
-std::vector<HWND> ChildrenOfClass(HWND parent, const wchar_t* className) {
-    struct Search {
-        const wchar_t* className;
-        std::vector<HWND> found;
-    } search{className, {}};
-    EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            wchar_t name[64]{};
-            GetClassNameW(child, name, 64);
-            if (std::wstring(name) == s->className)
-                s->found.push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
 
 std::string Replace(std::string text, const std::string& from, const std::string& to) {
     for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
@@ -240,39 +238,6 @@ TEST(VelmoraProgram, StartsWithDefaultsWithoutAFile) {
     EXPECT_NE(written.find("Path=" + folder.Directory() + "\r\n"), std::string::npos);
 }
 
-// The settings dialog of another process: a visible top-level "設定" window.
-HWND FindSettingsDialog(DWORD processId) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        HWND window = nullptr;
-        while ((window = FindWindowExW(nullptr, window, nullptr, L"設定"))) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == processId && IsWindowVisible(window))
-                return window;
-        }
-        Sleep(100);
-    }
-    return nullptr;
-}
-
-HWND DescendantWithId(HWND parent, int id) {
-    struct Search {
-        int id;
-        HWND found;
-    } search{id, nullptr};
-    EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            if (GetDlgCtrlID(child) != s->id)
-                return TRUE;
-            s->found = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 bool HasEnglishDayName(const Text& date) {
     for (const char* day : {"(Sun)", "(Mon)", "(Tue)", "(Wed)", "(Thu)", "(Fri)", "(Sat)"})
         if (date.find(day) != Text::npos)
@@ -292,11 +257,13 @@ TEST(VelmoraProgram, SettingsDialogFromTheMenuSwitchesTheLeftClockToEnglish) {
 
     // "オプション(&O)" → "設定(&S)...", then "英語,1033" for the left clock and OK.
     PostMessageW(clock.Window(), WM_COMMAND, ID_SETTING1, 0);
-    const HWND dialog = FindSettingsDialog(clock.ProcessId());
+    const HWND dialog = WaitForWindow(clock.ProcessId(), nullptr, L"設定", 100);
     ASSERT_NE(dialog, nullptr);
     const int listId = CommandIdOf(ControlId::ComboBox13);
-    const HWND list = DescendantWithId(dialog, listId);
-    ASSERT_NE(list, nullptr);
+    const std::vector<HWND> lists =
+        Descendants(dialog, [&](HWND child) { return GetDlgCtrlID(child) == listId; });
+    ASSERT_FALSE(lists.empty());
+    const HWND list = lists[0];
     PostMessageW(list, CB_SETCURSEL, 8, 0);
     PostMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(listId, CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(list));

@@ -10,97 +10,74 @@ namespace {
 constexpr RECT Window{100, 50, 300, 150};
 
 TEST(HitTestBorder, ZonesAndCursors) {
-    struct Case {
+    const struct {
+        RECT window;
         POINT at;
         int zone;
         LPCWSTR cursor;
+    } cases[] = {
+        {Window, {200, 100}, 0, IDC_ARROW},    // middle
+        {Window, {103, 100}, 1, IDC_SIZEWE},   // left band
+        {Window, {297, 100}, 2, IDC_SIZEWE},   // right band
+        {Window, {200, 53}, 3, IDC_SIZENS},    // top band
+        {Window, {103, 53}, 4, IDC_SIZENWSE},  // top-left corner
+        {Window, {297, 53}, 5, IDC_SIZENESW},  // top-right corner
+        {Window, {200, 147}, 6, IDC_SIZENS},   // bottom band
+        {Window, {103, 147}, 7, IDC_SIZENESW}, // bottom-left corner
+        {Window, {297, 147}, 8, IDC_SIZENWSE}, // bottom-right corner
+        {Window, {103, 58}, 1, IDC_SIZEWE},    // exactly 8 below the top: left band only
+        {Window, {108, 100}, 0, IDC_ARROW},    // exactly 8 right of the left edge
+        {Window, {292, 100}, 0, IDC_ARROW},    // exactly 8 left of the right edge
+        {Window, {293, 100}, 2, IDC_SIZEWE},
+        {Window, {200, 142}, 0, IDC_ARROW}, // exactly 8 above the bottom edge
+        {Window, {200, 143}, 6, IDC_SIZENS},
+        {Window, {99, 100}, 1, IDC_SIZEWE},         // outside counts with the nearest band
+        {{0, 0, 200, 10}, {100, 0}, 3, IDC_SIZENS}, // 10 high: the top band wins...
+        {{0, 0, 200, 10}, {100, 7}, 3, IDC_SIZENS},
+        {{0, 0, 200, 10}, {100, 8}, 6, IDC_SIZENS}, // ...down to 8
+        {{0, 0, 200, 10}, {100, 9}, 6, IDC_SIZENS},
     };
-    const Case cases[] = {
-        {{200, 100}, 0, IDC_ARROW},    // middle
-        {{103, 100}, 1, IDC_SIZEWE},   // left band
-        {{297, 100}, 2, IDC_SIZEWE},   // right band
-        {{200, 53}, 3, IDC_SIZENS},    // top band
-        {{103, 53}, 4, IDC_SIZENWSE},  // top-left corner
-        {{297, 53}, 5, IDC_SIZENESW},  // top-right corner
-        {{200, 147}, 6, IDC_SIZENS},   // bottom band
-        {{103, 147}, 7, IDC_SIZENESW}, // bottom-left corner
-        {{297, 147}, 8, IDC_SIZENWSE}, // bottom-right corner
-        {{103, 58}, 1, IDC_SIZEWE},    // exactly 8 below the top: left band only
-        {{108, 100}, 0, IDC_ARROW},    // exactly 8 right of the left edge
-        {{292, 100}, 0, IDC_ARROW},    // exactly 8 left of the right edge
-        {{293, 100}, 2, IDC_SIZEWE},
-        {{200, 142}, 0, IDC_ARROW}, // exactly 8 above the bottom edge
-        {{200, 143}, 6, IDC_SIZENS},
-        {{99, 100}, 1, IDC_SIZEWE}, // outside counts with the nearest band
-    };
-    for (const Case& c : cases) {
-        const BorderHit hit = HitTestBorder(c.at, Window);
-        EXPECT_EQ(hit.zone, c.zone) << c.at.x << "," << c.at.y;
-        EXPECT_EQ(hit.cursor, c.cursor) << c.at.x << "," << c.at.y;
+    for (const auto& c : cases) {
+        const BorderHit hit = HitTestBorder(c.at, c.window);
+        EXPECT_EQ(hit.zone, c.zone) << c.at.x << "," << c.at.y << " in " << c.window.bottom;
+        EXPECT_EQ(hit.cursor, c.cursor) << c.at.x << "," << c.at.y << " in " << c.window.bottom;
     }
 }
 
-TEST(HitTestBorder, TopBandWinsInALowWindow) {
-    const RECT low{0, 0, 200, 10};
-    for (int y = 0; y < 8; ++y)
-        EXPECT_EQ(HitTestBorder({100, y}, low).zone, 3) << y;
-    for (int y = 8; y < 10; ++y)
-        EXPECT_EQ(HitTestBorder({100, y}, low).zone, 6) << y;
-}
-
-TEST(CursorOnWindow, EdgesCount) {
-    EXPECT_TRUE(CursorOnWindow({100, 50}, Window));
+TEST(FormLogic, CursorOnWindowDateLabelHeightAndNextTickDelay) {
+    EXPECT_TRUE(CursorOnWindow({100, 50}, Window)); // the edges count
     EXPECT_TRUE(CursorOnWindow({300, 150}, Window));
     EXPECT_FALSE(CursorOnWindow({99, 100}, Window));
     EXPECT_FALSE(CursorOnWindow({200, 151}, Window));
+    // Two fifths below the caption, truncated toward zero.
+    for (const auto& [frame, height] : {std::pair{83, 27}, {60, 18}, {16, 0}, {10, -2}})
+        EXPECT_EQ(DateLabelHeight(frame, 15), height) << frame;
+    // Just past the next second's boundary.
+    for (const auto& [millisecond, delay] :
+         {std::pair{0, 1001u}, {1, 1000u}, {999, 2u}, {1500, 2u}, {-3, 1001u}})
+        EXPECT_EQ(NextTickDelay(millisecond), delay) << millisecond;
 }
 
-TEST(DateLabelHeight, TwoFifthsBelowTheCaption) {
-    EXPECT_EQ(DateLabelHeight(83, 15), 27); // the design
-    EXPECT_EQ(DateLabelHeight(60, 15), 18);
-    EXPECT_EQ(DateLabelHeight(16, 15), 0);
-    EXPECT_EQ(DateLabelHeight(10, 15), -2); // truncates toward zero
-}
-
-TEST(AutoScaleFontRequest, HeightIsAThirdOfTheFrame) {
-    const FontSettings font{"ＭＳ ゴシック", -19, 0, 0};
+TEST(AutoScaleFontRequest, HeightStyleCharsetAndFace) {
+    const FontSettings gothic{"ＭＳ ゴシック", -19, 1 | 2, 0};
     for (const auto& [frame, height] : {std::pair{60, 20}, {61, 20}, {62, 20}, {63, 21}})
-        EXPECT_EQ(AutoScaleFontRequest(frame, font).height, height) << frame;
-}
-
-TEST(AutoScaleFontRequest, StyleWeightCharsetAndFace) {
-    const FontRequest bold = AutoScaleFontRequest(60, {"ＭＳ ゴシック", -19, 1 | 2, 0});
-    EXPECT_EQ(bold.weight, 700);
-    EXPECT_EQ(bold.italic, 1);
-    EXPECT_EQ(bold.underline, 0);
-    EXPECT_EQ(bold.strikeOut, 0);
-    EXPECT_EQ(bold.charSet, 128);
-    const std::string face(bold.faceName.data(), 13);
-    EXPECT_EQ(face, "ＭＳ ゴシック");
-    for (std::size_t i = 13; i < 32; ++i)
-        EXPECT_EQ(bold.faceName[i], 0) << i;
-
+        EXPECT_EQ(AutoScaleFontRequest(frame, gothic).height, height) << frame; // a third
+    const FontRequest bold = AutoScaleFontRequest(60, gothic);
+    EXPECT_EQ(std::tuple(bold.weight, bold.italic, bold.underline, bold.strikeOut, bold.charSet),
+              std::tuple(700, 1, 0, 0, 128));
+    EXPECT_EQ(std::string(bold.faceName.begin(), bold.faceName.end()),
+              "ＭＳ ゴシック" + std::string(19, '\0')); // zero-padded
     const FontRequest plain = AutoScaleFontRequest(60, {"Arial", -19, 4 | 8, 0});
-    EXPECT_EQ(plain.weight, 400);
-    EXPECT_EQ(plain.italic, 0);
-    EXPECT_EQ(plain.underline, 1);
-    EXPECT_EQ(plain.strikeOut, 1);
+    EXPECT_EQ(std::tuple(plain.weight, plain.italic, plain.underline, plain.strikeOut),
+              std::tuple(400, 0, 1, 1));
     // A created request stands for the same label font.
     EXPECT_EQ(FontOfRequest(plain, 255), (FontSettings{"Arial", 20, 4 | 8, 255}));
-}
-
-TEST(AutoScaleFontRequest, LongFaceKeepsATerminatingZero) {
-    const FontRequest request = AutoScaleFontRequest(60, {std::string(40, 'A'), -19, 0, 0});
-    EXPECT_EQ(std::string(request.faceName.data()), std::string(31, 'A'));
+    const FontRequest longFace = AutoScaleFontRequest(60, {std::string(40, 'A'), -19, 0, 0});
+    EXPECT_EQ(std::string(longFace.faceName.data()), std::string(31, 'A')); // zero-terminated
 }
 
 TEST(SnapToWorkArea, EdgesWithinTenPixels) {
-    const RECT work{0, 0, 1280, 770};
-    struct Case {
-        RECT window;
-        POINT expected;
-    };
-    const Case cases[] = {
+    const std::pair<RECT, POINT> cases[] = {
         {{9, 300, 209, 400}, {0, 300}},        // left edge 9 away
         {{10, 300, 210, 400}, {10, 300}},      // 10 away: stays
         {{-9, 300, 191, 400}, {0, 300}},       // 9 beyond the edge
@@ -108,76 +85,59 @@ TEST(SnapToWorkArea, EdgesWithinTenPixels) {
         {{500, 6, 700, 106}, {500, 0}},        // top
         {{500, 665, 700, 765}, {500, 670}},    // bottom
         {{3, 672, 203, 772}, {0, 670}},        // a corner
-        {{500, 300, 700, 400}, {500, 300}},    // far from every edge
     };
-    for (const Case& c : cases) {
-        const POINT snapped = SnapToWorkArea(c.window, work, SnapDistance);
-        EXPECT_EQ(snapped.x, c.expected.x) << c.window.left << "," << c.window.top;
-        EXPECT_EQ(snapped.y, c.expected.y) << c.window.left << "," << c.window.top;
+    for (const auto& [window, expected] : cases) {
+        const POINT snapped = SnapToWorkArea(window, {0, 0, 1280, 770}, SnapDistance);
+        EXPECT_EQ(snapped.x, expected.x) << window.left << "," << window.top;
+        EXPECT_EQ(snapped.y, expected.y) << window.left << "," << window.top;
     }
 }
 
-TEST(ErrorBoxText, PeriodAfterTextThatSortsAfterIt) {
-    const std::pair<Text, Text> cases[] = {
-        {"'abc' は整数ではありません", "'abc' は整数ではありません."},
-        {"Access denied", "Access denied."},
-        {"Done.", "Done."},
-        {"Line-", "Line-"},    // "-" sorts before "."
-        {"(1)", "(1)"},        // ")" too
-        {"file 2", "file 2."}, // digits after
-        {"", ""},
-    };
-    for (const auto& [message, shown] : cases)
+TEST(FormLogic, ErrorBoxTextAndIniPath) {
+    // A period after text whose last character sorts after it.
+    for (const auto& [message, shown] :
+         {std::pair<Text, Text>{"'abc' は整数ではありません", "'abc' は整数ではありません."},
+          {"Done.", "Done."},
+          {"Line-", "Line-"},
+          {"(1)", "(1)"},
+          {"file 2", "file 2."},
+          {"", ""}})
         EXPECT_EQ(ErrorBoxText(message), shown) << message;
-}
-
-TEST(NextTickDelay, JustPastTheNextBoundary) {
-    for (const auto& [millisecond, delay] :
-         {std::pair{0, 1001u}, {1, 1000u}, {500, 501u}, {999, 2u}, {1500, 2u}, {-3, 1001u}})
-        EXPECT_EQ(NextTickDelay(millisecond), delay) << millisecond;
-}
-
-TEST(IniPathOf, ReplacesTheFileNamesExtension) {
-    const std::pair<Text, Text> cases[] = {
-        {"C:\\clock\\Velmora.exe", "C:\\clock\\Velmora.ini"},
-        {"C:\\clock\\Velmora", "C:\\clock\\Velmora.ini"},
-        {"C:\\my.clock\\Velmora", "C:\\my.clock\\Velmora.ini"},
-        {"C:\\clock\\a.b.exe", "C:\\clock\\a.b.ini"},
-        {"C:\\表\\時計.exe", "C:\\表\\時計.ini"}, // "表" ends in the byte of "\"
-    };
-    for (const auto& [path, ini] : cases)
+    for (const auto& [path, ini] :
+         {std::pair<Text, Text>{"C:\\clock\\Velmora.exe", "C:\\clock\\Velmora.ini"},
+          {"C:\\my.clock\\Velmora", "C:\\my.clock\\Velmora.ini"},
+          {"C:\\clock\\a.b.exe", "C:\\clock\\a.b.ini"},
+          {"C:\\表\\時計.exe", "C:\\表\\時計.ini"}}) // "表" ends in the byte of "\"
         EXPECT_EQ(IniPathOf(path), ini) << path;
 }
 
 TEST(ChooseStartupFile, FirstArgumentTrimmedElseTheIni) {
-    struct Case {
+    const struct {
         std::wstring commandLine;
         Text file;
         bool fromCommandLine;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {L"Velmora.exe", "C:\\clock\\Velmora.ini", false},
         {L"\"C:\\clock\\Velmora.exe\"", "C:\\clock\\Velmora.ini", false},
-        {L"Velmora.exe my.dat", "my.dat", true},
         {L"Velmora.exe \" my file.dat \"", "my file.dat", true},
         {L"Velmora.exe first.dat second.dat", "first.dat", true},
         {L"Velmora.exe \"D:\\設定\\時計.dat\"", "D:\\設定\\時計.dat", true},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const StartupChoice choice = ChooseStartupFile(c.commandLine, "C:\\clock\\Velmora.exe");
-        EXPECT_EQ(choice.file, c.file);
-        EXPECT_EQ(choice.fromCommandLine, c.fromCommandLine);
+        EXPECT_EQ(choice.file, c.file) << c.file;
+        EXPECT_EQ(choice.fromCommandLine, c.fromCommandLine) << c.file;
     }
 }
 
 TEST(ResolveColor, SystemColoursAndSpecialValues) {
-    EXPECT_EQ(ResolveColor(0x000000FF), RGB(255, 0, 0));
-    EXPECT_EQ(ResolveColor(static_cast<Color>(0xFF000000u + COLOR_WINDOWTEXT)),
-              GetSysColor(COLOR_WINDOWTEXT));
-    EXPECT_EQ(ResolveColor(static_cast<Color>(0xFF000000u + COLOR_HIGHLIGHT)),
-              GetSysColor(COLOR_HIGHLIGHT));
-    EXPECT_EQ(ResolveColor(0x1FFFFFFF), GetSysColor(COLOR_WINDOWTEXT));
-    EXPECT_EQ(ResolveColor(0x20000000), GetSysColor(COLOR_WINDOWTEXT));
+    for (const auto& [color, shown] :
+         {std::pair<Color, COLORREF>{0x000000FF, RGB(255, 0, 0)},
+          {static_cast<Color>(0xFF000000u + COLOR_WINDOWTEXT), GetSysColor(COLOR_WINDOWTEXT)},
+          {static_cast<Color>(0xFF000000u + COLOR_HIGHLIGHT), GetSysColor(COLOR_HIGHLIGHT)},
+          {0x1FFFFFFF, GetSysColor(COLOR_WINDOWTEXT)},
+          {0x20000000, GetSysColor(COLOR_WINDOWTEXT)}})
+        EXPECT_EQ(ResolveColor(color), shown) << std::hex << color;
 }
 
 } // namespace
