@@ -1,5 +1,6 @@
 #include "engine/display_patterns.h"
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -7,7 +8,16 @@ namespace velmora {
 
 namespace {
 
-enum BlinkModes : std::int32_t { Simultaneous = 0, Alternate = 1, Stop = 2 };
+// Which pattern each clock shows on odd and even seconds, by blink mode.
+enum Shown { Colon, Blank };
+struct Pairing {
+    Shown leftOdd, leftEven, rightOdd, rightEven;
+};
+constexpr std::array<Pairing, 3> Pairings{{
+    {Colon, Blank, Colon, Blank}, // simultaneous
+    {Colon, Blank, Blank, Colon}, // alternate: one clock shows its separator at any second
+    {Colon, Colon, Colon, Colon}, // stop
+}};
 
 bool IsMinutesLetter(char c) {
     return c == 'm' || c == 'M' || c == 'n' || c == 'N';
@@ -136,30 +146,17 @@ void DeriveDisplayPatterns(ClockSide& left, ClockSide& right, const DisplayOptio
     DeriveSide(left, options.SwingBlink && pitch.IsProportionalFont(leftTimeFace));
     DeriveSide(right, options.SwingBlink && pitch.IsProportionalFont(rightTimeFace));
 
-    switch (options.BlinkMode) {
-    case Simultaneous:
-        left.OddSecondPattern = left.ColonPattern;
-        left.EvenSecondPattern = left.BlankPattern;
-        right.OddSecondPattern = right.ColonPattern;
-        right.EvenSecondPattern = right.BlankPattern;
-        break;
-    case Alternate:
-        // Exactly one of the two clocks shows its separator at any second.
-        left.OddSecondPattern = left.ColonPattern;
-        left.EvenSecondPattern = left.BlankPattern;
-        right.OddSecondPattern = right.BlankPattern;
-        right.EvenSecondPattern = right.ColonPattern;
-        break;
-    case Stop:
-        left.OddSecondPattern = left.ColonPattern;
-        left.EvenSecondPattern = left.ColonPattern;
-        right.OddSecondPattern = right.ColonPattern;
-        right.EvenSecondPattern = right.ColonPattern;
-        break;
-    default:
-        // An unknown mode from a settings file leaves the pairs as they were.
-        break;
-    }
+    // An unknown mode from a settings file leaves the pairs as they were.
+    if (options.BlinkMode < 0 || options.BlinkMode >= static_cast<std::int32_t>(Pairings.size()))
+        return;
+    const Pairing& pairing = Pairings[static_cast<std::size_t>(options.BlinkMode)];
+    const auto shown = [](const ClockSide& side, Shown pattern) {
+        return pattern == Colon ? side.ColonPattern : side.BlankPattern;
+    };
+    left.OddSecondPattern = shown(left, pairing.leftOdd);
+    left.EvenSecondPattern = shown(left, pairing.leftEven);
+    right.OddSecondPattern = shown(right, pairing.rightOdd);
+    right.EvenSecondPattern = shown(right, pairing.rightEven);
 }
 
 } // namespace velmora
