@@ -138,6 +138,7 @@ class TForm2 {
     HWND CreatePage();
     void FillSamples(int side);
     void LanguageSelect(int side);
+    void ChooseFontFor(FontSettings& dialogFont, FontSettings& labelFont);
     void NameEditExit(int side);
     void SetProgressControlsEnabled(bool on);
     void SetPicker(ControlId picker, DateTime timeOfDay);

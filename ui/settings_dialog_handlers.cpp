@@ -214,21 +214,17 @@ void TForm2::SampleSelect(ControlId selected) {
 
 // ---- Fonts ------------------------------------------------------------------
 
-void TForm2::Button1Click() {
-    fontDialog1_ = label11Font_;
-    FontSettings chosen = fontDialog1_;
-    if (fonts_.Choose(dialog_, chosen)) {
-        fontDialog1_ = chosen;
-        label11Font_ = chosen;
-    }
-}
+void TForm2::Button1Click() { ChooseFontFor(fontDialog1_, label11Font_); }
 
-void TForm2::Button2Click() {
-    fontDialog2_ = label21Font_;
-    FontSettings chosen = fontDialog2_;
+void TForm2::Button2Click() { ChooseFontFor(fontDialog2_, label21Font_); }
+
+// The font dialog starts from the side's font; a cancelled dialog changes nothing.
+void TForm2::ChooseFontFor(FontSettings& dialogFont, FontSettings& labelFont) {
+    dialogFont = labelFont;
+    FontSettings chosen = dialogFont;
     if (fonts_.Choose(dialog_, chosen)) {
-        fontDialog2_ = chosen;
-        label21Font_ = chosen;
+        dialogFont = chosen;
+        labelFont = chosen;
     }
 }
 
