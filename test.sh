@@ -58,19 +58,12 @@ for preset in native sanitize; do
 done
 
 if build_preset fuzz; then
-    seconds=${VELMORA_FUZZ_SECONDS:-60}
     for fuzzer in build/fuzz/fuzz/*_fuzz; do
         [ -x "$fuzzer" ] || continue
         name=$(basename "$fuzzer")
-        echo "== Fuzzing $name for ${seconds}s"
-        corpus="build/fuzz/corpus/$name"
-        mkdir -p "$corpus"
-        if "$fuzzer" -max_total_time="$seconds" -print_final_stats=1 "$corpus" \
-            >"build/fuzz/$name.log" 2>&1; then
-            grep -E 'stat::number_of_executed_units|Done ' "build/fuzz/$name.log" | tail -2
+        if scripts/fuzz.sh "${VELMORA_FUZZ_SECONDS:-60}" "$name"; then
             passed=$((passed + 1))
         else
-            tail -40 "build/fuzz/$name.log"
             failed=$((failed + 1))
             failures+=("$name")
         fi
