@@ -12,8 +12,17 @@ namespace {
 
 class SteppingClock final : public ClockSource {
   public:
-    DateTime Now() const override { return now; }
+    ClockReading Read() const override { return {now, now - 9 / 24.0}; }
     DateTime now = EncodeDateTime(std::chrono::year{2026} / 12 / 7, 13, 30, 0);
+};
+
+// No zones: the sides keep their fixed offsets.
+class NoZones final : public TimeZoneRules {
+  public:
+    std::optional<DateTime> ToZoneTime(const Text&, DateTime) const override {
+        return std::nullopt;
+    }
+    std::vector<TimeZoneEntry> Zones() const override { return {}; }
 };
 
 class NoTaskbar final : public TaskbarProgress {
@@ -50,7 +59,8 @@ void RunTicks(benchmark::State& state, int dateIndex, int timeIndex) {
     ProgressState progressState;
     SteppingClock clock;
     NoTaskbar taskbar;
-    const TickInput input{left, right, 3, pc, progress, progressState, clock, taskbar};
+    const NoZones zones;
+    const TickInput input{left, right, 3, pc, progress, progressState, clock, taskbar, zones};
     for (auto _ : state) {
         TickTexts texts = Tick(input);
         benchmark::DoNotOptimize(texts);

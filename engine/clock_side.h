@@ -12,6 +12,9 @@ namespace velmora {
 struct ClockSide {
     Text BoxName;
     std::int32_t DiffIndex = 47;
+    // The platform's time-zone key the side follows; empty for the fixed
+    // offset. An unknown key falls back to DiffIndex.
+    Text TimeZone;
     std::int32_t LocaleID = 1041;
     TFormatSettings FormatSettings;
     std::vector<Text> DatePatternList; // 32 entries once built

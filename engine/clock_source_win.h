@@ -3,10 +3,10 @@
 
 namespace velmora {
 
-// The local time of the computer, to the millisecond.
+// The computer's local time and UTC, to the millisecond, from one reading.
 class Win32ClockSource final : public ClockSource {
   public:
-    DateTime Now() const override;
+    ClockReading Read() const override;
 };
 
 } // namespace velmora

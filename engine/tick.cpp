@@ -1,7 +1,7 @@
 #include "engine/tick.h"
 
 #include "engine/format_pattern.h"
-#include "engine/offset_table.h"
+#include "engine/side_time.h"
 
 namespace velmora {
 
@@ -36,8 +36,8 @@ std::optional<Text> CaptionText(const TickInput& in) {
 TickTexts Tick(const TickInput& in) {
     const PcLocaleFacts& facts = in.Pc.Facts;
     // Each side reads the clock afresh.
-    in.Left.SideTime = ComputeSideTime(in.Clock.Now(), in.Left.DiffIndex);
-    in.Right.SideTime = ComputeSideTime(in.Clock.Now(), in.Right.DiffIndex);
+    in.Left.SideTime = SideTimeAt(in.Left, in.Clock.Read(), in.Zones);
+    in.Right.SideTime = SideTimeAt(in.Right, in.Clock.Read(), in.Zones);
 
     TickTexts texts;
     texts.LeftDate =
@@ -45,8 +45,8 @@ TickTexts Tick(const TickInput& in) {
     texts.RightDate =
         FormatPattern(in.Right.DatePattern, in.Right.SideTime, in.Right.FormatSettings, facts);
 
-    // Offsets are whole half hours, so the sides share the computer's seconds
-    // and both blink in step with it.
+    // Offsets and time zones are whole half hours or minutes, so the sides
+    // share the computer's seconds and both blink in step with it.
     const bool odd = DecodeDateTime(in.Clock.Now()).second % 2 != 0;
     const auto timeText = [&](const ClockSide& side) {
         const Text& pattern = odd ? side.OddSecondPattern : side.EvenSecondPattern;

@@ -10,6 +10,7 @@
 #include "engine/progress.h"
 #include "engine/taskbar_progress.h"
 #include "engine/text.h"
+#include "engine/time_zone_rules.h"
 
 namespace velmora {
 
@@ -24,6 +25,7 @@ struct TickInput {
     ProgressState& ProgressData; // ProgressSideTime is overwritten
     const ClockSource& Clock;
     TaskbarProgress& Taskbar;
+    const TimeZoneRules& Zones;
 };
 
 struct TickTexts {

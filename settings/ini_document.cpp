@@ -136,6 +136,15 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
         *existing = std::move(line);
 }
 
+void IniDocument::Remove(std::string_view section, std::string_view key) {
+    Section* target = FindSection(section);
+    if (target == nullptr)
+        return;
+    std::erase_if(target->lines, [key](const Line& l) {
+        return l.equals != Text::npos && EqualsIgnoringAsciiCase(l.Key(), key);
+    });
+}
+
 void IniDocument::EraseSection(std::string_view section) {
     const Section* found = FindSection(section);
     if (found != nullptr)

@@ -36,6 +36,9 @@ class IniDocument {
     // or appends it; a missing section is appended at the end.
     void Set(std::string_view section, std::string_view key, std::string_view value);
 
+    // Removes every line of `key` from the last section named `section`.
+    void Remove(std::string_view section, std::string_view key);
+
     // Removes the last section of that name with all its lines.
     void EraseSection(std::string_view section);
     // Removes every section of that name.

@@ -77,14 +77,15 @@ class KeyReader {
     const IniDocument& document_;
 };
 
-SideSettings ReadSide(const KeyReader& keys, SettingKey boxName, SettingKey diffIndex,
-                      SettingKey dateIndex, SettingKey timeIndex, SettingKey localeId) {
+SideSettings ReadSide(const KeyReader& keys, std::array<SettingKey, 6> names) {
+    const auto [boxName, diffIndex, dateIndex, timeIndex, localeId, timeZone] = names;
     SideSettings side;
     side.boxName = keys.String(boxName);
     side.diffIndex = keys.Integer(diffIndex);
     side.dateIndex = keys.Integer(dateIndex);
     side.timeIndex = keys.Integer(timeIndex);
     side.localeId = keys.Integer(localeId);
+    side.timeZone = keys.String(timeZone);
     return side;
 }
 
@@ -137,8 +138,10 @@ SettingsReadResult ReadSettingsDocument(const IniDocument& document,
     s.split = keys.Integer(SettingKey::Split, DefaultSplit(window.clientWidth));
 
     using enum SettingKey;
-    s.sides[0] = ReadSide(keys, BoxName1, DiffIndex1, DateIndex1, TimeIndex1, LocaleId1);
-    s.sides[1] = ReadSide(keys, BoxName2, DiffIndex2, DateIndex2, TimeIndex2, LocaleId2);
+    s.sides[0] =
+        ReadSide(keys, {BoxName1, DiffIndex1, DateIndex1, TimeIndex1, LocaleId1, TimeZone1});
+    s.sides[1] =
+        ReadSide(keys, {BoxName2, DiffIndex2, DateIndex2, TimeIndex2, LocaleId2, TimeZone2});
 
     s.blinkMode = keys.Integer(BlinkMode);
     s.swingBlink = keys.Boolean(SwingBlink);

@@ -29,6 +29,7 @@ struct SideSettings {
     std::int32_t dateIndex = 0;
     std::int32_t timeIndex = 0;
     std::int32_t localeId = 0;
+    Text timeZone; // the platform's zone key; empty for the fixed offset
 
     bool operator==(const SideSettings&) const = default;
 };

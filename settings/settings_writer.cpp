@@ -15,6 +15,10 @@ class KeyWriter {
     }
     void Integer(SettingKey key, std::int32_t value) { String(key, IntegerText(value)); }
     void Boolean(SettingKey key, bool value) { String(key, BooleanText(value)); }
+    void Remove(SettingKey key) {
+        const SettingKeyInfo& info = KeyInfo(key);
+        document_.Remove(info.section, info.name);
+    }
 
   private:
     IniDocument& document_;
@@ -23,12 +27,19 @@ class KeyWriter {
 constexpr std::array<std::string_view, 5> OwnedSections{
     section::Position, section::Data, section::Option, section::Mode, section::Font};
 
-void WriteSide(KeyWriter& keys, const SideSettings& side, std::array<SettingKey, 5> names) {
+void WriteSide(KeyWriter& keys, const SideSettings& side, std::array<SettingKey, 6> names) {
     keys.String(names[0], side.boxName);
     keys.Integer(names[1], side.diffIndex);
     keys.Integer(names[2], side.dateIndex);
     keys.Integer(names[3], side.timeIndex);
     keys.Integer(names[4], side.localeId);
+    // The fixed offset writes no zone key, so such a file stays as it was
+    // before zones existed; a key left in an earlier copy of the section
+    // would otherwise be read back.
+    if (side.timeZone.empty())
+        keys.Remove(names[5]);
+    else
+        keys.String(names[5], side.timeZone);
 }
 
 void WriteFont(KeyWriter& keys, const FontSettings& font, std::int32_t pixelsPerInch,
@@ -52,8 +63,10 @@ void WriteState(KeyWriter& keys, const Settings& s, std::int32_t pixelsPerInch) 
     keys.Integer(Split, s.split);
     keys.Integer(State, s.windowState);
 
-    WriteSide(keys, s.sides[0], {BoxName1, DiffIndex1, DateIndex1, TimeIndex1, LocaleId1});
-    WriteSide(keys, s.sides[1], {BoxName2, DiffIndex2, DateIndex2, TimeIndex2, LocaleId2});
+    WriteSide(keys, s.sides[0],
+              {BoxName1, DiffIndex1, DateIndex1, TimeIndex1, LocaleId1, TimeZone1});
+    WriteSide(keys, s.sides[1],
+              {BoxName2, DiffIndex2, DateIndex2, TimeIndex2, LocaleId2, TimeZone2});
 
     keys.Integer(BlinkMode, s.blinkMode);
     keys.Boolean(SwingBlink, s.swingBlink);

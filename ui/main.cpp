@@ -8,6 +8,7 @@
 #include "engine/font_pitch_win.h"
 #include "engine/locale_source_win.h"
 #include "engine/text_win.h"
+#include "engine/time_zone_rules_win.h"
 #include "settings/settings_file_win.h"
 #include "shell/dll_search.h"
 #include "shell/executable_path.h"
@@ -19,6 +20,7 @@ namespace {
 
 int Run() {
     Win32ClockSource clock;
+    Win32TimeZoneRules zones;
     Win32LocaleSource locale;
     Win32FontPitch fontPitch;
     WinSettingsFileSystem files;
@@ -27,7 +29,7 @@ int Run() {
     Win32FontChooser fonts;
     Win32MessageBoxes boxes;
     Win32ShellOpener shell;
-    TForm1 form({clock, locale, fontPitch, files, errors, dialogs, fonts, boxes, shell,
+    TForm1 form({clock, zones, locale, fontPitch, files, errors, dialogs, fonts, boxes, shell,
                  MakeWin7Taskbar, GetCommandLineW(), FromWide(ExecutablePath())});
     form.SetDestroyHandler([] { PostQuitMessage(0); });
     if (!form.Create())

@@ -585,8 +585,8 @@ void TForm1::Timer1Timer() {
     left_.BoxName = groupBox1_.Caption();
     right_.BoxName = groupBox2_.Caption();
     try {
-        const TickTexts texts = Tick(
-            {left_, right_, titleMode_, pc_, progress_, progressState_, deps_.clock, *taskbar_});
+        const TickTexts texts = Tick({left_, right_, titleMode_, pc_, progress_, progressState_,
+                                      deps_.clock, *taskbar_, deps_.zones});
         label1_.SetText(texts.LeftDate);
         label11_.SetText(texts.LeftTime);
         label2_.SetText(texts.RightDate);

@@ -119,6 +119,8 @@ class TForm1 : private SettingsDialogHost {
     void SetAlpha(std::uint8_t alpha) override;
     const PcSettings& Pc() const override { return pc_; }
     const LocaleSource& Locale() const override { return deps_.locale; }
+    const TimeZoneRules& Zones() const override { return deps_.zones; }
+    ClockReading ReadClock() const override { return deps_.clock.Read(); }
     void EnableSave1(bool on);
     void ApplySettings(const Settings& settings, const Text& fileName);
     Settings CaptureSettings() const;

@@ -6,6 +6,7 @@
 
 #include "engine/display_patterns.h"
 #include "engine/pattern_lists.h"
+#include "engine/side_time.h"
 #include "engine/tick.h"
 #include "shell/about_box.h"
 #include "shell/executable_path.h"
@@ -22,11 +23,15 @@ void TForm1::Setting1Click() {
     const std::array<const ClockLabel*, 2> dateLabels{&label1_, &label2_};
 
     SettingsDialogState state;
+    const ClockReading now = deps_.clock.Read();
     for (std::size_t i = 0; i < sides.size(); ++i) {
         const ClockSide& from = *sides[i];
         SettingsDialogSide& to = state.Sides[i];
         to.BoxName = frames[i]->Caption();
-        to.DiffIndex = from.DiffIndex;
+        // On a zone, the offset list shows the zone's offset now, the
+        // natural start when the user goes back to a fixed offset.
+        to.DiffIndex = DiffIndexToStore(from, now, deps_.zones);
+        to.TimeZone = from.TimeZone;
         to.DateIndex = from.DateIndex;
         to.TimeIndex = from.TimeIndex;
         to.LocaleID = from.LocaleID;
@@ -56,6 +61,7 @@ void TForm1::Setting1Click() {
         frames[i]->SetCaption(from.BoxName);
         side.BoxName = from.BoxName;
         side.DiffIndex = from.DiffIndex;
+        side.TimeZone = from.TimeZone;
         side.DateIndex = from.DateIndex;
         side.TimeIndex = from.TimeIndex;
         side.LocaleID = from.LocaleID;

@@ -6,6 +6,7 @@
 
 #include "engine/display_patterns.h"
 #include "engine/pattern_lists.h"
+#include "engine/side_time.h"
 #include "engine/text_win.h"
 #include "engine/tick.h"
 #include "settings/file_error.h"
@@ -116,6 +117,7 @@ void TForm1::ApplySettings(const Settings& s, const Text& fileName) {
         side->DateIndex = values->dateIndex;
         side->TimeIndex = values->timeIndex;
         side->LocaleID = values->localeId;
+        side->TimeZone = values->timeZone;
     }
 
     display_.BlinkMode = s.blinkMode;
@@ -191,10 +193,15 @@ Settings TForm1::CaptureSettings() const {
     GetWindowRect(groupBox1_.Handle(), &frame);
     s.split = frame.right - frame.left;
     s.windowState = WindowState();
-    s.sides[0] = {groupBox1_.Caption(), left_.DiffIndex, left_.DateIndex, left_.TimeIndex,
-                  left_.LocaleID};
-    s.sides[1] = {groupBox2_.Caption(), right_.DiffIndex, right_.DateIndex, right_.TimeIndex,
-                  right_.LocaleID};
+    // A side on a time zone also stores the zone's offset now, for programs
+    // that know only the fixed offsets.
+    const ClockReading now = deps_.clock.Read();
+    s.sides[0] = {groupBox1_.Caption(), DiffIndexToStore(left_, now, deps_.zones),
+                  left_.DateIndex,      left_.TimeIndex,
+                  left_.LocaleID,       left_.TimeZone};
+    s.sides[1] = {groupBox2_.Caption(), DiffIndexToStore(right_, now, deps_.zones),
+                  right_.DateIndex,     right_.TimeIndex,
+                  right_.LocaleID,      right_.TimeZone};
     s.blinkMode = display_.BlinkMode;
     s.swingBlink = display_.SwingBlink;
     s.viewMode = viewMode_;

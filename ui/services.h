@@ -13,6 +13,7 @@
 #include "engine/locale_source.h"
 #include "engine/taskbar_progress.h"
 #include "engine/text.h"
+#include "engine/time_zone_rules.h"
 #include "settings/settings_file.h"
 #include "shell/shell_services.h"
 #include "ui/font_chooser.h"
@@ -41,6 +42,7 @@ using TaskbarFactory = std::function<std::unique_ptr<TaskbarProgress>(HWND owner
 
 struct FormDependencies {
     const ClockSource& clock;
+    const TimeZoneRules& zones;
     LocaleSource& locale;
     const FontPitch& fontPitch;
     SettingsFileSystem& files;

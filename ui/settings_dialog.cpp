@@ -202,6 +202,8 @@ void TForm2::FillFixedLists() {
                          reinterpret_cast<LPARAM>(ToWide(OffsetLabel(i)).c_str()));
         SendMessageW(Control(offsets), CB_SETCURSEL, ZeroOffsetIndex, 0);
     }
+    for (ControlId zones : {ComboBox14, ComboBox24})
+        SendMessageW(Control(zones), CB_SETDROPPEDWIDTH, Scale(ZoneListDropWidth), 0);
     for (const char* entry : {"プログレス表示しない", "左側の現地時間", "右側の現地時間"})
         SendMessageW(Control(ComboBox3), CB_ADDSTRING, 0,
                      reinterpret_cast<LPARAM>(ToWide(entry).c_str()));
@@ -292,6 +294,8 @@ void TForm2::Command(ControlId id, UINT code) {
         return;
     case ComboBox13:
     case ComboBox23:
+    case ComboBox14:
+    case ComboBox24:
     case ComboBox11:
     case ComboBox12:
     case ComboBox21:
@@ -303,6 +307,10 @@ void TForm2::Command(ControlId id, UINT code) {
             ComboBox13Select();
         else if (id == ComboBox23)
             ComboBox23Select();
+        else if (id == ComboBox14)
+            ComboBox14Select();
+        else if (id == ComboBox24)
+            ComboBox24Select();
         else if (id == ComboBox3)
             ComboBox3Select();
         else

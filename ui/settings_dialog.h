@@ -8,12 +8,14 @@
 #include <cstdint>
 #include <vector>
 
+#include "engine/clock_source.h"
 #include "engine/date_time.h"
 #include "engine/format_settings.h"
 #include "engine/locale_settings.h"
 #include "engine/locale_source.h"
 #include "engine/progress.h"
 #include "engine/text.h"
+#include "engine/time_zone_rules.h"
 #include "engine/unique_handle_win.h"
 #include "settings/settings_record.h"
 #include "ui/settings_dialog_layout.h"
@@ -25,6 +27,7 @@ namespace velmora {
 struct SettingsDialogSide {
     Text BoxName;
     std::int32_t DiffIndex = 47;
+    Text TimeZone; // empty: the fixed offset DiffIndex
     std::int32_t DateIndex = 0;
     std::int32_t TimeIndex = 0;
     std::int32_t LocaleID = 1041;
@@ -57,6 +60,9 @@ class SettingsDialogHost {
     // The computer's own locale, as last reloaded.
     virtual const PcSettings& Pc() const = 0;
     virtual const LocaleSource& Locale() const = 0;
+    // The zones to choose from, and the clock their samples are shown at.
+    virtual const TimeZoneRules& Zones() const = 0;
+    virtual ClockReading ReadClock() const = 0;
 };
 
 // The platform's font dialog: true and `font` replaced when the user confirms.
@@ -96,6 +102,8 @@ class TForm2 {
     void FillSamples2() { FillSamples(1); }
     void ComboBox13Select() { LanguageSelect(0); }
     void ComboBox23Select() { LanguageSelect(1); }
+    void ComboBox14Select() { ZoneSelect(0); }
+    void ComboBox24Select() { ZoneSelect(1); }
     void SampleSelect(ControlId selected);
     void Button1Click();
     void Button2Click();
@@ -138,6 +146,9 @@ class TForm2 {
     HWND CreatePage();
     void FillSamples(int side);
     void LanguageSelect(int side);
+    void FillZoneList(int side, const Text& storedZone);
+    void ZoneSelect(int side);
+    bool KnownZoneChosen(int side) const;
     void ChooseFontFor(FontSettings& dialogFont, FontSettings& labelFont);
     void NameEditExit(int side);
     void SetProgressControlsEnabled(bool on);
@@ -167,6 +178,11 @@ class TForm2 {
     int comboBox3Tag_ = 0;
     std::array<SettingsDialogSide, 2> sampleSides_; // the stored sides the samples show
     std::array<std::int32_t, 2> storedDiffIndex_{47, 47};
+    // The zone keys of the zone lists' entries, "" for the fixed offset; the
+    // entries from firstZoneEntry_ on are zones the system knows.
+    std::array<std::vector<Text>, 2> zoneKeys_;
+    std::array<std::size_t, 2> firstZoneEntry_{1, 1};
+    std::array<DateTime, 2> sampleTimes_{}; // the time the samples show
     std::uint8_t alphaAtOpening_ = 255;
     int trackBarPosition_ = 255;
     int radioGroupIndex_ = 0;

@@ -64,12 +64,15 @@ std::optional<std::int32_t> LcidOfRow(std::string_view line) {
 }
 
 struct SideControls {
-    ControlId name, offset, language, dates, times, titleRadio;
+    ControlId name, zone, offset, language, dates, times, titleRadio;
 };
 constexpr SideControls SideControlsOf[2] = {
-    {LabeledEdit1, ComboBox1, ComboBox13, ComboBox11, ComboBox12, RadioButton3},
-    {LabeledEdit2, ComboBox2, ComboBox23, ComboBox21, ComboBox22, RadioButton4},
+    {LabeledEdit1, ComboBox14, ComboBox1, ComboBox13, ComboBox11, ComboBox12, RadioButton3},
+    {LabeledEdit2, ComboBox24, ComboBox2, ComboBox23, ComboBox21, ComboBox22, RadioButton4},
 };
+
+constexpr const char* FixedOffsetEntry = "固定の時差";
+constexpr const char* UnknownZonePrefix = "不明なタイムゾーン: ";
 
 constexpr ControlId TitleRadios[] = {RadioButton1, RadioButton2, RadioButton3, RadioButton4,
                                      RadioButton5};
@@ -114,8 +117,11 @@ void TForm2::Open(const SettingsDialogState& state) {
         const SettingsDialogSide& from = state.Sides[static_cast<std::size_t>(side)];
         const SideControls& to = SideControlsOf[side];
         SetControlText(Control(to.name), from.BoxName);
+        FillZoneList(side, from.TimeZone);
         Select(Control(to.offset), from.DiffIndex);
+        EnableWindow(Control(to.offset), !KnownZoneChosen(side));
         storedDiffIndex_[static_cast<std::size_t>(side)] = from.DiffIndex;
+        sampleTimes_[static_cast<std::size_t>(side)] = from.SideTime;
         const auto row = std::find(memo4_.begin(), memo4_.end(), std::to_string(from.LocaleID));
         Select(Control(to.language), row == memo4_.end() ? -1 : int(row - memo4_.begin()));
         sampleSides_[static_cast<std::size_t>(side)] = from;
@@ -169,6 +175,7 @@ void TForm2::Open(const SettingsDialogState& state) {
 
 void TForm2::FillSamples(int side) {
     const SettingsDialogSide& stored = sampleSides_[static_cast<std::size_t>(side)];
+    const DateTime time = sampleTimes_[static_cast<std::size_t>(side)];
     const TFormatSettings& format = sampleFormats_[static_cast<std::size_t>(side)];
     const PcLocaleFacts& facts = host_.Pc().Facts;
     const SideControls& controls = SideControlsOf[side];
@@ -176,10 +183,10 @@ void TForm2::FillSamples(int side) {
                     const std::vector<Text>& patterns, std::int32_t selected) {
         const HWND list = Control(id);
         SendMessageW(list, CB_RESETCONTENT, 0, 0);
-        AddEntry(list, FormatPattern(shortPattern, stored.SideTime, format, facts));
-        AddEntry(list, FormatPattern(longPattern, stored.SideTime, format, facts));
+        AddEntry(list, FormatPattern(shortPattern, time, format, facts));
+        AddEntry(list, FormatPattern(longPattern, time, format, facts));
         for (std::size_t i = 2; i < patterns.size(); ++i)
-            AddEntry(list, FormatPattern(patterns[i], stored.SideTime, format, facts));
+            AddEntry(list, FormatPattern(patterns[i], time, format, facts));
         Select(list, selected);
     };
     fill(controls.dates, format.ShortDatePattern, format.LongDatePattern, stored.DatePatternList,
@@ -199,6 +206,64 @@ void TForm2::LanguageSelect(int side) {
     FillSamples(side);
 }
 
+// ---- Time zones -------------------------------------------------------------
+
+// "固定の時差" first, then a stored zone the system does not know (a file from
+// another computer), kept until the user picks something else, then the
+// system's zones. The stored choice is selected.
+void TForm2::FillZoneList(int side, const Text& storedZone) {
+    const auto index = static_cast<std::size_t>(side);
+    const HWND list = Control(SideControlsOf[side].zone);
+    std::vector<Text>& keys = zoneKeys_[index];
+    SendMessageW(list, CB_RESETCONTENT, 0, 0);
+    keys.assign(1, Text());
+    AddEntry(list, FixedOffsetEntry);
+
+    const std::vector<TimeZoneEntry> zones = host_.Zones().Zones();
+    const bool known = std::any_of(zones.begin(), zones.end(), [&](const TimeZoneEntry& zone) {
+        return zone.KeyName == storedZone;
+    });
+    if (!storedZone.empty() && !known) {
+        keys.push_back(storedZone);
+        AddEntry(list, UnknownZonePrefix + storedZone);
+    }
+    firstZoneEntry_[index] = keys.size();
+    for (const TimeZoneEntry& zone : zones) {
+        keys.push_back(zone.KeyName);
+        AddEntry(list, zone.DisplayName);
+    }
+    const auto chosen = std::find(keys.begin(), keys.end(), storedZone);
+    Select(list, static_cast<int>(chosen - keys.begin()));
+}
+
+bool TForm2::KnownZoneChosen(int side) const {
+    const int entry = Selection(Control(SideControlsOf[side].zone));
+    return entry >= static_cast<int>(firstZoneEntry_[static_cast<std::size_t>(side)]);
+}
+
+// A zone decides the side's time, so the offset list rests; the samples show
+// the zone's time now. The fixed offset and an unknown zone show the side's
+// time as the clock showed it at opening. The chosen samples stay chosen.
+void TForm2::ZoneSelect(int side) {
+    const auto index = static_cast<std::size_t>(side);
+    const SideControls& controls = SideControlsOf[side];
+    const bool known = KnownZoneChosen(side);
+    EnableWindow(Control(controls.offset), !known);
+
+    std::optional<DateTime> zoneTime;
+    if (known) {
+        const Text& key =
+            zoneKeys_[index][static_cast<std::size_t>(Selection(Control(controls.zone)))];
+        zoneTime = host_.Zones().ToZoneTime(key, host_.ReadClock().Utc);
+    }
+    sampleTimes_[index] = zoneTime.value_or(sampleSides_[index].SideTime);
+    const int date = Selection(Control(controls.dates));
+    const int time = Selection(Control(controls.times));
+    FillSamples(side);
+    Select(Control(controls.dates), date);
+    Select(Control(controls.times), time);
+}
+
 // Choosing a date gives a side without a time its first time, and the reverse.
 void TForm2::SampleSelect(ControlId selected) {
     for (const SideControls& side : SideControlsOf) {
@@ -214,9 +279,13 @@ void TForm2::SampleSelect(ControlId selected) {
 
 // ---- Fonts ------------------------------------------------------------------
 
-void TForm2::Button1Click() { ChooseFontFor(fontDialog1_, label11Font_); }
+void TForm2::Button1Click() {
+    ChooseFontFor(fontDialog1_, label11Font_);
+}
 
-void TForm2::Button2Click() { ChooseFontFor(fontDialog2_, label21Font_); }
+void TForm2::Button2Click() {
+    ChooseFontFor(fontDialog2_, label21Font_);
+}
 
 // The font dialog starts from the side's font; a cancelled dialog changes nothing.
 void TForm2::ChooseFontFor(FontSettings& dialogFont, FontSettings& labelFont) {
@@ -371,6 +440,9 @@ void TForm2::CopyBack(SettingsDialogState& state) const {
         // file) keeps the stored offset; pattern lists without one take entry 0.
         const int offset = Selection(Control(from.offset));
         to.DiffIndex = offset >= 0 ? offset : storedDiffIndex_[static_cast<std::size_t>(side)];
+        const int zone = Selection(Control(from.zone));
+        if (zone >= 0)
+            to.TimeZone = zoneKeys_[static_cast<std::size_t>(side)][static_cast<std::size_t>(zone)];
         to.DateIndex = std::max(Selection(Control(from.dates)), 0);
         to.TimeIndex = std::max(Selection(Control(from.times)), 0);
         to.LocaleID = languageTags_[static_cast<std::size_t>(side)];

@@ -14,6 +14,8 @@ enum class ControlId : int {
     GroupBox1,
     LabeledEdit1Label,
     LabeledEdit1,
+    Label6,
+    ComboBox14,
     Label1,
     ComboBox1,
     ComboBox13,
@@ -22,6 +24,8 @@ enum class ControlId : int {
     GroupBox2,
     LabeledEdit2Label,
     LabeledEdit2,
+    Label7,
+    ComboBox24,
     Label2,
     ComboBox2,
     ComboBox23,
@@ -95,5 +99,7 @@ constexpr int DialogClientWidth = 383;
 constexpr int DialogClientHeight = 352;
 constexpr int BottomPanelHeight = 43;
 constexpr int TabWidth = 120;
+// The time-zone lists drop down wider than they are, for the zones' long names.
+constexpr int ZoneListDropWidth = 360;
 
 } // namespace velmora

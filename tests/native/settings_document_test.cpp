@@ -15,11 +15,15 @@ TEST(IniDocument, FindsValuesAsTheFileHoldsThem) {
         {"[mode]\nblinkmode=2\n", "MODE", "BlinkMode", "2"},
         {"[Mode]\rBLINKMODE = 2 \r", "mode", "blinkMode", "2"},
         {"  [ MODE ]  \n\t Left = 12 \n", "MODE", "Left", "12"},
-        {"[A]\nk=a=b\n", "A", "k", "a=b"}, {"[A]\nk=\n", "A", "k", ""},
-        {"[A]\nk\n", "A", "k", std::nullopt}, {"k=1\n[A]\n", "A", "k", std::nullopt},
-        {"[A]\n;k=1\n", "A", "k", std::nullopt}, {"[A]\nk=1\nk=2\n", "A", "k", "2"},
+        {"[A]\nk=a=b\n", "A", "k", "a=b"},
+        {"[A]\nk=\n", "A", "k", ""},
+        {"[A]\nk\n", "A", "k", std::nullopt},
+        {"k=1\n[A]\n", "A", "k", std::nullopt},
+        {"[A]\n;k=1\n", "A", "k", std::nullopt},
+        {"[A]\nk=1\nk=2\n", "A", "k", "2"},
         {"[A]\nk=1\n[B]\nk=2\n[a]\nk=3\n", "A", "k", "3"},
-        {"[A]\nk=1\n[A]\nj=2\n", "A", "k", std::nullopt}, {"[]\nk=1\n", "", "k", "1"},
+        {"[A]\nk=1\n[A]\nj=2\n", "A", "k", std::nullopt},
+        {"[]\nk=1\n", "", "k", "1"},
         {"[\nk=1\n", "[", "k", std::nullopt},
         {"[A]\r\n\r\n\r\nk=1\r\r\n", "A", "k", "1"},
         {"[A]\n[x]y\nk=1\n", "A", "k", "1"},
@@ -39,7 +43,9 @@ TEST(IniDocument, FindsValuesAsTheFileHoldsThem) {
 }
 
 TEST(IniDocument, SerializesTrimmedLinesWithCrLfAndABlankAfterEachSection) {
-    const struct { const char *file, *serialized; } cases[] = {
+    const struct {
+        const char *file, *serialized;
+    } cases[] = {
         {"; only a comment\n", ""},
         {"before=1\n[A]\n", "[A]\r\n\r\n"},
         {"[A]\n  k =  v  \n\n;c\nplain line\n[ B ]\nj=2",
@@ -50,13 +56,19 @@ TEST(IniDocument, SerializesTrimmedLinesWithCrLfAndABlankAfterEachSection) {
         EXPECT_EQ(IniDocument::Parse(c.file).Serialize(), c.serialized) << c.file;
 }
 
-TEST(IniDocument, SetReplacesInPlaceOrAppendsAndEraseTakesTheLastSection) {
+TEST(IniDocument, SetReplacesInPlaceOrAppendsAndRemoveAndEraseTakeTheLastSection) {
     IniDocument document = IniDocument::Parse("[mode]\nA=1\nblinkmode=0\nB=2\nblinkmode=1\n");
     document.Set("MODE", "BlinkMode", "3");
     document.Set("MODE", "C", " x ");
     document.Set("NEW", "K", "v");
     EXPECT_EQ(document.Serialize(), "[mode]\r\nA=1\r\nblinkmode=0\r\nB=2\r\nBlinkMode=3\r\nC= x "
                                     "\r\n\r\n[NEW]\r\nK=v\r\n\r\n");
+
+    IniDocument removed = IniDocument::Parse("[M]\na=1\n[m]\nA=1\nb=2\na=3\n");
+    removed.Remove("M", "a");
+    removed.Remove("M", "absent");
+    removed.Remove("absent", "a");
+    EXPECT_EQ(removed.Serialize(), "[M]\r\na=1\r\n\r\n[m]\r\nb=2\r\n\r\n");
 
     IniDocument erased = IniDocument::Parse("[M]\na=1\n[X]\n[m]\nb=2\n");
     erased.EraseSection("M");

@@ -11,7 +11,9 @@ using testing::ReadText;
 using testing::WriteOver;
 
 TEST(SettingsRecord, TheSplitDefaultFollowsTheClientWidth) {
-    struct Case { std::int32_t clientWidth, split; };
+    struct Case {
+        std::int32_t clientWidth, split;
+    };
     for (const Case c : {Case{624, 309}, Case{625, 309}, Case{8, 1}, Case{0, -3}, Case{3, -1}}) {
         WindowEnvironment window = FixedWindow();
         window.clientWidth = c.clientWidth;
@@ -20,10 +22,16 @@ TEST(SettingsRecord, TheSplitDefaultFollowsTheClientWidth) {
     }
 }
 
-#define KEY(file, condition) {file, [](const Settings& s) { return condition; }}
+#define KEY(file, condition)                                                                       \
+    {                                                                                              \
+        file, [](const Settings& s) { return condition; }                                          \
+    }
 
 TEST(SettingsRecord, KeysReadAsTheirTypesSay) {
-    const struct { const char* file; bool (*check)(const Settings&); } cases[] = {
+    const struct {
+        const char* file;
+        bool (*check)(const Settings&);
+    } cases[] = {
         KEY("[POSITION]\nLeft=10\nTop=20\n", s.placement.right == 650 && s.placement.bottom == 220),
         // A huge edge wraps like 32-bit window arithmetic instead of overflowing.
         KEY("[POSITION]\nLeft=2147483647", s.placement.right == -2147483647 - 1 + 639),
@@ -87,13 +95,78 @@ TEST(SettingsRecord, WritingTheDefaultsGivesTheReferenceFile) {
     EXPECT_EQ(ReadText(golden).settings, ReadText("").settings);
 }
 
+TEST(SettingsRecord, FilesWithoutTimeZonesReadAndWriteAsBefore) {
+    std::string titled = testing::ReadTestFile("golden/e2e_title_mode5.ini");
+    titled.replace(titled.find("@DIRECTORY@"), 11, "C:\\Velmora\\");
+    for (const std::string& file : {testing::ReadTestFile("golden/default_settings.ini"), titled}) {
+        ASSERT_FALSE(file.empty());
+        const Settings read = ReadText(file).settings;
+        EXPECT_TRUE(read.sides[0].timeZone.empty() && read.sides[1].timeZone.empty());
+        EXPECT_EQ(WriteOver(file, read), file);
+    }
+}
+
+TEST(SettingsRecord, ATimeZoneIsWrittenAfterItsSidesLocaleOnlyWhenSet) {
+    const struct {
+        const char* name;
+        const char* old;
+        const char *zone1, *zone2;
+        const char* expectedData; // the written "DATA" section
+    } cases[] = {
+        {"right zone", "", "", "Central Standard Time",
+         "[DATA]\r\nBoxName1=L\r\nDiffIndex1=59\r\nDateIndex1=0\r\nTimeIndex1=0\r\n"
+         "LocaleID1=1041\r\nBoxName2=R\r\nDiffIndex2=77\r\nDateIndex2=0\r\nTimeIndex2=0\r\n"
+         "LocaleID2=1041\r\nTimeZone2=Central Standard Time\r\n\r\n"},
+        {"both zones", "", "Nepal Standard Time", "Tokyo Standard Time",
+         "[DATA]\r\nBoxName1=L\r\nDiffIndex1=59\r\nDateIndex1=0\r\nTimeIndex1=0\r\n"
+         "LocaleID1=1041\r\nTimeZone1=Nepal Standard Time\r\nBoxName2=R\r\nDiffIndex2=77\r\n"
+         "DateIndex2=0\r\nTimeIndex2=0\r\nLocaleID2=1041\r\nTimeZone2=Tokyo Standard Time\r\n"
+         "\r\n"},
+        // The state goes into the earlier of two "DATA" sections, whose old
+        // zone would otherwise be read back.
+        {"no zone removes an old one",
+         "[DATA]\nTimeZone1=Tokyo Standard Time\n[DATA]\nTimeZone2=x\n", "", "",
+         "[DATA]\r\nBoxName1=L\r\nDiffIndex1=59\r\nDateIndex1=0\r\nTimeIndex1=0\r\n"
+         "LocaleID1=1041\r\nBoxName2=R\r\nDiffIndex2=77\r\nDateIndex2=0\r\nTimeIndex2=0\r\n"
+         "LocaleID2=1041\r\n\r\n"},
+    };
+    for (const auto& c : cases) {
+        Settings s = ReadText("").settings;
+        s.sides[0].boxName = "L";
+        s.sides[1].boxName = "R";
+        s.sides[0].timeZone = c.zone1;
+        s.sides[1].timeZone = c.zone2;
+        const std::string file = WriteOver(c.old, s);
+        const std::size_t data = file.find("[DATA]");
+        ASSERT_NE(data, std::string::npos) << c.name;
+        EXPECT_EQ(file.substr(data, file.find('[', data + 1) - data), c.expectedData) << c.name;
+        EXPECT_EQ(file.find("[DATA]", data + 1), std::string::npos) << c.name;
+        EXPECT_EQ(ReadText(file).settings, s) << c.name;
+    }
+}
+
+TEST(SettingsRecord, TimeZoneKeysAreReadTrimmedAndDefaultToNone) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"[DATA]\nTimeZone2 = Central Standard Time \n", "Central Standard Time"},
+        {"[data]\ntimezone2=Tokyo Standard Time\n", "Tokyo Standard Time"},
+        {"[DATA]\nTimeZone2=\n", ""},
+        {"[DATA]\nDiffIndex2=3\n", ""},
+        {"[MODE]\nTimeZone2=Tokyo Standard Time\n", ""},
+    };
+    for (const auto& [file, zone] : cases) {
+        const Settings read = ReadText(file).settings;
+        EXPECT_EQ(read.sides[1].timeZone, zone) << file;
+        EXPECT_EQ(read.sides[0].timeZone, "") << file;
+    }
+}
+
 TEST(SettingsRecord, WrittenValuesReadBackUnchanged) {
     Settings s = ReadText("").settings;
     s.placement = {2, 3, -8, -8, 100, 50, 900, 400};
     s.split = 123;
     s.windowState = s.blinkMode = s.progressTime = 2;
-    s.sides[0] = {"", 0, 3, 4, 1033};
-    s.sides[1] = {"ニューヨーク", 94, 1, 2, 2052};
+    s.sides[0] = {"", 0, 3, 4, 1033, ""};
+    s.sides[1] = {"ニューヨーク", 94, 1, 2, 2052, "Eastern Standard Time"};
     s.swingBlink = s.viewMode = s.stayOnTop = s.autoScale = true;
     s.showTitleBar = s.showMenuBar = s.showInTaskBar = s.sameFont = false;
     s.viewRate = 44;
@@ -113,7 +186,11 @@ TEST(SettingsRecord, WrittenValuesReadBackUnchanged) {
 
 TEST(SettingsRecord, WritingKeepsWhatIsNotTheClocks) {
     // expectedStart: the written file up to the state sections
-    const struct { const char *name, *old; bool saveStatus; const char* expectedStart; } cases[] = {
+    const struct {
+        const char *name, *old;
+        bool saveStatus;
+        const char* expectedStart;
+    } cases[] = {
         {"foreign section and key survive, comments do not",
          "; comment\n[PROGRAM]\nNote=x\nversion=V1.0\n[USER]\nA = 1\n;c\n", true,
          "[PROGRAM]\r\nNote=x\r\nVersion=V1.7\r\nName=Velmora.exe\r\nPath=C:\\Velmora\\\r\n\r\n"
@@ -156,7 +233,9 @@ TEST(SettingsRecord, TwoModeSectionsBecomeOneInThePlaceOfTheFirst) {
 }
 
 TEST(SettingsRecord, TheExecutableSplitsIntoNameAndDirectory) {
-    const struct { const char *path, *directory, *name; } cases[] = {
+    const struct {
+        const char *path, *directory, *name;
+    } cases[] = {
         {"C:\\Velmora\\Velmora.exe", "C:\\Velmora\\", "Velmora.exe"},
         {"C:Velmora.exe", "C:", "Velmora.exe"},
         {"Velmora.exe", "", "Velmora.exe"},

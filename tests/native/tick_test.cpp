@@ -4,6 +4,7 @@
 
 #include "engine/display_patterns.h"
 #include "engine/pattern_lists.h"
+#include "tests/native/fake_time_zone_rules.h"
 #include "tests/native/recording_taskbar.h"
 
 namespace velmora {
@@ -16,9 +17,12 @@ DateTime At(int y, unsigned mo, unsigned d, int h, int mi, int s = 0) {
 }
 
 struct FixedClock final : ClockSource {
-    DateTime Now() const override { return now; }
-    DateTime now = 0;
+    ClockReading Read() const override { return reading; }
+    ClockReading reading;
 };
+
+// The tests' computer runs on Tokyo time, nine hours ahead of UTC.
+constexpr DateTime PcAheadOfUtc = 9 / 24.0;
 
 // Faces named "P..." are proportional.
 struct FakeFontPitch final : FontPitch {
@@ -46,8 +50,8 @@ class TickTest : public ::testing::Test {
     }
 
     TickTexts TickAt(DateTime now) {
-        clock.now = now;
-        return Tick({left, right, titleMode, pc, progress, progressState, clock, taskbar});
+        clock.reading = {now, now - PcAheadOfUtc};
+        return Tick({left, right, titleMode, pc, progress, progressState, clock, taskbar, zones});
     }
 
     ClockSide left, right;
@@ -58,6 +62,7 @@ class TickTest : public ::testing::Test {
     FixedClock clock;
     RecordingTaskbar taskbar;
     FakeFontPitch pitch;
+    FakeTimeZoneRules zones;
 };
 
 TEST_F(TickTest, TheSeparatorBlinksByTheComputersSeconds) {
@@ -123,6 +128,40 @@ TEST_F(TickTest, EachSideShowsItsOwnTimeAndTheCaptionFollowsTheTitleMode) {
     for (const auto& [mode, caption] : cases) {
         titleMode = mode;
         EXPECT_EQ(TickAt(now).Caption, caption) << mode;
+    }
+}
+
+TEST_F(TickTest, ASideOnAZoneShowsItsTimeAndBlinksWithTheComputersSeconds) {
+    right.TimeZone = FakeTimeZoneRules::UsCentral;
+    right.DiffIndex = 77; // right in winter only
+    left.TimeZone = "Nepal Standard Time";
+    titleMode = 4;
+    Derive(3, 0); // "hh:nn", both blink together
+    const struct {
+        DateTime pcLocal;
+        const char *leftText, *rightText, *caption;
+    } cases[] = {
+        // Summer: Central is 14 hours behind Tokyo, not the stored 15.
+        {At(2026, 7, 15, 21, 0, 7), "2026/07/15 17:45", "2026/07/15 07:00",
+         "7.15 07:00 ヒューストン"},
+        {At(2026, 7, 15, 21, 0, 8), "2026/07/15 17 45", "2026/07/15 07 00",
+         "7.15 07:00 ヒューストン"},
+        // The hour that is skipped in spring, and the one repeated in autumn.
+        {At(2026, 3, 8, 16, 59, 59), "2026/03/08 13:44", "2026/03/08 01:59",
+         "3.8 01:59 ヒューストン"},
+        {At(2026, 3, 8, 17, 0, 1), "2026/03/08 13:45", "2026/03/08 03:00",
+         "3.8 03:00 ヒューストン"},
+        {At(2026, 11, 1, 15, 30, 1), "2026/11/01 12:15", "2026/11/01 01:30",
+         "11.1 01:30 ヒューストン"},
+        {At(2026, 11, 1, 16, 30, 1), "2026/11/01 13:15", "2026/11/01 01:30",
+         "11.1 01:30 ヒューストン"},
+    };
+    pc.FormatSettings.DateSep = '.';
+    for (const auto& c : cases) {
+        const TickTexts t = TickAt(c.pcLocal);
+        EXPECT_EQ(t.LeftDate + " " + t.LeftTime, c.leftText);
+        EXPECT_EQ(t.RightDate + " " + t.RightTime, c.rightText);
+        EXPECT_EQ(t.Caption, Text(c.caption));
     }
 }
 

@@ -2,16 +2,28 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "engine/clock_source_win.h"
 
 namespace velmora {
 namespace {
 
+DateTime FromSystemTime(const SYSTEMTIME& t) {
+    return EncodeDateTime(std::chrono::year{t.wYear} / t.wMonth / t.wDay, t.wHour, t.wMinute,
+                          t.wSecond, t.wMilliseconds);
+}
+
 DateTime LocalNow() {
     SYSTEMTIME t{};
     GetLocalTime(&t);
-    return EncodeDateTime(std::chrono::year{t.wYear} / t.wMonth / t.wDay, t.wHour, t.wMinute,
-                          t.wSecond, t.wMilliseconds);
+    return FromSystemTime(t);
+}
+
+DateTime UtcNow() {
+    SYSTEMTIME t{};
+    GetSystemTime(&t);
+    return FromSystemTime(t);
 }
 
 TEST(Win32ClockSource, ReadsTheLocalTimeToTheMillisecond) {
@@ -31,6 +43,21 @@ TEST(Win32ClockSource, ReadsTheLocalTimeToTheMillisecond) {
         sawMilliseconds = DecodeDateTime(last).millisecond != 0;
     }
     EXPECT_TRUE(sawMilliseconds);
+}
+
+TEST(Win32ClockSource, GivesUtcAndLocalTimeOfOneInstant) {
+    const Win32ClockSource clock;
+    const DateTime before = UtcNow();
+    const ClockReading reading = clock.Read();
+    const DateTime after = UtcNow();
+    EXPECT_LE(before, reading.Utc);
+    EXPECT_LE(reading.Utc, after);
+    // The difference is the computer's offset exactly: whole minutes, the
+    // same milliseconds.
+    const double minutes = (reading.Local - reading.Utc) * 24 * 60;
+    EXPECT_NEAR(minutes, std::round(minutes), 1e-6);
+    EXPECT_EQ(DecodeDateTime(reading.Local).millisecond, DecodeDateTime(reading.Utc).millisecond);
+    EXPECT_NEAR(reading.Local - reading.Utc, LocalNow() - UtcNow(), 1.0 / 86400.0);
 }
 
 } // namespace

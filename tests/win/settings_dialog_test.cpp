@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -19,6 +20,7 @@
 #include "engine/locale_source_win.h"
 #include "engine/pattern_lists.h"
 #include "engine/text_win.h"
+#include "engine/time_zone_rules_win.h"
 #include "ui/settings_dialog.h"
 
 namespace velmora {
@@ -35,11 +37,17 @@ class FakeHost final : public SettingsDialogHost {
     void SetAlpha(std::uint8_t value) override { alphaLog.push_back(alpha = value); }
     const PcSettings& Pc() const override { return pc_; }
     const LocaleSource& Locale() const override { return locale_; }
+    const TimeZoneRules& Zones() const override { return zones_; }
+    ClockReading ReadClock() const override { return clock; }
     std::uint8_t alpha = 255;
     std::vector<int> alphaLog;
+    // 2026-07-15 12:00 UTC on a computer nine hours ahead.
+    ClockReading clock{EncodeDateTime(std::chrono::year{2026} / 7 / 15, 21),
+                       EncodeDateTime(std::chrono::year{2026} / 7 / 15, 12)};
 
   private:
     Win32LocaleSource locale_;
+    Win32TimeZoneRules zones_;
     PcSettings pc_;
     BuiltInEraCalendar era_;
 };
@@ -261,6 +269,97 @@ TEST_F(DialogTest, OkStoresLanguageOffsetAndProgressSetByTheShowHandler) {
     EXPECT_EQ(Entry(C(ComboBox12), 3), "12:34") << "a new offset leaves the samples";
     EXPECT_TRUE(Enabled(C(DateTimePicker2)));
     EXPECT_EQ(state.Progress.ProgressTime, -1);
+}
+
+// The entry of a zone in a side's zone list: after "固定の時差" (and an
+// unknown zone, when there is one), the system's zones in their order.
+int ZoneEntry(const FakeHost& host, const char* key, int unknownEntries = 0) {
+    const std::vector<TimeZoneEntry> zones = host.Zones().Zones();
+    const auto found = std::find_if(zones.begin(), zones.end(),
+                                    [&](const TimeZoneEntry& zone) { return zone.KeyName == key; });
+    return found == zones.end() ? -1 : 1 + unknownEntries + int(found - zones.begin());
+}
+
+TEST_F(DialogTest, ZoneListsOfferTheFixedOffsetThenTheSystemsZones) {
+    const std::vector<TimeZoneEntry> zones = host.Zones().Zones();
+    ASSERT_FALSE(zones.empty());
+    SettingsDialogState state = State();
+    state.Sides[1].TimeZone = "Tokyo Standard Time";
+    dialog.Open(state);
+    EXPECT_EQ(Text_(C(Label6)), "タイムゾーン");
+    EXPECT_EQ(Text_(C(Label7)), "タイムゾーン");
+    for (ControlId list : {ComboBox14, ComboBox24}) {
+        EXPECT_EQ(EntryCount(C(list)), 1 + int(zones.size()));
+        EXPECT_EQ(Entry(C(list), 0), "固定の時差");
+        EXPECT_EQ(Entry(C(list), 1), zones.front().DisplayName);
+        EXPECT_EQ(Entry(C(list), int(zones.size())), zones.back().DisplayName);
+    }
+    EXPECT_EQ(Selection(C(ComboBox14)), 0);
+    EXPECT_TRUE(Enabled(C(ComboBox1)));
+    // A side on a zone: its offset list rests, its samples show the clock's time.
+    EXPECT_EQ(Selection(C(ComboBox24)), ZoneEntry(host, "Tokyo Standard Time"));
+    EXPECT_FALSE(Enabled(C(ComboBox2)));
+    EXPECT_EQ(Entry(C(ComboBox22), 3), "12:34");
+    dialog.CopyBack(state);
+    EXPECT_EQ(state.Sides[0].TimeZone, "");
+    EXPECT_EQ(state.Sides[1].TimeZone, "Tokyo Standard Time");
+}
+
+TEST_F(DialogTest, ChoosingAZoneShowsItsTimeInTheSamplesAndOkStoresIt) {
+    SettingsDialogState state = State();
+    state.Sides[1].DateIndex = 20; // "yyyy/mm/dd"
+    const int central = ZoneEntry(host, "Central Standard Time");
+    ASSERT_GT(central, 0);
+    PostSelection(ComboBox22, 3); // "hh:nn", chosen before the zone
+    PostSelection(ComboBox24, central);
+    PostClose(IDOK);
+    ASSERT_TRUE(dialog.Execute(state));
+    EXPECT_EQ(state.Sides[1].TimeZone, "Central Standard Time");
+    EXPECT_EQ(state.Sides[1].TimeIndex, 3);
+    EXPECT_EQ(state.Sides[1].DiffIndex, 77) << "the offset list keeps its entry";
+    // The host's clock: 12:00 UTC on 15 July 2026, daylight time in Chicago.
+    EXPECT_FALSE(Enabled(C(ComboBox2)));
+    EXPECT_EQ(Entry(C(ComboBox21), 20), "2026/07/15");
+    EXPECT_EQ(Entry(C(ComboBox22), 3), "07:00");
+    EXPECT_EQ(Selection(C(ComboBox21)), 20);
+    EXPECT_EQ(Selection(C(ComboBox22)), 3);
+    EXPECT_EQ(Entry(C(ComboBox12), 3), "12:34") << "the other side stays";
+
+    // Back to the fixed offset: the stored side's time again.
+    dialog.Open(state);
+    SendMessageW(C(ComboBox24), CB_SETCURSEL, 0, 0);
+    dialog.ComboBox24Select();
+    EXPECT_TRUE(Enabled(C(ComboBox2)));
+    EXPECT_EQ(Entry(C(ComboBox22), 3), "12:34");
+    dialog.CopyBack(state);
+    EXPECT_EQ(state.Sides[1].TimeZone, "");
+}
+
+TEST_F(DialogTest, AnUnknownZoneIsShownAsUnknownAndKeptUntilAnotherChoice) {
+    SettingsDialogState state = State();
+    state.Sides[0].TimeZone = "Atlantis Standard Time";
+    state.Sides[0].DiffIndex = 50;
+    dialog.Open(state);
+    const int count = EntryCount(C(ComboBox14));
+    EXPECT_EQ(count, EntryCount(C(ComboBox24)) + 1);
+    EXPECT_EQ(Entry(C(ComboBox14), 1), "不明なタイムゾーン: Atlantis Standard Time");
+    EXPECT_EQ(Selection(C(ComboBox14)), 1);
+    EXPECT_TRUE(Enabled(C(ComboBox1))) << "its time comes from the offset";
+    dialog.CopyBack(state);
+    EXPECT_EQ(state.Sides[0].TimeZone, "Atlantis Standard Time");
+    EXPECT_EQ(state.Sides[0].DiffIndex, 50);
+
+    // A known zone replaces it; the entry stays in the list while the dialog is open.
+    SendMessageW(C(ComboBox14), CB_SETCURSEL, ZoneEntry(host, "Nepal Standard Time", 1), 0);
+    dialog.ComboBox14Select();
+    EXPECT_FALSE(Enabled(C(ComboBox1)));
+    EXPECT_EQ(Entry(C(ComboBox12), 3), "17:45");
+    dialog.CopyBack(state);
+    EXPECT_EQ(state.Sides[0].TimeZone, "Nepal Standard Time");
+    // The next opening without it has no unknown entry.
+    dialog.Open(state);
+    EXPECT_EQ(EntryCount(C(ComboBox14)), count - 1);
+    EXPECT_EQ(Selection(C(ComboBox14)), ZoneEntry(host, "Nepal Standard Time"));
 }
 
 TEST_F(DialogTest, ChoosingOneListOfAPairGivesTheOtherItsFirstEntry) {

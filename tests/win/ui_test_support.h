@@ -13,6 +13,7 @@
 #include "engine/font_pitch_win.h"
 #include "engine/locale_source_win.h"
 #include "engine/text_win.h"
+#include "engine/time_zone_rules_win.h"
 #include "tests/native/memory_file_system.h"
 #include "tests/native/recording_taskbar.h"
 #include "tests/win/shell_test_support.h"
@@ -20,10 +21,11 @@
 
 namespace velmora::testing {
 
+// A computer on Tokyo time, nine hours ahead of UTC all year.
 class SetClock final : public ClockSource {
   public:
-    DateTime now = 0;
-    DateTime Now() const override { return now; }
+    DateTime now = 0; // local
+    ClockReading Read() const override { return {now, now - 9 / 24.0}; }
 };
 
 class RecordingErrors final : public ErrorReporter {
@@ -88,6 +90,7 @@ class FormFixture {
   public:
     ComApartment com;
     SetClock clock;
+    Win32TimeZoneRules zones;
     Win32LocaleSource locale;
     Win32FontPitch fontPitch;
     MemoryFileSystem files;
@@ -112,9 +115,9 @@ class FormFixture {
             taskbar = made.get();
             return made;
         };
-        form = std::make_unique<TForm1>(FormDependencies{clock, locale, fontPitch, files, errors,
-                                                         dialogs, fonts, boxes, shell, makeTaskbar,
-                                                         commandLine, TestExecutable});
+        form = std::make_unique<TForm1>(FormDependencies{clock, zones, locale, fontPitch, files,
+                                                         errors, dialogs, fonts, boxes, shell,
+                                                         makeTaskbar, commandLine, TestExecutable});
         form->Create();
         return *form;
     }
