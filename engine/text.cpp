@@ -11,4 +11,15 @@ std::size_t NextChar(std::string_view s, std::size_t pos) {
     return pos + 1;
 }
 
+std::string_view LeadingChars(std::string_view s, std::size_t maxBytes) {
+    std::size_t end = 0;
+    while (end < s.size()) {
+        const std::size_t next = NextChar(s, end);
+        if (next > maxBytes)
+            break;
+        end = next;
+    }
+    return s.substr(0, end);
+}
+
 } // namespace velmora

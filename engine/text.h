@@ -18,4 +18,8 @@ constexpr bool IsLeadByte(unsigned char b) {
 // character is skipped whole; never beyond the end of `s`.
 std::size_t NextChar(std::string_view s, std::size_t pos);
 
+// The longest start of `s` of at most `maxBytes` bytes that ends between
+// characters.
+std::string_view LeadingChars(std::string_view s, std::size_t maxBytes);
+
 } // namespace velmora

@@ -19,16 +19,9 @@ std::int32_t WrappingAdd(std::int32_t a, std::int32_t b) {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
 }
 
+// Cut before a two-byte character that would not fit whole.
 Text CutFaceName(std::string_view name) {
-    // Cut before a two-byte character that would not fit whole.
-    std::size_t end = 0;
-    while (end < name.size()) {
-        const std::size_t next = NextChar(name, end);
-        if (next > MaxFaceNameBytes)
-            break;
-        end = next;
-    }
-    return Text(name.substr(0, end));
+    return Text(LeadingChars(name, MaxFaceNameBytes));
 }
 
 class KeyReader {

@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
@@ -123,6 +124,22 @@ LOGFONTW LogFontOf(const FontSettings& font) {
 POINT SnapToWorkArea(const RECT& window, const RECT& workArea, int distance) {
     return {SnapAxis(window.left, window.right, workArea.left, workArea.right, distance),
             SnapAxis(window.top, window.bottom, workArea.top, workArea.bottom, distance)};
+}
+
+RECT MovedInside(const RECT& window, const RECT& workArea) {
+    // 64 bits: a placement from a file can hold any 32-bit values.
+    const auto axis = [](LONG start, LONG end, LONG low, LONG high) {
+        const std::int64_t size = std::max<std::int64_t>(std::int64_t{end} - start, 0);
+        const std::int64_t moved =
+            std::max<std::int64_t>(low, std::min<std::int64_t>(start, high - size));
+        const auto fit = [](std::int64_t v) {
+            return static_cast<LONG>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
+        };
+        return std::pair{fit(moved), fit(moved + size)};
+    };
+    const auto [left, right] = axis(window.left, window.right, workArea.left, workArea.right);
+    const auto [top, bottom] = axis(window.top, window.bottom, workArea.top, workArea.bottom);
+    return {left, top, right, bottom};
 }
 
 Text ErrorBoxText(const Text& message) {

@@ -51,6 +51,16 @@ FontSettings FontOfRequest(const FontRequest& request, Color color);
 // same edge exactly on it; left before right, top before bottom.
 POINT SnapToWorkArea(const RECT& window, const RECT& workArea, int distance);
 
+// The window moved the least that puts it inside the work area, its size
+// kept; one wider or taller than the work area starts at its left or top.
+RECT MovedInside(const RECT& window, const RECT& workArea);
+
+// Window captions show at most this much of a text from a settings file:
+// nothing longer fits on a screen, and the platform's title handling (the
+// taskbar; X under Wine, which ends the program) does not cope with
+// megabytes.
+constexpr std::size_t MaxShownTextBytes = 1024;
+
 // The standard error box's text: "." appended when the last byte sorts after ".".
 Text ErrorBoxText(const Text& message);
 

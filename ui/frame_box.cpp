@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/text_win.h"
+#include "ui/form_logic.h"
 #include "ui/window_class.h"
 
 namespace velmora {
@@ -34,11 +35,8 @@ void FrameBox::Create(HWND parent) {
 }
 
 void FrameBox::SetCaption(const Text& caption) {
-    SetWindowTextW(window_, ToWide(caption).c_str());
-}
-
-Text FrameBox::Caption() const {
-    return FromWide(WindowText(window_));
+    caption_ = caption;
+    SetWindowTextW(window_, ToWide(LeadingChars(caption, MaxShownTextBytes)).c_str());
 }
 
 void FrameBox::SetFont(const LOGFONTW& font) {

@@ -18,8 +18,9 @@ class FrameBox {
     void Create(HWND parent);
     HWND Handle() const { return window_; }
 
+    // The name is kept whole; the window shows its first MaxShownTextBytes.
     void SetCaption(const Text& caption);
-    Text Caption() const;
+    const Text& Caption() const { return caption_; }
 
     void SetFont(const LOGFONTW& font);
     // Where the labels begin: the height of "0" in the frame's font plus the
@@ -32,6 +33,7 @@ class FrameBox {
     void Paint();
 
     HWND window_ = nullptr;
+    Text caption_;
     UniqueFont font_;
     int digitHeight_ = 0; // measured when the font is set
 };

@@ -634,8 +634,9 @@ void TForm1::ShowError(const std::exception& error) {
 // ---- Chrome ----------------------------------------------------------------
 
 void TForm1::SetCaption(const Text& caption) {
-    SetWindowTextW(window_, ToWide(caption).c_str());
-    app_.SetTitle(caption);
+    const Text shown(LeadingChars(caption, MaxShownTextBytes));
+    SetWindowTextW(window_, ToWide(shown).c_str());
+    app_.SetTitle(shown);
 }
 
 void TForm1::SetStayOnTop(bool on) {

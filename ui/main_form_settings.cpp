@@ -44,6 +44,33 @@ WindowPlacementValues ValuesOf(const WINDOWPLACEMENT& p) {
             p.rcNormalPosition.bottom};
 }
 
+MONITORINFO MonitorInfoOf(HMONITOR monitor) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    GetMonitorInfoW(monitor, &info);
+    return info;
+}
+
+// A placement saved with a bigger or another set of monitors can leave the
+// window off every screen: it goes onto the nearest monitor's work area, its
+// size kept. Checked on the placement as applied, since the system clamps
+// what it cannot hold.
+void BringOntoScreen(HWND window, WINDOWPLACEMENT& applied) {
+    const RECT normal = CurrentPlacement(window).rcNormalPosition;
+    // The normal position counts from the corner of the primary work area.
+    const MONITORINFO primary = MonitorInfoOf(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY));
+    const LONG dx = primary.rcWork.left - primary.rcMonitor.left;
+    const LONG dy = primary.rcWork.top - primary.rcMonitor.top;
+    RECT onScreen = normal;
+    OffsetRect(&onScreen, dx, dy);
+    if (MonitorFromRect(&onScreen, MONITOR_DEFAULTTONULL) != nullptr)
+        return;
+    const MONITORINFO nearest = MonitorInfoOf(MonitorFromRect(&onScreen, MONITOR_DEFAULTTONEAREST));
+    applied.rcNormalPosition = MovedInside(onScreen, nearest.rcWork);
+    OffsetRect(&applied.rcNormalPosition, -dx, -dy);
+    SetWindowPlacement(window, &applied);
+}
+
 void Apply(const WindowPlacementValues& values, WINDOWPLACEMENT& p) {
     p.flags = static_cast<UINT>(values.flags);
     p.showCmd = static_cast<UINT>(values.showCmd);
@@ -93,6 +120,7 @@ void TForm1::ReadSettings(const Text& fileName) {
     else if (placement.showCmd == SW_HIDE)
         placement.showCmd = SW_SHOWNORMAL; // a file never makes the running clock vanish
     SetWindowPlacement(window_, &placement);
+    BringOntoScreen(window_, placement);
     RECT client{};
     GetClientRect(window_, &client);
     environment.clientWidth = client.right;

@@ -20,6 +20,25 @@ TEST(NextChar, NeverPassesTheEnd) {
     EXPECT_EQ(NextChar("", 5), 0u);
 }
 
+TEST(LeadingChars, CutsBetweenCharactersOnly) {
+    const struct {
+        Text text;
+        std::size_t maxBytes;
+        Text kept;
+    } cases[] = {
+        {"abc", 5, "abc"},
+        {"abc", 3, "abc"},
+        {"abc", 2, "ab"},
+        {"a表b", 2, "a"}, // the two-byte character does not fit whole
+        {"a表b", 3, "a表"},
+        {"表表", 3, "表"},
+        {"abc", 0, ""},
+        {Text("a\x81", 2), 2, Text("a\x81", 2)}, // a lone lead byte at the end is one byte
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(LeadingChars(c.text, c.maxBytes), c.kept) << c.text << " " << c.maxBytes;
+}
+
 TEST(IsLeadByte, MatchesCodePage932Ranges) {
     struct Case {
         unsigned char byte;

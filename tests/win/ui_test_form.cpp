@@ -402,6 +402,78 @@ TEST_F(FormTest, OpeningWhileShownAppliesTheShowCommand) {
     }
 }
 
+std::string PositionFile(const RECT& r) {
+    return "[POSITION]\r\nLeft=" + std::to_string(r.left) + "\r\nTop=" + std::to_string(r.top) +
+           "\r\nRight=" + std::to_string(r.right) + "\r\nBottom=" + std::to_string(r.bottom) +
+           "\r\n";
+}
+
+// Where the shown window went for a file's rectangle: brought wholly onto a
+// work area with its size, or left as the file said.
+void ExpectPlaced(HWND window, const RECT& file, bool moved) {
+    RECT shown{};
+    GetWindowRect(window, &shown);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromRect(&shown, MONITOR_DEFAULTTONEAREST), &monitor);
+    RECT common{};
+    EXPECT_TRUE(IntersectRect(&common, &shown, &monitor.rcWork)) << file.left;
+    if (!moved) {
+        EXPECT_TRUE(EqualRect(&shown, &file)) << file.left;
+        return;
+    }
+    EXPECT_TRUE(EqualRect(&common, &shown)) << "wholly inside " << file.left;
+    if (Width(file) > 0 && Height(file) > 0) {
+        EXPECT_EQ(Width(shown), Width(file)) << file.left;
+        EXPECT_EQ(Height(shown), Height(file)) << file.left;
+    }
+}
+
+TEST_F(FormTest, PlacementOffEveryScreenComesBackOntoTheNearestWorkArea) {
+    constexpr LONG Far = 2147483647;
+    const struct {
+        RECT file;
+        bool moved;
+    } cases[] = {
+        {{-30000, -30000, -29600, -29860}, true}, // far up and left
+        {{5000, 200, 5400, 340}, true},           // where a monitor on the right was
+        {{Far, Far, Far, Far}, true},             // no size, beyond any coordinate
+        {{-Far - 1, -Far - 1, Far, Far}, true},   // a size the system cannot hold
+        {{-200, 100, 200, 240}, false},           // partly on the screen: stays
+    };
+    // At start-up, before the window first shows...
+    for (const auto& [file, moved] : {cases[0], cases[2], cases[4]}) {
+        TForm1& window = Start(PositionFile(file));
+        window.ShowFirst();
+        ExpectPlaced(window.Handle(), file, moved);
+    }
+    // ...and opened while it shows.
+    TForm1& window = Start("");
+    window.ShowFirst();
+    for (const auto& [file, moved] : cases) {
+        files.files["C:\\far.dat"] = PositionFile(file);
+        dialogs.answers.push_back("C:\\far.dat");
+        window.ReadIn1Click();
+        ExpectPlaced(window.Handle(), file, moved);
+    }
+}
+
+TEST_F(FormTest, MegabyteTextsAreShownInPartAndKeptWhole) {
+    const std::string name(1 << 20, 'n');
+    const std::string title = "表" + std::string(1 << 20, 't'); // 表 ends in a backslash byte
+    TForm1& window = Start("[DATA]\r\nBoxName1=" + name +
+                           "\r\n[MODE]\r\nTitleMode=5\r\nTitleString=" + title + "\r\n");
+    window.ShowFirst();
+    window.Timer1Timer();
+    EXPECT_EQ(GetWindowTextLengthW(window.Frame(0).Handle()), int(MaxShownTextBytes));
+    EXPECT_EQ(WindowText(window.Handle()), title.substr(0, MaxShownTextBytes));
+    EXPECT_EQ(WindowText(window.ApplicationHandle()), title.substr(0, MaxShownTextBytes));
+    EXPECT_EQ(window.Side(0).BoxName, name);
+    window.WriteSettings("C:\\out.dat");
+    EXPECT_TRUE(Has(files.files["C:\\out.dat"], "BoxName1=" + name + "\r\n"));
+    EXPECT_TRUE(Has(files.files["C:\\out.dat"], "TitleString=" + title + "\r\n"));
+}
+
 TEST_F(FormTest, WriteKeepsWhatWasRead) {
     const std::string data = "BoxName1=L\r\nDiffIndex1=50\r\nDateIndex1=5\r\nTimeIndex1=4\r\n"
                              "LocaleID1=1033\r\nBoxName2=R\r\n";

@@ -93,6 +93,31 @@ TEST(SnapToWorkArea, EdgesWithinTenPixels) {
     }
 }
 
+TEST(MovedInside, KeepsTheSizeAndTakesTheShortestWay) {
+    constexpr RECT Work{0, 0, 1280, 770};
+    const std::pair<RECT, RECT> cases[] = {
+        {{-30000, -30000, -29600, -29860}, {0, 0, 400, 140}}, // far up and left
+        {{3000, 200, 3400, 340}, {880, 200, 1280, 340}},      // right of the screen
+        {{500, 900, 900, 1040}, {500, 630, 900, 770}},        // below it
+        {{100, 100, 500, 240}, {100, 100, 500, 240}},         // inside: unchanged
+        {{-100, 700, 300, 840}, {0, 630, 400, 770}},          // across a corner
+        {{-5000, 0, -3000, 2000}, {0, 0, 2000, 2000}},        // bigger: starts at the corner
+        {{INT32_MAX, INT32_MAX, INT32_MAX, INT32_MAX}, {1280, 770, 1280, 770}}, // no size
+        {{INT32_MIN, 10, INT32_MAX, 20}, {0, 10, INT32_MAX, 20}}, // wider than 32 bits hold
+        {{600, 500, 200, 300}, {600, 500, 600, 500}},             // inverted: no size
+    };
+    for (const auto& [window, moved] : cases) {
+        const RECT result = MovedInside(window, Work);
+        EXPECT_TRUE(EqualRect(&result, &moved))
+            << window.left << "," << window.top << " -> " << result.left << "," << result.top << ","
+            << result.right << "," << result.bottom;
+    }
+    const RECT second{1280, -200, 2560, 824}; // a second monitor's work area
+    const RECT result = MovedInside({-400, 100, 0, 240}, second);
+    const RECT expected{1280, 100, 1680, 240};
+    EXPECT_TRUE(EqualRect(&result, &expected));
+}
+
 TEST(FormLogic, ErrorBoxTextAndIniPath) {
     // A period after text whose last character sorts after it.
     for (const auto& [message, shown] :

@@ -100,6 +100,10 @@ class FormFixture {
     ScriptedBoxes boxes;
     RecordingShell shell;
     RecordingTaskbar* taskbar = nullptr;
+    // The settings files the window reads and writes, and the program's path
+    // that names its start-up ".ini": in memory unless a test says otherwise.
+    SettingsFileSystem* fileSystem = &files;
+    Text executable = TestExecutable;
     std::unique_ptr<TForm1> form;
 
     FormFixture() { clock.now = TestInstant(); }
@@ -115,9 +119,10 @@ class FormFixture {
             taskbar = made.get();
             return made;
         };
-        form = std::make_unique<TForm1>(FormDependencies{clock, zones, locale, fontPitch, files,
-                                                         errors, dialogs, fonts, boxes, shell,
-                                                         makeTaskbar, commandLine, TestExecutable});
+        form = std::make_unique<TForm1>(FormDependencies{clock, zones, locale, fontPitch,
+                                                         *fileSystem, errors, dialogs, fonts,
+                                                         boxes, shell, makeTaskbar, commandLine,
+                                                         executable});
         form->Create();
         return *form;
     }

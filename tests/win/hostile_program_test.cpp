@@ -1,0 +1,249 @@
+// Velmora.exe started on each hostile settings file: every run is made in a
+// folder of its own with a copy of the program and of the file, the error
+// boxes are read and dismissed, the clock must tick, and WM_CLOSE must end
+// the program. Several runs go at once; each only observes, and the
+// comparison with the expected outcome happens afterwards on the test's
+// thread.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include "engine/text_win.h"
+#include "engine/unique_handle_win.h"
+#include "hostile_corpus.h"
+#include "hostile_outcome.h"
+
+namespace velmora {
+namespace {
+
+using namespace testing;
+
+constexpr int ParallelRuns = 4;
+constexpr DWORD StartTimeoutMs = 60'000; // the 50 MB files take a while under load
+constexpr DWORD CloseTimeoutMs = 30'000;
+constexpr DWORD TickTimeoutMs = 3'000;
+
+// Build paths are Unix paths; Wine sees the root as drive Z:.
+std::wstring WinePath(const std::string& unixPath) {
+    std::wstring path = L"Z:" + ToWide(unixPath);
+    std::replace(path.begin(), path.end(), L'/', L'\\');
+    return path;
+}
+
+DateTime LocalNow() {
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    using namespace std::chrono;
+    return EncodeDateTime(year{now.wYear} / month{now.wMonth} / day{now.wDay}, now.wHour,
+                          now.wMinute, now.wSecond, now.wMilliseconds);
+}
+
+// The visible top-level windows of the process with that class.
+std::vector<HWND> WindowsOf(DWORD processId, const wchar_t* className) {
+    std::vector<HWND> found;
+    for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, className, nullptr));) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == processId && IsWindowVisible(window))
+            found.push_back(window);
+    }
+    return found;
+}
+
+// Reads and dismisses the message boxes the process shows.
+void DismissBoxes(DWORD processId, std::vector<Text>& texts) {
+    for (HWND box : WindowsOf(processId, L"#32770")) {
+        // The text of a message box is its static control 0xFFFF.
+        texts.push_back(WindowTextOf(GetDlgItem(box, 0xFFFF)));
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+        for (int wait = 0; wait < 50 && IsWindowVisible(box); ++wait)
+            Sleep(20);
+    }
+}
+
+// A folder of its own, holding a copy of the program.
+class RunFolder {
+  public:
+    explicit RunFolder(int index) {
+        wchar_t base[MAX_PATH];
+        GetTempPathW(MAX_PATH, base);
+        folder_ = std::wstring(base) + L"velmora_hostile_" +
+                  std::to_wstring(GetCurrentProcessId()) + L"_" + std::to_wstring(index);
+        CreateDirectoryW(folder_.c_str(), nullptr);
+        CopyFileW(WinePath(VELMORA_EXE).c_str(), Path(L"Velmora.exe").c_str(), FALSE);
+    }
+    ~RunFolder() {
+        WIN32_FIND_DATAW entry{};
+        HANDLE search = FindFirstFileW(Path(L"*").c_str(), &entry);
+        if (search != INVALID_HANDLE_VALUE) {
+            do {
+                const std::wstring path = Path(entry.cFileName);
+                SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                    DeleteFileW(path.c_str());
+                else if (entry.cFileName[0] != L'.')
+                    RemoveDirectoryW(path.c_str());
+            } while (FindNextFileW(search, &entry));
+            FindClose(search);
+        }
+        RemoveDirectoryW(folder_.c_str());
+    }
+    RunFolder(const RunFolder&) = delete;
+    RunFolder& operator=(const RunFolder&) = delete;
+
+    std::wstring Path(const std::wstring& name) const { return folder_ + L"\\" + name; }
+
+  private:
+    std::wstring folder_;
+};
+
+std::string ReadBytes(const std::wstring& path) {
+    const UniqueKernelHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                              OPEN_EXISTING, 0, nullptr));
+    if (!file)
+        return {};
+    std::string bytes(GetFileSize(file.get(), nullptr), '\0');
+    DWORD read = 0;
+    ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+    bytes.resize(read);
+    return bytes;
+}
+
+struct ProgramRun {
+    const HostileCase* item = nullptr;
+    Observed seen;
+    Text file;
+    Text ini;
+    std::string trouble; // what kept the run from being observed
+    double secondsToWindow = 0;
+};
+
+// Waits for the main window, reading the error boxes that come before it.
+HWND AwaitMainWindow(const PROCESS_INFORMATION& process, Observed& seen) {
+    const ULONGLONG deadline = GetTickCount64() + StartTimeoutMs;
+    while (GetTickCount64() < deadline) {
+        DismissBoxes(process.dwProcessId, seen.startErrors);
+        const std::vector<HWND> main = WindowsOf(process.dwProcessId, L"TForm1");
+        if (!main.empty())
+            return main.front();
+        if (WaitForSingleObject(process.hProcess, 100) == WAIT_OBJECT_0)
+            return nullptr;
+    }
+    return nullptr;
+}
+
+bool AwaitTick(const PROCESS_INFORMATION& process, HWND window, Observed& seen) {
+    const ULONGLONG deadline = GetTickCount64() + TickTimeoutMs;
+    while (GetTickCount64() < deadline) {
+        Sleep(100);
+        DismissBoxes(process.dwProcessId, seen.startErrors);
+        Observed now;
+        ReadMainWindow(window, now);
+        if (now.leftTime != seen.leftTime || now.rightTime != seen.rightTime)
+            return true;
+    }
+    return false;
+}
+
+// WM_CLOSE, the boxes of a failed save dismissed, and the process gone with
+// exit code 0; killed otherwise.
+void CloseProgram(const PROCESS_INFORMATION& process, HWND window, Observed& seen) {
+    seen.closeErrors.emplace();
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    const ULONGLONG deadline = GetTickCount64() + CloseTimeoutMs;
+    while (GetTickCount64() < deadline) {
+        if (WaitForSingleObject(process.hProcess, 100) == WAIT_OBJECT_0) {
+            DWORD code = 1;
+            GetExitCodeProcess(process.hProcess, &code);
+            seen.exitedCleanly = code == 0;
+            return;
+        }
+        DismissBoxes(process.dwProcessId, *seen.closeErrors);
+    }
+    seen.exitedCleanly = false;
+}
+
+void Observe(ProgramRun& run, int index) {
+    const HostileCase& item = *run.item;
+    const RunFolder folder(index);
+    const bool startup = item.use == Use::StartupIni || item.use == Use::ReadOnlyStartupIni;
+    const std::wstring path = folder.Path(startup ? L"Velmora.ini" : ToWide(item.name));
+    run.file = FromWide(path);
+    run.ini = FromWide(folder.Path(L"Velmora.ini"));
+    if (!MakeHostileItem(item, WinePath(VELMORA_TEST_DATA_DIR), path)) {
+        run.trouble = "could not make the file";
+        return;
+    }
+    UniqueKernelHandle held;
+    if (item.use == Use::HeldOpen)
+        held.reset(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+
+    std::wstring commandLine = L"\"" + folder.Path(L"Velmora.exe") + L"\"";
+    if (!startup)
+        commandLine += L" \"" + path + L"\"";
+    STARTUPINFOW startupInfo{};
+    startupInfo.cb = sizeof startupInfo;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.Path(L"").c_str(), &startupInfo, &process)) {
+        run.trouble = "could not start the program";
+        return;
+    }
+    const UniqueKernelHandle processHandle(process.hProcess);
+    const UniqueKernelHandle threadHandle(process.hThread);
+
+    Observed& seen = run.seen;
+    const ULONGLONG started = GetTickCount64();
+    if (const HWND window = AwaitMainWindow(process, seen)) {
+        run.secondsToWindow = (GetTickCount64() - started) / 1000.0;
+        seen.windowShown = true;
+        seen.readFrom = LocalNow();
+        ReadMainWindow(window, seen);
+        seen.readTo = LocalNow();
+        seen.ticked = AwaitTick(process, window, seen);
+        CloseProgram(process, window, seen);
+    }
+    if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(process.hProcess, 1);
+        WaitForSingleObject(process.hProcess, 5000);
+        seen.exitedCleanly = false;
+    }
+    held.reset();
+    seen.iniAfterClose = ReadBytes(folder.Path(L"Velmora.ini"));
+}
+
+TEST(HostileSettingsFiles, TheProgramCopesWithEachAndCloses) {
+    const std::span<const HostileCase> corpus = HostileCorpus();
+    std::vector<ProgramRun> runs(corpus.size());
+    for (std::size_t i = 0; i < corpus.size(); ++i)
+        runs[i].item = &corpus[i];
+
+    const auto started = std::chrono::steady_clock::now();
+    std::atomic<std::size_t> next = 0;
+    std::vector<std::thread> workers;
+    for (int worker = 0; worker < ParallelRuns; ++worker)
+        workers.emplace_back([&] {
+            for (std::size_t i; (i = next++) < runs.size();)
+                Observe(runs[i], static_cast<int>(i));
+        });
+    for (std::thread& worker : workers)
+        worker.join();
+    const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started);
+    std::printf("%zu files in %.1f s\n", runs.size(), seconds.count());
+
+    for (const ProgramRun& run : runs) {
+        std::printf("  %-34s window after %5.1f s\n", run.item->name, run.secondsToWindow);
+        SCOPED_TRACE(run.item->name);
+        EXPECT_EQ(run.trouble, "");
+        for (const std::string& mismatch : Mismatches(*run.item, run.seen, run.file, run.ini))
+            ADD_FAILURE() << mismatch;
+    }
+}
+
+} // namespace
+} // namespace velmora
