@@ -436,6 +436,11 @@ void TForm1::FormCreate() {
     // A file that cannot be read leaves the defaults; the start-up goes on.
     try {
         ReadSettings(startup.file);
+    } catch (const FileError& error) {
+        // Our own ".ini" exists but was not read (held open, say): writing it
+        // at exit would replace the user's settings with these defaults.
+        keepIniAtExit_ = startup.file == IniPathOf(deps_.executablePath);
+        ShowError(error);
     } catch (const std::exception& error) {
         ShowError(error);
     }

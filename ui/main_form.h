@@ -180,6 +180,7 @@ class TForm1 : private SettingsDialogHost {
     int dateLabelHeight_ = 0;
     std::int32_t initialState_ = 0;
     bool shownOnce_ = false;
+    bool keepIniAtExit_ = false; // our ".ini" exists but could not be read
     LPCWSTR cursor_ = IDC_ARROW;
     UINT taskbarCreatedMessage_ = 0;
     std::optional<Text> lastProgressError_;

@@ -109,6 +109,8 @@ WindowEnvironment TForm1::Environment(const WINDOWPLACEMENT& placement) const {
 void TForm1::ReadSettings(const Text& fileName) {
     WINDOWPLACEMENT placement = CurrentPlacement(window_);
     const IniDocument document = LoadSettingsDocument(deps_.files, fileName);
+    if (fileName == IniPathOf(deps_.executablePath))
+        keepIniAtExit_ = false; // read after all: ours to write again
 
     // The placement goes first: "Split" defaults to half the client width
     // that it leaves.
@@ -312,6 +314,8 @@ void TForm1::FormDropFiles(HDROP drop) {
 }
 
 bool TForm1::FormCloseQuery() {
+    if (keepIniAtExit_)
+        return true;
     // Closing never fails: a start-up file that cannot be written is
     // reported and the window closes all the same.
     try {

@@ -313,6 +313,19 @@ TEST_F(FormTest, StartupFileChoiceAndUnreadableFile) {
     EXPECT_TRUE(Has(errors.messages[0], TestIni));
     EXPECT_FALSE(LabelText(unread, 1).empty());
     EXPECT_EQ(FrameText(unread, 0), "昭和基地");
+
+    // Readable again by the time the clock closes: the settings that were
+    // never read are not replaced by the defaults, unless read after all.
+    files.unreadable.clear();
+    unread.FormCloseQuery();
+    EXPECT_EQ(files.files[TestIni], "[DATA]\r\nBoxName1=ini\r\n");
+    unread.ReadIn1Click(); // cancelled: nothing read
+    unread.FormCloseQuery();
+    EXPECT_EQ(files.files[TestIni], "[DATA]\r\nBoxName1=ini\r\n");
+    dialogs.answers.push_back(TestIni);
+    unread.ReadIn1Click();
+    unread.FormCloseQuery();
+    EXPECT_NE(files.files[TestIni].find("BoxName1=ini\r\nDiffIndex1"), std::string::npos);
 }
 
 TEST_F(FormTest, BadColourIsShownAfterEverythingElseApplies) {
