@@ -21,142 +21,16 @@
 #include "ui/resource.h"
 #include "ui/settings_dialog_layout.h"
 
+#include "e2e_support.h"
+
 namespace velmora {
 namespace {
 
-// Build paths are Unix paths; Wine sees the root as drive Z:.
-std::wstring WinePath(const std::string& unixPath) {
-    std::wstring path = L"Z:" + ToWide(unixPath);
-    std::replace(path.begin(), path.end(), L'/', L'\\');
-    return path;
-}
-
-std::string ReadBytes(const std::wstring& path) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              0, nullptr);
-    std::string bytes(file == INVALID_HANDLE_VALUE ? 0 : GetFileSize(file, nullptr), '\0');
-    DWORD read = 0;
-    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-    CloseHandle(file);
-    return bytes.substr(0, read);
-}
-
-void WriteBytes(const std::wstring& path, const std::string& bytes) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-}
+using namespace testing;
 
 std::string Golden(const char* name) {
     return ReadBytes(WinePath(std::string(VELMORA_TEST_DATA_DIR) + "/golden/" + name));
 }
-
-Text WindowText(HWND window) {
-    wchar_t buffer[512]{};
-    DWORD_PTR length = 0;
-    SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(buffer), SMTO_BLOCK, 5000,
-                        &length);
-    return FromWide(buffer);
-}
-
-// The visible top-level window of `processId` with that class or title,
-// waited for up to `attempts` tenths of a second.
-HWND WaitForWindow(DWORD processId, const wchar_t* className, const wchar_t* title, int attempts) {
-    for (int attempt = 0; attempt < attempts; ++attempt, Sleep(100))
-        for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, className, title));) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == processId && IsWindowVisible(window))
-                return window;
-        }
-    return nullptr;
-}
-
-// The descendants of `parent` for which `wanted` holds.
-std::vector<HWND> Descendants(HWND parent, const std::function<bool(HWND)>& wanted) {
-    std::pair<const std::function<bool(HWND)>*, std::vector<HWND>> search{&wanted, {}};
-    EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<decltype(search)*>(data);
-            if ((*s->first)(child))
-                s->second.push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.second;
-}
-
-std::vector<HWND> ChildrenOfClass(HWND parent, const std::wstring& className) {
-    return Descendants(parent, [&](HWND child) {
-        wchar_t name[64]{};
-        GetClassNameW(child, name, 64);
-        return name == className;
-    });
-}
-
-// A folder of its own with a copy of the program, so that the ".ini" it
-// writes next to itself is the test's.
-class ProgramFolder {
-  public:
-    ProgramFolder() {
-        wchar_t base[MAX_PATH];
-        GetTempPathW(MAX_PATH, base);
-        folder_ = std::wstring(base) + L"velmora_e2e_" + std::to_wstring(GetCurrentProcessId()) +
-                  L"_" + std::to_wstring(counter_++);
-        CreateDirectoryW(folder_.c_str(), nullptr);
-        CopyFileW(WinePath(VELMORA_EXE).c_str(), Path(L"Velmora.exe").c_str(), FALSE);
-    }
-    ~ProgramFolder() {
-        for (const wchar_t* name : {L"Velmora.exe", L"Velmora.ini", L"clock.dat"})
-            DeleteFileW(Path(name).c_str());
-        RemoveDirectoryW(folder_.c_str());
-    }
-    std::wstring Path(const std::wstring& name) const { return folder_ + L"\\" + name; }
-    Text Directory() const { return FromWide(folder_) + "\\"; }
-
-  private:
-    std::wstring folder_;
-    static inline int counter_ = 0;
-};
-
-// One run of the program until its window is closed.
-class RunningClock {
-  public:
-    RunningClock(const ProgramFolder& folder, const std::wstring& arguments) {
-        std::wstring commandLine = L"\"" + folder.Path(L"Velmora.exe") + L"\" " + arguments;
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        const std::wstring directory = folder.Path(L"");
-        started_ = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                  directory.c_str(), &startup, &process_);
-        if (started_)
-            window_ = WaitForWindow(process_.dwProcessId, L"TForm1", nullptr, 300);
-    }
-    ~RunningClock() {
-        if (!started_)
-            return;
-        if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT)
-            TerminateProcess(process_.hProcess, 1);
-        CloseHandle(process_.hThread);
-        CloseHandle(process_.hProcess);
-    }
-
-    HWND Window() const { return window_; }
-    DWORD ProcessId() const { return process_.dwProcessId; }
-
-    // WM_CLOSE, then the process ends on its own.
-    bool Close() {
-        PostMessageW(window_, WM_CLOSE, 0, 0);
-        return WaitForSingleObject(process_.hProcess, 30000) == WAIT_OBJECT_0;
-    }
-
-  private:
-    bool started_ = false;
-    PROCESS_INFORMATION process_{};
-    HWND window_ = nullptr;
-};
 
 std::string Replace(std::string text, const std::string& from, const std::string& to) {
     for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())

@@ -353,6 +353,57 @@ TEST_F(FormTest, BadProgressTimeIsShownOnceUntilSettingsChange) {
     EXPECT_EQ(errors.messages.size(), 2u);
 }
 
+// Runs the thread's messages, timers included, for `milliseconds` of real time.
+void RunMessages(DWORD milliseconds) {
+    const ULONGLONG end = GetTickCount64() + milliseconds;
+    for (ULONGLONG now = GetTickCount64(); now < end; now = GetTickCount64()) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
+        MSG message{};
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&message);
+    }
+}
+
+// An error box as the real one behaves: modal, with the timers firing
+// behind it while it is open. A box opened from inside another is only
+// recorded, so that a window showing boxes in a chain fails instead of hanging.
+class ModalErrors final : public ErrorReporter {
+  public:
+    std::vector<Text> messages;
+    void ShowError(HWND, const Text& message) override {
+        messages.push_back(message);
+        if (open_)
+            return;
+        open_ = true;
+        RunMessages(2500);
+        open_ = false;
+    }
+
+  private:
+    bool open_ = false;
+};
+
+TEST_F(FormTest, BadProgressTimeFromTheRunningTimersIsShownOnce) {
+    files.files[TestIni] = "[MODE]\r\nProgressTime=1\r\nProgressFrom=abc\r\n";
+    ModalErrors modal;
+    RecordingTaskbar* recorded = nullptr;
+    TForm1 window({clock, locale, fontPitch, files, modal, dialogs, fonts, boxes, shell,
+                   [&](HWND) -> std::unique_ptr<TaskbarProgress> {
+                       auto made = std::make_unique<RecordingTaskbar>();
+                       recorded = made.get();
+                       return made;
+                   },
+                   L"Velmora.exe", TestExecutable});
+    window.Create(); // the start-up refresh shows the error: the box runs the timers
+    ASSERT_NE(recorded, nullptr);
+    RunMessages(2500);
+    // Each refresh sets the bar's state before it meets the bad time.
+    const auto refreshes =
+        std::count(recorded->calls.begin(), recorded->calls.end(), StateCall(ProgressNormal));
+    EXPECT_GE(refreshes, 4);
+    EXPECT_EQ(modal.messages, (std::vector<Text>{"'abc' は時刻ではありません"}));
+}
+
 // A drop of several files as the shell hands it over.
 template <std::size_t N> HDROP MakeDrop(const wchar_t (&names)[N]) {
     const HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + sizeof names);

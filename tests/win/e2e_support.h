@@ -1,0 +1,168 @@
+#pragma once
+// Velmora.exe run as the user would: a folder of its own with a copy of the
+// program, its start and close, and its windows read from outside.
+#include <windows.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "engine/text_win.h"
+#include "engine/unique_handle_win.h"
+
+namespace velmora::testing {
+
+// Build paths are Unix paths; Wine sees the root as drive Z:.
+inline std::wstring WinePath(const std::string& unixPath) {
+    std::wstring path = L"Z:" + ToWide(unixPath);
+    std::replace(path.begin(), path.end(), L'/', L'\\');
+    return path;
+}
+
+inline std::string ReadBytes(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              0, nullptr);
+    std::string bytes(file == INVALID_HANDLE_VALUE ? 0 : GetFileSize(file, nullptr), '\0');
+    DWORD read = 0;
+    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+    CloseHandle(file);
+    return bytes.substr(0, read);
+}
+
+inline void WriteBytes(const std::wstring& path, const std::string& bytes) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+inline Text WindowText(HWND window) {
+    wchar_t buffer[512]{};
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(buffer), SMTO_BLOCK, 5000,
+                        &length);
+    return FromWide(buffer);
+}
+
+// The visible top-level window of `processId` with that class or title,
+// waited for up to `attempts` tenths of a second.
+inline HWND WaitForWindow(DWORD processId, const wchar_t* className, const wchar_t* title,
+                          int attempts) {
+    for (int attempt = 0; attempt < attempts; ++attempt, Sleep(100))
+        for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, className, title));) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == processId && IsWindowVisible(window))
+                return window;
+        }
+    return nullptr;
+}
+
+// The descendants of `parent` for which `wanted` holds.
+inline std::vector<HWND> Descendants(HWND parent, const std::function<bool(HWND)>& wanted) {
+    std::pair<const std::function<bool(HWND)>*, std::vector<HWND>> search{&wanted, {}};
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<decltype(search)*>(data);
+            if ((*s->first)(child))
+                s->second.push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.second;
+}
+
+inline std::vector<HWND> ChildrenOfClass(HWND parent, const std::wstring& className) {
+    return Descendants(parent, [&](HWND child) {
+        wchar_t name[64]{};
+        GetClassNameW(child, name, 64);
+        return name == className;
+    });
+}
+
+// A folder of its own with a copy of the program, so that the ".ini" it
+// writes next to itself is the test's.
+class ProgramFolder {
+  public:
+    ProgramFolder() {
+        wchar_t base[MAX_PATH];
+        GetTempPathW(MAX_PATH, base);
+        folder_ = std::wstring(base) + L"velmora_e2e_" + std::to_wstring(GetCurrentProcessId()) +
+                  L"_" + std::to_wstring(counter_++);
+        CreateDirectoryW(folder_.c_str(), nullptr);
+        CopyFileW(WinePath(VELMORA_EXE).c_str(), Path(L"Velmora.exe").c_str(), FALSE);
+    }
+    ~ProgramFolder() {
+        for (const wchar_t* name : {L"Velmora.exe", L"Velmora.ini", L"clock.dat"}) {
+            SetFileAttributesW(Path(name).c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileW(Path(name).c_str());
+        }
+        RemoveDirectoryW(Path(L"Velmora.ini").c_str()); // where a test put a folder in its way
+        RemoveDirectoryW(folder_.c_str());
+    }
+    std::wstring Path(const std::wstring& name) const { return folder_ + L"\\" + name; }
+    const std::wstring& Wide() const { return folder_; }
+    Text Directory() const { return FromWide(folder_) + "\\"; }
+
+  private:
+    std::wstring folder_;
+    static inline int counter_ = 0;
+};
+
+// One run of the program until its window is closed.
+class RunningClock {
+  public:
+    // Started from the folder's copy; waits for the main window unless told not to.
+    RunningClock(const ProgramFolder& folder, const std::wstring& arguments,
+                 bool waitForWindow = true) {
+        std::wstring commandLine = L"\"" + folder.Path(L"Velmora.exe") + L"\" " + arguments;
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION started{};
+        const std::wstring directory = folder.Path(L"");
+        if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                            directory.c_str(), &startup, &started))
+            return;
+        CloseHandle(started.hThread);
+        process_.reset(started.hProcess);
+        processId_ = started.dwProcessId;
+        if (waitForWindow)
+            WaitForMainWindow();
+    }
+    // A clock started some other way, known by its process id.
+    explicit RunningClock(DWORD processId)
+        : process_(OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, processId)),
+          processId_(processId) {
+        WaitForMainWindow();
+    }
+    ~RunningClock() {
+        if (process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT)
+            TerminateProcess(process_.get(), 1);
+    }
+    RunningClock(const RunningClock&) = delete;
+    RunningClock& operator=(const RunningClock&) = delete;
+
+    HWND WaitForMainWindow() {
+        if (process_)
+            window_ = WaitForWindow(processId_, L"TForm1", nullptr, 300);
+        return window_;
+    }
+    HWND Window() const { return window_; }
+    DWORD ProcessId() const { return processId_; }
+
+    // WM_CLOSE, then the process ends on its own.
+    bool Close() {
+        PostMessageW(window_, WM_CLOSE, 0, 0);
+        return Ended();
+    }
+    bool Ended() const { return WaitForSingleObject(process_.get(), 30000) == WAIT_OBJECT_0; }
+
+  private:
+    UniqueKernelHandle process_;
+    DWORD processId_ = 0;
+    HWND window_ = nullptr;
+};
+
+} // namespace velmora::testing

@@ -1,0 +1,142 @@
+// Writing the settings file while the disk works against it: the old file
+// stays byte for byte, nothing is left beside it, and the message names the
+// file and Windows' reason.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+#include "engine/text_win.h"
+#include "fault_injection.h"
+#include "settings/file_error.h"
+#include "settings/settings_file.h"
+#include "settings/settings_file_win.h"
+
+namespace velmora {
+namespace {
+
+using namespace testing;
+
+const std::string OldFile = "[DATA]\r\nBoxName1=昭和基地\r\n\r\n[USER]\r\nNote=x\r\n";
+
+// A fresh folder holding the old "Velmora.ini"; removed with what it holds.
+class IniFolder {
+  public:
+    IniFolder() {
+        wchar_t base[MAX_PATH];
+        GetTempPathW(MAX_PATH, base);
+        folder_ = std::wstring(base) + L"velmora_faults_" + std::to_wstring(GetCurrentProcessId()) +
+                  L"_" + std::to_wstring(counter_++);
+        CreateDirectoryW(folder_.c_str(), nullptr);
+        WinSettingsFileSystem().WriteWholeFile(Ini(), OldFile);
+    }
+    ~IniFolder() {
+        for (const std::wstring& name : FolderNames(folder_)) {
+            const std::wstring path = folder_ + L"\\" + name;
+            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileW(path.c_str());
+            RemoveDirectoryW(path.c_str());
+        }
+        RemoveDirectoryW(folder_.c_str());
+    }
+    const std::wstring& Wide() const { return folder_; }
+    std::wstring WideIni() const { return folder_ + L"\\Velmora.ini"; }
+    Text Ini() const { return FromWide(WideIni()); }
+
+  private:
+    std::wstring folder_;
+    static inline int counter_ = 0;
+};
+
+Text ErrorOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const FileError& error) {
+        return error.what();
+    }
+    return "(no error)";
+}
+
+// Holds what a fault needs until it is undone; null when the fault cannot be
+// made on this machine.
+using Fault = std::shared_ptr<void>;
+
+Fault MakeReadOnly(const IniFolder& folder) {
+    SetFileAttributesW(folder.WideIni().c_str(), FILE_ATTRIBUTE_READONLY);
+    return std::make_shared<int>(0);
+}
+
+Fault LockElsewhere(const IniFolder& folder) {
+    auto lock = std::make_shared<LockedByAnotherProcess>(folder.WideIni());
+    return lock->Locked() ? lock : nullptr;
+}
+
+Fault FreezeFolder(const IniFolder& folder) {
+    auto frozen = std::make_shared<ReadOnlyFolder>(folder.Wide());
+    return frozen->Made() ? frozen : nullptr;
+}
+
+Fault PutFolderInPlace(const IniFolder& folder) {
+    DeleteFileW(folder.WideIni().c_str());
+    CreateDirectoryW(folder.WideIni().c_str(), nullptr);
+    return std::make_shared<int>(0);
+}
+
+TEST(SettingsFileFaults, TheOldFileStaysAndTheReasonIsShown) {
+    const struct {
+        const char* fault;
+        std::function<Fault(const IniFolder&)> make;
+        DWORD replaceError;             // replacing the file fails so
+        std::optional<DWORD> readError; // the settings write's first read fails so
+        bool oldFileStays;              // a folder in the way has no old file
+    } cases[] = {
+        {"read-only file", MakeReadOnly, ERROR_ACCESS_DENIED, std::nullopt, true},
+        {"held by another process", LockElsewhere, ERROR_ACCESS_DENIED, ERROR_SHARING_VIOLATION,
+         true},
+        {"read-only folder", FreezeFolder, ERROR_ACCESS_DENIED, std::nullopt, true},
+        {"folder in its place", PutFolderInPlace, ERROR_ACCESS_DENIED, std::nullopt, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.fault);
+        IniFolder folder;
+        WinSettingsFileSystem files;
+        {
+            const Fault fault = c.make(folder);
+            ASSERT_TRUE(fault) << "the fault could not be made here";
+            EXPECT_EQ(ErrorOf([&] { files.WriteWholeFile(folder.Ini(), "[A]\r\nB=1\r\n"); }),
+                      CreateErrorText(folder.Ini(), c.replaceError));
+            // As the program closes: the old file is read first, then replaced.
+            const Text expected = c.readError ? OpenErrorText(folder.Ini(), *c.readError)
+                                              : CreateErrorText(folder.Ini(), c.replaceError);
+            EXPECT_EQ(ErrorOf([&] {
+                          WriteSettingsFile(files, folder.Ini(), Settings{},
+                                            {"C:\\clock\\Velmora.exe", 96});
+                      }),
+                      expected);
+        }
+        SetFileAttributesW(folder.WideIni().c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (c.oldFileStays) {
+            EXPECT_EQ(files.ReadWholeFile(folder.Ini()), OldFile);
+        }
+        EXPECT_EQ(FolderNames(folder.Wide()), std::set<std::wstring>{L"Velmora.ini"});
+    }
+}
+
+// A full disk, as a limit on the size of the files the writing process may
+// make: the temporary file takes what fits, then the write fails.
+TEST(SettingsFileFaults, AWriteThatStopsPartWayKeepsTheOldFile) {
+    IniFolder folder;
+    constexpr std::size_t Limit = 4096;
+    const std::optional<LimitedWrite> write =
+        WriteUnderFileSizeLimit(Limit, folder.WideIni(), 16 * Limit);
+    ASSERT_TRUE(write);
+    EXPECT_NE(write->plainError, static_cast<DWORD>(ERROR_SUCCESS)); // the limit does stop writes
+    EXPECT_EQ(write->message, CreateErrorText(folder.Ini(), write->plainError));
+    EXPECT_EQ(WinSettingsFileSystem().ReadWholeFile(folder.Ini()), OldFile);
+    EXPECT_EQ(FolderNames(folder.Wide()), std::set<std::wstring>{L"Velmora.ini"});
+}
+
+} // namespace
+} // namespace velmora
