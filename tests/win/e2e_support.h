@@ -10,32 +10,9 @@
 
 #include "engine/text_win.h"
 #include "engine/unique_handle_win.h"
+#include "tests/win/test_files.h"
 
 namespace velmora::testing {
-
-// Build paths are Unix paths; Wine sees the root as drive Z:.
-inline std::wstring WinePath(const std::string& unixPath) {
-    std::wstring path = L"Z:" + ToWide(unixPath);
-    std::replace(path.begin(), path.end(), L'/', L'\\');
-    return path;
-}
-
-inline std::string ReadBytes(const std::wstring& path) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              0, nullptr);
-    std::string bytes(file == INVALID_HANDLE_VALUE ? 0 : GetFileSize(file, nullptr), '\0');
-    DWORD read = 0;
-    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-    CloseHandle(file);
-    return bytes.substr(0, read);
-}
-
-inline void WriteBytes(const std::wstring& path, const std::string& bytes) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-}
 
 inline Text WindowText(HWND window) {
     wchar_t buffer[512]{};
@@ -84,31 +61,11 @@ inline std::vector<HWND> ChildrenOfClass(HWND parent, const std::wstring& classN
 
 // A folder of its own with a copy of the program, so that the ".ini" it
 // writes next to itself is the test's.
-class ProgramFolder {
+class ProgramFolder : public TempFolder {
   public:
-    ProgramFolder() {
-        wchar_t base[MAX_PATH];
-        GetTempPathW(MAX_PATH, base);
-        folder_ = std::wstring(base) + L"velmora_e2e_" + std::to_wstring(GetCurrentProcessId()) +
-                  L"_" + std::to_wstring(counter_++);
-        CreateDirectoryW(folder_.c_str(), nullptr);
+    ProgramFolder() : TempFolder(L"velmora_e2e") {
         CopyFileW(WinePath(VELMORA_EXE).c_str(), Path(L"Velmora.exe").c_str(), FALSE);
     }
-    ~ProgramFolder() {
-        for (const wchar_t* name : {L"Velmora.exe", L"Velmora.ini", L"clock.dat"}) {
-            SetFileAttributesW(Path(name).c_str(), FILE_ATTRIBUTE_NORMAL);
-            DeleteFileW(Path(name).c_str());
-        }
-        RemoveDirectoryW(Path(L"Velmora.ini").c_str()); // where a test put a folder in its way
-        RemoveDirectoryW(folder_.c_str());
-    }
-    std::wstring Path(const std::wstring& name) const { return folder_ + L"\\" + name; }
-    const std::wstring& Wide() const { return folder_; }
-    Text Directory() const { return FromWide(folder_) + "\\"; }
-
-  private:
-    std::wstring folder_;
-    static inline int counter_ = 0;
 };
 
 // One run of the program until its window is closed.

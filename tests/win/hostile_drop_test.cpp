@@ -13,6 +13,7 @@
 #include "hostile_corpus.h"
 #include "hostile_outcome.h"
 #include "settings/settings_file_win.h"
+#include "tests/win/test_files.h"
 #include "ui/form_logic.h"
 #include "ui_test_support.h"
 
@@ -22,12 +23,6 @@ namespace {
 using namespace testing;
 
 constexpr UINT_PTR TickTimer = 1;
-
-std::wstring WinePath(const std::string& unixPath) {
-    std::wstring path = L"Z:" + ToWide(unixPath);
-    std::replace(path.begin(), path.end(), L'/', L'\\');
-    return path;
-}
 
 // One file dropped, as the shell hands it over: wide names, the list ended
 // by an empty one.
@@ -41,49 +36,6 @@ HDROP MakeDrop(const std::wstring& path) {
     return static_cast<HDROP>(memory);
 }
 
-class TempFolder {
-  public:
-    TempFolder() {
-        wchar_t base[MAX_PATH];
-        GetTempPathW(MAX_PATH, base);
-        folder_ = std::wstring(base) + L"velmora_drop_" + std::to_wstring(GetCurrentProcessId());
-        CreateDirectoryW(folder_.c_str(), nullptr);
-    }
-    ~TempFolder() {
-        WIN32_FIND_DATAW entry{};
-        HANDLE search = FindFirstFileW(Path(L"*").c_str(), &entry);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                const std::wstring path = Path(entry.cFileName);
-                SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                    DeleteFileW(path.c_str());
-                else if (entry.cFileName[0] != L'.')
-                    RemoveDirectoryW(path.c_str());
-            } while (FindNextFileW(search, &entry));
-            FindClose(search);
-        }
-        RemoveDirectoryW(folder_.c_str());
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    std::wstring Path(const std::wstring& name) const { return folder_ + L"\\" + name; }
-
-  private:
-    std::wstring folder_;
-};
-
-void WriteFile(const std::wstring& path, const std::string& bytes) {
-    const UniqueKernelHandle file(
-        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    DWORD written = 0;
-    ::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-}
-
-// The window as it first showed: read before each case, so that what one
-// file leaves behind (the window's size, a font face an empty name keeps)
-// does not reach the next.
 std::string FirstShownState(HWND window) {
     WINDOWPLACEMENT p{};
     p.length = sizeof p;
@@ -103,7 +55,7 @@ class DroppingOnTheWindow : public ::testing::Test, public FormFixture {
         fileSystem = &realFiles;
         executable = FromWide(folder.Path(L"Velmora.exe"));
         StartWithFiles().ShowFirst();
-        WriteFile(firstState, FirstShownState(form->Handle()));
+        WriteBytes(firstState, FirstShownState(form->Handle()));
     }
 
     void Drop(const std::wstring& path) {
@@ -140,7 +92,7 @@ class DroppingOnTheWindow : public ::testing::Test, public FormFixture {
         return seen;
     }
 
-    TempFolder folder;
+    TempFolder folder{L"velmora_drop"};
     WinSettingsFileSystem realFiles;
     const std::wstring firstState = folder.Path(L"first_state.ini");
 };

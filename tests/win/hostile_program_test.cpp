@@ -17,6 +17,7 @@
 #include "engine/unique_handle_win.h"
 #include "hostile_corpus.h"
 #include "hostile_outcome.h"
+#include "tests/win/e2e_support.h"
 
 namespace velmora {
 namespace {
@@ -27,13 +28,6 @@ constexpr int ParallelRuns = 4;
 constexpr DWORD StartTimeoutMs = 60'000; // the 50 MB files take a while under load
 constexpr DWORD CloseTimeoutMs = 30'000;
 constexpr DWORD TickTimeoutMs = 3'000;
-
-// Build paths are Unix paths; Wine sees the root as drive Z:.
-std::wstring WinePath(const std::string& unixPath) {
-    std::wstring path = L"Z:" + ToWide(unixPath);
-    std::replace(path.begin(), path.end(), L'/', L'\\');
-    return path;
-}
 
 DateTime LocalNow() {
     SYSTEMTIME now{};
@@ -67,53 +61,6 @@ void DismissBoxes(DWORD processId, std::vector<Text>& texts) {
 }
 
 // A folder of its own, holding a copy of the program.
-class RunFolder {
-  public:
-    explicit RunFolder(int index) {
-        wchar_t base[MAX_PATH];
-        GetTempPathW(MAX_PATH, base);
-        folder_ = std::wstring(base) + L"velmora_hostile_" +
-                  std::to_wstring(GetCurrentProcessId()) + L"_" + std::to_wstring(index);
-        CreateDirectoryW(folder_.c_str(), nullptr);
-        CopyFileW(WinePath(VELMORA_EXE).c_str(), Path(L"Velmora.exe").c_str(), FALSE);
-    }
-    ~RunFolder() {
-        WIN32_FIND_DATAW entry{};
-        HANDLE search = FindFirstFileW(Path(L"*").c_str(), &entry);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                const std::wstring path = Path(entry.cFileName);
-                SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                    DeleteFileW(path.c_str());
-                else if (entry.cFileName[0] != L'.')
-                    RemoveDirectoryW(path.c_str());
-            } while (FindNextFileW(search, &entry));
-            FindClose(search);
-        }
-        RemoveDirectoryW(folder_.c_str());
-    }
-    RunFolder(const RunFolder&) = delete;
-    RunFolder& operator=(const RunFolder&) = delete;
-
-    std::wstring Path(const std::wstring& name) const { return folder_ + L"\\" + name; }
-
-  private:
-    std::wstring folder_;
-};
-
-std::string ReadBytes(const std::wstring& path) {
-    const UniqueKernelHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                              OPEN_EXISTING, 0, nullptr));
-    if (!file)
-        return {};
-    std::string bytes(GetFileSize(file.get(), nullptr), '\0');
-    DWORD read = 0;
-    ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-    bytes.resize(read);
-    return bytes;
-}
-
 struct ProgramRun {
     const HostileCase* item = nullptr;
     Observed seen;
@@ -168,9 +115,9 @@ void CloseProgram(const PROCESS_INFORMATION& process, HWND window, Observed& see
     seen.exitedCleanly = false;
 }
 
-void Observe(ProgramRun& run, int index) {
+void Observe(ProgramRun& run) {
     const HostileCase& item = *run.item;
-    const RunFolder folder(index);
+    const ProgramFolder folder;
     const bool startup = item.use == Use::StartupIni || item.use == Use::ReadOnlyStartupIni;
     const std::wstring path = folder.Path(startup ? L"Velmora.ini" : ToWide(item.name));
     run.file = FromWide(path);
@@ -229,7 +176,7 @@ TEST(HostileSettingsFiles, TheProgramCopesWithEachAndCloses) {
     for (int worker = 0; worker < ParallelRuns; ++worker)
         workers.emplace_back([&] {
             for (std::size_t i; (i = next++) < runs.size();)
-                Observe(runs[i], static_cast<int>(i));
+                Observe(runs[i]);
         });
     for (std::thread& worker : workers)
         worker.join();

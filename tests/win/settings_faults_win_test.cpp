@@ -13,6 +13,7 @@
 #include "settings/file_error.h"
 #include "settings/settings_file.h"
 #include "settings/settings_file_win.h"
+#include "tests/win/test_files.h"
 
 namespace velmora {
 namespace {
@@ -21,33 +22,14 @@ using namespace testing;
 
 const std::string OldFile = "[DATA]\r\nBoxName1=昭和基地\r\n\r\n[USER]\r\nNote=x\r\n";
 
-// A fresh folder holding the old "Velmora.ini"; removed with what it holds.
-class IniFolder {
+// A fresh folder holding the old "Velmora.ini".
+class IniFolder : public TempFolder {
   public:
-    IniFolder() {
-        wchar_t base[MAX_PATH];
-        GetTempPathW(MAX_PATH, base);
-        folder_ = std::wstring(base) + L"velmora_faults_" + std::to_wstring(GetCurrentProcessId()) +
-                  L"_" + std::to_wstring(counter_++);
-        CreateDirectoryW(folder_.c_str(), nullptr);
+    IniFolder() : TempFolder(L"velmora_faults") {
         WinSettingsFileSystem().WriteWholeFile(Ini(), OldFile);
     }
-    ~IniFolder() {
-        for (const std::wstring& name : FolderNames(folder_)) {
-            const std::wstring path = folder_ + L"\\" + name;
-            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            DeleteFileW(path.c_str());
-            RemoveDirectoryW(path.c_str());
-        }
-        RemoveDirectoryW(folder_.c_str());
-    }
-    const std::wstring& Wide() const { return folder_; }
-    std::wstring WideIni() const { return folder_ + L"\\Velmora.ini"; }
+    std::wstring WideIni() const { return Path(L"Velmora.ini"); }
     Text Ini() const { return FromWide(WideIni()); }
-
-  private:
-    std::wstring folder_;
-    static inline int counter_ = 0;
 };
 
 Text ErrorOf(const std::function<void()>& action) {

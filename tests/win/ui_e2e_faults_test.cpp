@@ -91,7 +91,7 @@ TEST(VelmoraProgramFaults, ClosingReportsTheUnwritableIniAndStillEnds) {
         const char* fault;
         std::function<Fault(const ProgramFolder&)> make;
         bool limited;
-        std::optional<DWORD> openError; // reading the file fails so, at start and at close
+        std::optional<DWORD> openError; // reading the file at start fails so
         DWORD createError;              // otherwise replacing it fails so
         bool oldFileStays;
     } cases[] = {
@@ -122,20 +122,26 @@ TEST(VelmoraProgramFaults, ClosingReportsTheUnwritableIniAndStillEnds) {
         }
         ASSERT_NE(clock->WaitForMainWindow(), nullptr);
 
-        PostMessageW(clock->Window(), WM_CLOSE, 0, 0);
-        const HWND box = WaitForWindow(clock->ProcessId(), L"#32770", nullptr, 300);
-        ASSERT_NE(box, nullptr);
-        EXPECT_EQ(WindowText(box), "Velmora");
-        const Text message = BoxMessage(box);
         if (c.openError) {
-            EXPECT_EQ(message, Boxed(OpenErrorText(ini, *c.openError)));
-        } else if (c.limited) { // the reason is what a write past the limit gives
-            EXPECT_EQ(message, Boxed(CreateErrorText(ini, PastLimitError(LimitBytes))));
+            // Readable again by the time the clock closes: the settings it
+            // never read are kept as they are, and closing shows nothing.
+            fault.reset();
+            PostMessageW(clock->Window(), WM_CLOSE, 0, 0);
+            EXPECT_TRUE(clock->Ended()) << "the program did not end";
         } else {
-            EXPECT_EQ(message, Boxed(CreateErrorText(ini, c.createError)));
+            PostMessageW(clock->Window(), WM_CLOSE, 0, 0);
+            const HWND box = WaitForWindow(clock->ProcessId(), L"#32770", nullptr, 300);
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(WindowText(box), "Velmora");
+            const Text message = BoxMessage(box);
+            if (c.limited) { // the reason is what a write past the limit gives
+                EXPECT_EQ(message, Boxed(CreateErrorText(ini, PastLimitError(LimitBytes))));
+            } else {
+                EXPECT_EQ(message, Boxed(CreateErrorText(ini, c.createError)));
+            }
+            Dismiss(box);
+            EXPECT_TRUE(clock->Ended()) << "the program did not end after the box";
         }
-        Dismiss(box);
-        EXPECT_TRUE(clock->Ended()) << "the program did not end after the box";
 
         fault.reset();
         SetFileAttributesW(folder.Path(L"Velmora.ini").c_str(), FILE_ATTRIBUTE_NORMAL);

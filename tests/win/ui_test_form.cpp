@@ -387,7 +387,7 @@ TEST_F(FormTest, BadProgressTimeFromTheRunningTimersIsShownOnce) {
     files.files[TestIni] = "[MODE]\r\nProgressTime=1\r\nProgressFrom=abc\r\n";
     ModalErrors modal;
     RecordingTaskbar* recorded = nullptr;
-    TForm1 window({clock, locale, fontPitch, files, modal, dialogs, fonts, boxes, shell,
+    TForm1 window({clock, zones, locale, fontPitch, files, modal, dialogs, fonts, boxes, shell,
                    [&](HWND) -> std::unique_ptr<TaskbarProgress> {
                        auto made = std::make_unique<RecordingTaskbar>();
                        recorded = made.get();

@@ -119,10 +119,9 @@ class FormFixture {
             taskbar = made.get();
             return made;
         };
-        form = std::make_unique<TForm1>(FormDependencies{clock, zones, locale, fontPitch,
-                                                         *fileSystem, errors, dialogs, fonts,
-                                                         boxes, shell, makeTaskbar, commandLine,
-                                                         executable});
+        form = std::make_unique<TForm1>(
+            FormDependencies{clock, zones, locale, fontPitch, *fileSystem, errors, dialogs, fonts,
+                             boxes, shell, makeTaskbar, commandLine, executable});
         form->Create();
         return *form;
     }

@@ -1,0 +1,73 @@
+#pragma once
+// Files and folders for the Windows tests: build paths as Wine sees them,
+// whole files read and written, and a scratch folder per test.
+#include <windows.h>
+
+#include <algorithm>
+#include <atomic>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include "engine/text_win.h"
+#include "engine/unique_handle_win.h"
+
+namespace velmora::testing {
+
+// Build paths are Unix paths; Wine sees the root as drive Z:.
+inline std::wstring WinePath(const std::string& unixPath) {
+    std::wstring path = L"Z:" + ToWide(unixPath);
+    std::replace(path.begin(), path.end(), L'/', L'\\');
+    return path;
+}
+
+// The whole file; nothing when it cannot be opened.
+inline std::string ReadBytes(const std::wstring& path) {
+    const UniqueKernelHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                              OPEN_EXISTING, 0, nullptr));
+    if (!file)
+        return {};
+    std::string bytes(GetFileSize(file.get(), nullptr), '\0');
+    DWORD read = 0;
+    ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+    bytes.resize(read);
+    return bytes;
+}
+
+inline void WriteBytes(const std::wstring& path, const std::string& bytes) {
+    const UniqueKernelHandle file(
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    DWORD written = 0;
+    WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+}
+
+// A fresh folder under the temporary directory, removed with all it holds
+// (read-only files and folders a test put in the way included).
+class TempFolder {
+  public:
+    explicit TempFolder(const std::wstring& purpose)
+        : folder_((std::filesystem::temp_directory_path() /
+                   (purpose + L"_" + std::to_wstring(GetCurrentProcessId()) + L"_" +
+                    std::to_wstring(counter_++)))
+                      .wstring()) {
+        CreateDirectoryW(folder_.c_str(), nullptr);
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        for (const auto& entry : std::filesystem::directory_iterator(folder_, ignored))
+            SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
+        std::filesystem::remove_all(folder_, ignored);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    std::wstring Path(const std::wstring& name) const { return folder_ + L"\\" + name; }
+    const std::wstring& Wide() const { return folder_; }
+    Text Directory() const { return FromWide(folder_) + "\\"; }
+
+  private:
+    static inline std::atomic<int> counter_{0};
+    std::wstring folder_;
+};
+
+} // namespace velmora::testing
