@@ -14,6 +14,7 @@
 
 #include "engine/text_win.h"
 #include "engine/unique_handle_win.h"
+#include "tests/win/test_files.h"
 
 namespace velmora::testing {
 
@@ -96,12 +97,7 @@ inline bool StartUnixShell(const std::string& command) {
 // took over a minute. With no handle to wait on, the shell leaves its exit
 // code in a file made whole by a rename.
 inline std::optional<DWORD> RunUnixShell(const std::string& command) {
-    static int counter = 0;
-    wchar_t base[MAX_PATH];
-    GetTempPathW(MAX_PATH, base);
-    const std::wstring done = std::wstring(base) + L"velmora_shell_" +
-                              std::to_wstring(GetCurrentProcessId()) + L"_" +
-                              std::to_wstring(counter++);
+    const std::wstring done = UniqueTempPath(L"velmora_shell");
     const std::string unixDone = UnixPathOf(done);
     if (unixDone.empty() ||
         !StartUnixShell("(" + command + "); echo $? >" + ShellQuoted(unixDone + ".part") + "; mv " +
@@ -152,12 +148,7 @@ struct LimitedWrite {
 };
 inline std::optional<LimitedWrite>
 WriteUnderFileSizeLimit(std::size_t limit, const std::wstring& target, std::size_t bytes) {
-    static int counter = 0;
-    wchar_t base[MAX_PATH];
-    GetTempPathW(MAX_PATH, base);
-    const std::wstring report = std::wstring(base) + L"velmora_limited_" +
-                                std::to_wstring(GetCurrentProcessId()) + L"_" +
-                                std::to_wstring(counter++);
+    const std::wstring report = UniqueTempPath(L"velmora_limited");
     const std::optional<DWORD> code = RunUnixShell(
         FileSizeLimited(limit) + ShellQuoted(WineLoader()) + " " +
         ShellQuoted(FromWide(FaultHelperPath())) + " write " + ShellQuoted(FromWide(target)) + " " +

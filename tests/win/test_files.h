@@ -41,15 +41,20 @@ inline void WriteBytes(const std::wstring& path, const std::string& bytes) {
     WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
 }
 
+// A name under the temporary directory no other test of any process uses.
+inline std::wstring UniqueTempPath(const std::wstring& purpose) {
+    static std::atomic<int> counter{0};
+    return (std::filesystem::temp_directory_path() /
+            (purpose + L"_" + std::to_wstring(GetCurrentProcessId()) + L"_" +
+             std::to_wstring(counter++)))
+        .wstring();
+}
+
 // A fresh folder under the temporary directory, removed with all it holds
 // (read-only files and folders a test put in the way included).
 class TempFolder {
   public:
-    explicit TempFolder(const std::wstring& purpose)
-        : folder_((std::filesystem::temp_directory_path() /
-                   (purpose + L"_" + std::to_wstring(GetCurrentProcessId()) + L"_" +
-                    std::to_wstring(counter_++)))
-                      .wstring()) {
+    explicit TempFolder(const std::wstring& purpose) : folder_(UniqueTempPath(purpose)) {
         CreateDirectoryW(folder_.c_str(), nullptr);
     }
     ~TempFolder() {
@@ -66,7 +71,6 @@ class TempFolder {
     Text Directory() const { return FromWide(folder_) + "\\"; }
 
   private:
-    static inline std::atomic<int> counter_{0};
     std::wstring folder_;
 };
 
