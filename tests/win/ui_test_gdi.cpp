@@ -7,6 +7,7 @@
 
 #include <set>
 
+#include "process_figures.h"
 #include "ui_test_support.h"
 
 namespace velmora {
@@ -39,9 +40,9 @@ TEST_F(ResizeTest, ManyResizesLeakNoFonts) {
     GetCursorPos(&cursor);
     const bool resizeScales = cursor.x == (outer.left + outer.right) / 2;
 
-    const HANDLE process = GetCurrentProcess();
     window.AdjustFontSize();
-    const DWORD objectsBefore = GetGuiResources(process, GR_GDIOBJECTS);
+    const std::size_t objectsBefore = testing::FiguresOf(GetCurrentProcess()).gdiObjects;
+    ASSERT_GT(objectsBefore, 0u);
     std::set<HFONT> seen;
     for (int i = 0; i < 10000; ++i) {
         SetFrameHeight(window, 60 + i % 50);
@@ -60,7 +61,7 @@ TEST_F(ResizeTest, ManyResizesLeakNoFonts) {
         if (!current.contains(font) && GetObjectType(font) == OBJ_FONT)
             ++alive;
     EXPECT_EQ(alive, 0);
-    EXPECT_EQ(GetGuiResources(process, GR_GDIOBJECTS), objectsBefore);
+    EXPECT_EQ(testing::FiguresOf(GetCurrentProcess()).gdiObjects, objectsBefore);
 }
 
 } // namespace
