@@ -124,8 +124,7 @@ bool TForm2::Create(HWND owner, std::int32_t leftLocaleId, std::int32_t rightLoc
                  (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 
-    dialogFont_ = MakeFont("ＭＳ Ｐゴシック", -Scale(12));
-    pickerFont_ = MakeFont("ＭＳ ゴシック", -Scale(13));
+    MakeFonts();
     for (std::size_t i = 0; i < colourBrushes_.size(); ++i)
         colourBrushes_[i].reset(CreateSolidBrush(ProgressColours[i]));
     white_.reset(CreateSolidBrush(White));
@@ -135,6 +134,27 @@ bool TForm2::Create(HWND owner, std::int32_t leftLocaleId, std::int32_t rightLoc
     FillFixedLists();
     FormCreate(leftLocaleId, rightLocaleId);
     return true;
+}
+
+void TForm2::MakeFonts() {
+    dialogFont_ = MakeFont("ＭＳ Ｐゴシック", -Scale(12));
+    pickerFont_ = MakeFont("ＭＳ ゴシック", -Scale(13));
+}
+
+HFONT TForm2::FontOf(ControlId id) const {
+    const bool picker = id == DateTimePicker1 || id == DateTimePicker2;
+    return picker ? pickerFont_.get() : dialogFont_.get();
+}
+
+// The control's rectangle on its page or the dialog, at the current DPI.
+RECT TForm2::ControlRect(const ControlSpec& spec) const {
+    int x = spec.x;
+    int y = spec.y;
+    if (spec.frame != Count) {
+        x += SpecOf(spec.frame).x;
+        y += SpecOf(spec.frame).y;
+    }
+    return {Scale(x), Scale(y), Scale(x + spec.width), Scale(y + spec.height)};
 }
 
 HWND TForm2::CreatePage() {
@@ -155,20 +175,12 @@ void TForm2::CreateControls() {
                 page = CreatePage();
             parent = page;
         }
-        int x = spec.x;
-        int y = spec.y;
-        if (spec.frame != Count) {
-            x += SpecOf(spec.frame).x;
-            y += SpecOf(spec.frame).y;
-        }
+        const RECT rect = ControlRect(spec);
         const HWND control = CreateWindowExW(
             0, spec.className, ToWide(spec.caption).c_str(), WS_CHILD | WS_VISIBLE | spec.style,
-            Scale(x), Scale(y), Scale(spec.width), Scale(spec.height), parent,
+            rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(CommandIdOf(spec.id))), instance, nullptr);
-        const bool picker = spec.id == DateTimePicker1 || spec.id == DateTimePicker2;
-        SendMessageW(control, WM_SETFONT,
-                     reinterpret_cast<WPARAM>(picker ? pickerFont_.get() : dialogFont_.get()),
-                     FALSE);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(spec.id)), FALSE);
         // Creation order is the tab order, whatever the platform does with new windows.
         SetWindowPos(control, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         controls_[static_cast<std::size_t>(spec.id)] = control;
@@ -185,6 +197,12 @@ void TForm2::CreateControls() {
         SendMessageW(tabs, TCM_INSERTITEMW, static_cast<WPARAM>(i),
                      reinterpret_cast<LPARAM>(&item));
     }
+    PlacePages();
+    SendMessageW(dialog_, DM_SETDEFID, IDOK, 0);
+}
+
+void TForm2::PlacePages() {
+    const HWND tabs = Control(PageControl1);
     SendMessageW(tabs, TCM_SETITEMSIZE, 0, MAKELPARAM(Scale(TabWidth), Scale(20)));
     RECT area{};
     GetClientRect(tabs, &area);
@@ -192,7 +210,30 @@ void TForm2::CreateControls() {
     for (HWND page : pages_)
         SetWindowPos(page, HWND_TOP, area.left, area.top, area.right - area.left,
                      area.bottom - area.top, SWP_NOACTIVATE);
-    SendMessageW(dialog_, DM_SETDEFID, IDOK, 0);
+}
+
+// Moved to a monitor of another DPI while open: fonts, controls and the
+// dialog itself take the new scale, the dialog at the rectangle Windows
+// suggests.
+void TForm2::DpiChanged(UINT dpi, const RECT& suggested) {
+    dpi_ = dpi;
+    // The controls hold the old fonts until they are given the new ones.
+    const UniqueFont oldDialogFont = std::move(dialogFont_);
+    const UniqueFont oldPickerFont = std::move(pickerFont_);
+    MakeFonts();
+    SendMessageW(dialog_, WM_SETFONT, reinterpret_cast<WPARAM>(dialogFont_.get()), FALSE);
+    for (const ControlSpec& spec : SettingsDialogControls()) {
+        const HWND control = Control(spec.id);
+        const RECT rect = ControlRect(spec);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(spec.id)), TRUE);
+        SetWindowPos(control, nullptr, rect.left, rect.top, rect.right - rect.left,
+                     rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    PlacePages();
+    for (ControlId zones : {ComboBox14, ComboBox24})
+        SendMessageW(Control(zones), CB_SETDROPPEDWIDTH, Scale(ZoneListDropWidth), 0);
+    SetWindowPos(dialog_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TForm2::FillFixedLists() {
@@ -271,6 +312,10 @@ INT_PTR TForm2::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
             return TRUE;
         }
         return FALSE;
+    case WM_DPICHANGED:
+        if (window == dialog_)
+            DpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return TRUE;
     case WM_CLOSE:
         modalResult_ = IDCANCEL;
         return TRUE;

@@ -155,6 +155,11 @@ class TForm2 {
     void SetPicker(ControlId picker, DateTime timeOfDay);
     Text PickerText(ControlId picker) const;
     int Scale(int designPixels) const;
+    void MakeFonts();
+    HFONT FontOf(ControlId id) const;
+    RECT ControlRect(const ControlSpec& spec) const;
+    void PlacePages();
+    void DpiChanged(UINT dpi, const RECT& suggested);
 
     SettingsDialogHost& host_;
     FontChooser& fonts_;

@@ -138,25 +138,55 @@ class DialogTest : public ::testing::Test {
     void PostClose(int command) { PostMessageW(dialog.Handle(), WM_COMMAND, command, 0); }
 };
 
-TEST_F(DialogTest, ControlsSitWhereTheLayoutPutsThem) {
-    ASSERT_EQ(GetDpiForSystem(), 96u) << "the design values hold at 96 dpi";
-    RECT client{};
-    GetClientRect(dialog.Handle(), &client);
-    EXPECT_EQ(client.right, DialogClientWidth);
-    EXPECT_EQ(client.bottom, DialogClientHeight);
+// The layout at `dpi`: every control where the table puts it, scaled, in
+// the dialog font of that scale.
+void ExpectLayoutAt(HWND dialog, int dpi, const std::function<HWND(ControlId)>& control) {
+    const auto scaled = [dpi](int design) { return MulDiv(design, dpi, 96); };
     for (std::size_t i = 0; i < ControlCount; ++i) {
         const ControlSpec& spec = SettingsDialogControls()[i];
         ASSERT_EQ(static_cast<std::size_t>(spec.id), i) << "table out of order";
+        SCOPED_TRACE(i);
         RECT r{};
-        ASSERT_TRUE(GetWindowRect(C(spec.id), &r)) << i;
-        MapWindowPoints(nullptr, GetParent(C(spec.id)), reinterpret_cast<POINT*>(&r), 2);
+        ASSERT_TRUE(GetWindowRect(control(spec.id), &r));
+        MapWindowPoints(nullptr, GetParent(control(spec.id)), reinterpret_cast<POINT*>(&r), 2);
         const bool framed = spec.frame != ControlId::Count;
-        EXPECT_EQ(r.left, spec.x + (framed ? SpecOf(spec.frame).x : 0)) << i;
-        EXPECT_EQ(r.top, spec.y + (framed ? SpecOf(spec.frame).y : 0)) << i;
-        EXPECT_EQ(r.right - r.left, spec.width) << i;
+        const int x = spec.x + (framed ? SpecOf(spec.frame).x : 0);
+        const int y = spec.y + (framed ? SpecOf(spec.frame).y : 0);
+        EXPECT_EQ(r.left, scaled(x));
+        EXPECT_EQ(r.top, scaled(y));
+        EXPECT_EQ(r.right, scaled(x + spec.width));
         if (std::wstring(spec.className) != WC_COMBOBOXW) { // a combo's height is its font's
-            EXPECT_EQ(r.bottom - r.top, spec.height) << i;
+            EXPECT_EQ(r.bottom, scaled(y + spec.height));
         }
+    }
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control(ControlId::BitBtn1), WM_GETFONT, 0, 0)),
+               sizeof font, &font);
+    EXPECT_EQ(font.lfHeight, -scaled(12));
+    RECT client{};
+    GetClientRect(dialog, &client);
+    EXPECT_EQ(client.right, scaled(DialogClientWidth));
+    EXPECT_EQ(client.bottom, scaled(DialogClientHeight));
+}
+
+TEST_F(DialogTest, ControlsSitWhereTheLayoutPutsThemAndFollowTheMonitorsDpi) {
+    ASSERT_EQ(GetDpiForSystem(), 96u) << "the design values hold at 96 dpi";
+    const auto control = [this](ControlId id) { return C(id); };
+    ExpectLayoutAt(dialog.Handle(), 96, control);
+    // Moved to monitors of other scales, with the rectangles Windows suggests.
+    for (const int dpi : {144, 120, 96}) {
+        SCOPED_TRACE(dpi);
+        // The frame as this display draws it around the scaled client area.
+        const HWND window = dialog.Handle();
+        RECT outer{}, client{};
+        GetWindowRect(window, &outer);
+        GetClientRect(window, &client);
+        const RECT suggested{outer.left, outer.top,
+                             outer.right - client.right + MulDiv(DialogClientWidth, dpi, 96),
+                             outer.bottom - client.bottom + MulDiv(DialogClientHeight, dpi, 96)};
+        SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+        ExpectLayoutAt(window, dpi, control);
     }
 }
 
