@@ -254,7 +254,7 @@ void TForm2::FillFixedLists() {
         SendMessageW(Control(checked), BM_SETCHECK, BST_CHECKED, 0);
 
     const HWND slider = Control(TrackBar1);
-    SendMessageW(slider, TBM_SETRANGEMIN, FALSE, 26);
+    SendMessageW(slider, TBM_SETRANGEMIN, FALSE, LeastViewRate);
     SendMessageW(slider, TBM_SETRANGEMAX, FALSE, 255);
     SendMessageW(slider, TBM_SETPAGESIZE, 0, 25);
     SendMessageW(slider, TBM_SETTICFREQ, 26, 0);
