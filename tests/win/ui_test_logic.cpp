@@ -1,6 +1,7 @@
 // The main window's decisions that need no window.
 #include <gtest/gtest.h>
 
+#include "ui/font_chooser.h"
 #include "ui/form_logic.h"
 
 namespace velmora {
@@ -163,6 +164,22 @@ TEST(ResolveColor, SystemColoursAndSpecialValues) {
           {0x1FFFFFFF, GetSysColor(COLOR_WINDOWTEXT)},
           {0x20000000, GetSysColor(COLOR_WINDOWTEXT)}})
         EXPECT_EQ(ResolveColor(color), shown) << std::hex << color;
+}
+
+TEST(ResolveColor, TheFontDialogPreviewsWhatTheLabelDraws) {
+    // Every high byte between the RGB colours and the system colours, with a
+    // few RGB parts: the label draws the RGB part, "none" and "default" aside.
+    LOGFONTW logFont{};
+    for (std::uint32_t high = 0x01; high <= 0xFE; ++high) {
+        for (std::uint32_t rgb : {0x000000u, 0x123456u, 0xFFFFFFu}) {
+            const auto color = static_cast<Color>(high << 24 | rgb);
+            const bool special = color == 0x1FFFFFFF || color == 0x20000000;
+            const COLORREF drawn = ResolveColor(color);
+            EXPECT_EQ(drawn, special ? GetSysColor(COLOR_WINDOWTEXT) : rgb) << std::hex << color;
+            EXPECT_EQ(FontDialogRequest(nullptr, logFont, color).rgbColors, drawn)
+                << std::hex << color;
+        }
+    }
 }
 
 } // namespace
