@@ -156,6 +156,29 @@ TEST(ChooseStartupFile, FirstArgumentTrimmedElseTheIni) {
     }
 }
 
+TEST(CentredIn, CentresOnTheGivenMonitorsWorkArea) {
+    // A primary monitor with a taskbar at the bottom, and a second one left
+    // of it and higher up.
+    constexpr RECT Primary{0, 0, 1920, 1040};
+    constexpr RECT Second{-1280, -200, 0, 800};
+    const struct {
+        RECT workArea;
+        SIZE size;
+        POINT expected;
+    } cases[] = {
+        {Primary, {400, 380}, {760, 330}},
+        {Second, {400, 380}, {-840, 110}},
+        {Second, {401, 381}, {-841, 109}},
+        {Second, {1400, 380}, {-1280, 110}}, // wider: the left edge stays on it
+        {Second, {400, 1100}, {-840, -200}}, // taller: the caption stays on it
+    };
+    for (const auto& c : cases) {
+        const POINT at = CentredIn(c.workArea, c.size);
+        EXPECT_EQ(at.x, c.expected.x) << c.workArea.left << ' ' << c.size.cx;
+        EXPECT_EQ(at.y, c.expected.y) << c.workArea.left << ' ' << c.size.cy;
+    }
+}
+
 TEST(ResolveColor, SystemColoursAndSpecialValues) {
     for (const auto& [color, shown] :
          {std::pair<Color, COLORREF>{0x000000FF, RGB(255, 0, 0)},
