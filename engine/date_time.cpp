@@ -57,6 +57,12 @@ DecodedDateTime DecodeDateTime(DateTime value) {
     return result;
 }
 
+std::uint32_t ClockSeed(DateTime value) {
+    // Today's count is about 4e12, far beyond 32 bits: it is reduced as an
+    // integer, since converting such a double to 32 bits is undefined.
+    return static_cast<std::uint32_t>(RoundedMilliseconds(value));
+}
+
 DateTime EncodeDateTime(std::chrono::year_month_day date, int hour, int minute, int second,
                         int millisecond) {
     // Counted from the first of the month so that a day past the month's

@@ -2,6 +2,7 @@
 // The clock's date-time value: days since 1899-12-30 00:00 local time, the
 // fraction being the time of day.
 #include <chrono>
+#include <cstdint>
 
 namespace velmora {
 
@@ -23,6 +24,10 @@ struct DecodedDateTime {
 // millisecond of midnight is 00:00:00.000 of the next day. Values beyond the
 // years std::chrono can hold are clamped to them.
 DecodedDateTime DecodeDateTime(DateTime value);
+
+// A seed for a random number generator: the value's whole milliseconds since
+// day 0 (rounded and clamped as DecodeDateTime does), kept to their low 32 bits.
+std::uint32_t ClockSeed(DateTime value);
 
 DateTime EncodeDateTime(std::chrono::year_month_day date, int hour = 0, int minute = 0,
                         int second = 0, int millisecond = 0);

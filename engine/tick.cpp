@@ -15,11 +15,11 @@ struct SideTexts {
     Text time;
 };
 
-std::optional<Text> CaptionText(const TickInput& in) {
+std::optional<Text> CaptionText(const TickInput& in, DateTime pcNow) {
     const PcSettings& pc = in.Pc;
     switch (in.TitleMode) {
     case 2:
-        return FormatPattern(PcCaptionPattern, in.Clock.Now(), pc.FormatSettings, pc.Facts);
+        return FormatPattern(PcCaptionPattern, pcNow, pc.FormatSettings, pc.Facts);
     case 3:
         return FormatPattern(SideCaptionPattern, in.Left.SideTime, pc.FormatSettings, pc.Facts) +
                in.Left.BoxName;
@@ -35,9 +35,11 @@ std::optional<Text> CaptionText(const TickInput& in) {
 
 TickTexts Tick(const TickInput& in) {
     const PcLocaleFacts& facts = in.Pc.Facts;
-    // Each side reads the clock afresh.
-    in.Left.SideTime = SideTimeAt(in.Left, in.Clock.Read(), in.Zones);
-    in.Right.SideTime = SideTimeAt(in.Right, in.Clock.Read(), in.Zones);
+    // One reading for the whole tick: near a second boundary a second reading
+    // could put the sides, the blink and the caption in different seconds.
+    const ClockReading now = in.Clock.Read();
+    in.Left.SideTime = SideTimeAt(in.Left, now, in.Zones);
+    in.Right.SideTime = SideTimeAt(in.Right, now, in.Zones);
 
     TickTexts texts;
     texts.LeftDate =
@@ -47,7 +49,7 @@ TickTexts Tick(const TickInput& in) {
 
     // Offsets and time zones are whole half hours or minutes, so the sides
     // share the computer's seconds and both blink in step with it.
-    const bool odd = DecodeDateTime(in.Clock.Now()).second % 2 != 0;
+    const bool odd = DecodeDateTime(now.Local).second % 2 != 0;
     const auto timeText = [&](const ClockSide& side) {
         const Text& pattern = odd ? side.OddSecondPattern : side.EvenSecondPattern;
         return ApplyHourFix(FormatPattern(pattern, side.SideTime, side.FormatSettings, facts),
@@ -56,7 +58,7 @@ TickTexts Tick(const TickInput& in) {
     texts.LeftTime = timeText(in.Left);
     texts.RightTime = timeText(in.Right);
 
-    texts.Caption = CaptionText(in);
+    texts.Caption = CaptionText(in, now.Local);
     StepProgress(in.Progress, in.ProgressData, in.Left.SideTime, in.Right.SideTime, in.Taskbar);
     return texts;
 }

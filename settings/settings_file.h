@@ -16,7 +16,8 @@ class SettingsFileSystem {
     virtual ~SettingsFileSystem() = default;
     // The whole file; nullopt when it does not exist.
     virtual std::optional<std::string> ReadWholeFile(std::string_view path) = 0;
-    // Replaces the file in one step: on failure the old file is as it was.
+    // Replaces the whole file, following a link to the file it leads to; on
+    // failure the old file is as it was.
     virtual void WriteWholeFile(std::string_view path, std::string_view bytes) = 0;
 };
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "engine/text_win.h"
 #include "engine/unique_handle_win.h"
@@ -34,6 +35,28 @@ FileError CreateError(const std::wstring& path, DWORD code) {
     return CannotCreateError(FromWide(FullPath(path)), SystemErrorText(code));
 }
 
+// The file an existing path finally names, links followed, so that a link
+// to a settings file stays a link and the file it leads to is replaced; the
+// path as given when nothing is there to follow.
+std::wstring FinalPath(const std::wstring& path) {
+    HANDLE handle =
+        CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return path;
+    const UniqueKernelHandle file(handle);
+    const DWORD length = GetFinalPathNameByHandleW(file.get(), nullptr, 0, FILE_NAME_NORMALIZED);
+    if (length == 0)
+        return path;
+    std::wstring final(length, L'\0');
+    const DWORD written =
+        GetFinalPathNameByHandleW(file.get(), final.data(), length, FILE_NAME_NORMALIZED);
+    if (written == 0 || written >= length)
+        return path;
+    final.resize(written);
+    return final;
+}
+
 // A temporary file beside the target, so that the final rename stays on one volume.
 UniqueKernelHandle CreateTemporaryBeside(const std::wstring& target, std::wstring& name,
                                          DWORD& error) {
@@ -52,6 +75,35 @@ UniqueKernelHandle CreateTemporaryBeside(const std::wstring& target, std::wstrin
     return {};
 }
 
+// The whole of an open file; nothing, with the reason in `error`, when it
+// cannot be read.
+std::optional<std::string> ReadAll(HANDLE file, DWORD& error) {
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file, &size)) {
+        error = GetLastError();
+        return std::nullopt;
+    }
+    if (size.QuadPart > MaxFileBytes) {
+        error = ERROR_FILE_TOO_LARGE;
+        return std::nullopt;
+    }
+    std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD read = 0;
+        if (!ReadFile(file, bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &read,
+                      nullptr)) {
+            error = GetLastError();
+            return std::nullopt;
+        }
+        if (read == 0)
+            break; // the file shrank meanwhile
+        done += read;
+    }
+    bytes.resize(done);
+    return bytes;
+}
+
 bool WriteAll(HANDLE file, std::string_view bytes) {
     while (!bytes.empty()) {
         const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
@@ -63,6 +115,12 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
     return true;
 }
 
+// The file's whole content from its start, flushed to the disk.
+bool WriteFromStart(HANDLE file, std::string_view bytes) {
+    return SetFilePointerEx(file, LARGE_INTEGER{}, nullptr, FILE_BEGIN) && WriteAll(file, bytes) &&
+           SetEndOfFile(file) && FlushFileBuffers(file);
+}
+
 // Puts the temporary in the target's place in one step. A rename rather
 // than ReplaceFile, which under Wine leaves a backup file behind when the
 // target is held open. The target's hidden and system marks are kept.
@@ -72,6 +130,53 @@ bool ReplaceTarget(const std::wstring& target, const std::wstring& temporary, DW
         SetFileAttributesW(temporary.c_str(), kept);
     return MoveFileExW(temporary.c_str(), target.c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+// Writes a temporary file beside the target and renames it over the target,
+// so that the target is the old file or the new one whatever happens.
+// ERROR_SUCCESS, or why it failed; `created` tells whether the temporary
+// file could be made at all.
+DWORD ReplaceByRename(const std::wstring& target, std::string_view bytes, DWORD attributes,
+                      bool& created) {
+    std::wstring temporary;
+    DWORD error = ERROR_SUCCESS;
+    UniqueKernelHandle file = CreateTemporaryBeside(target, temporary, error);
+    created = static_cast<bool>(file);
+    if (!created)
+        return error;
+
+    bool written = WriteAll(file.get(), bytes) && FlushFileBuffers(file.get());
+    if (!written)
+        error = GetLastError();
+    file.reset(); // closed before the rename
+    if (written && !ReplaceTarget(target, temporary, attributes)) {
+        written = false;
+        error = GetLastError();
+    }
+    if (!written)
+        DeleteFileW(temporary.c_str());
+    return error;
+}
+
+// For a folder that takes no new files but lets its files be overwritten:
+// the file is written where it is, held unshared meanwhile, and its old bytes
+// go back when the new ones cannot all be written, so it is never left cut
+// short. ERROR_SUCCESS, or why it failed.
+DWORD OverwriteInPlace(const std::wstring& target, std::string_view bytes) {
+    HANDLE handle = CreateFileW(target.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return GetLastError();
+    const UniqueKernelHandle file(handle);
+    DWORD error = ERROR_SUCCESS;
+    const std::optional<std::string> old = ReadAll(file.get(), error);
+    if (!old)
+        return error;
+    if (WriteFromStart(file.get(), bytes))
+        return ERROR_SUCCESS;
+    error = GetLastError();
+    WriteFromStart(file.get(), *old);
+    return error;
 }
 
 } // namespace
@@ -108,54 +213,31 @@ std::optional<std::string> WinSettingsFileSystem::ReadWholeFile(std::string_view
     if (handle == INVALID_HANDLE_VALUE)
         throw OpenError(wide, GetLastError());
     const UniqueKernelHandle file(handle);
-    LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file.get(), &size))
-        throw OpenError(wide, GetLastError());
-    if (size.QuadPart > MaxFileBytes)
-        throw OpenError(wide, ERROR_FILE_TOO_LARGE);
-
-    std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        DWORD read = 0;
-        if (!ReadFile(file.get(), bytes.data() + done, static_cast<DWORD>(bytes.size() - done),
-                      &read, nullptr))
-            throw OpenError(wide, GetLastError());
-        if (read == 0)
-            break; // the file shrank meanwhile
-        done += read;
-    }
-    bytes.resize(done);
+    DWORD error = ERROR_SUCCESS;
+    std::optional<std::string> bytes = ReadAll(file.get(), error);
+    if (!bytes)
+        throw OpenError(wide, error);
     return bytes;
 }
 
 void WinSettingsFileSystem::WriteWholeFile(std::string_view path, std::string_view bytes) {
-    const std::wstring target = ToWide(path);
+    const std::wstring given = ToWide(path);
     // A rename would replace a read-only file, which creating the file would
     // not; a directory in the way cannot be created over either.
-    const DWORD attributes = GetFileAttributesW(target.c_str());
+    const DWORD attributes = GetFileAttributesW(given.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES &&
         (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0)
-        throw CreateError(target, ERROR_ACCESS_DENIED);
+        throw CreateError(given, ERROR_ACCESS_DENIED);
 
-    std::wstring temporary;
-    DWORD error = ERROR_SUCCESS;
-    UniqueKernelHandle file = CreateTemporaryBeside(target, temporary, error);
-    if (!file)
-        throw CreateError(target, error);
-
-    bool written = WriteAll(file.get(), bytes) && FlushFileBuffers(file.get());
-    if (!written)
-        error = GetLastError();
-    file.reset(); // closed before the rename
-    if (written && !ReplaceTarget(target, temporary, attributes)) {
-        written = false;
-        error = GetLastError();
-    }
-    if (!written) {
-        DeleteFileW(temporary.c_str());
-        throw CreateError(target, error);
-    }
+    const std::wstring target = FinalPath(given);
+    bool created = false;
+    DWORD error = ReplaceByRename(target, bytes, attributes, created);
+    // Shared and managed folders may refuse new files yet let a file that is
+    // there be overwritten.
+    if (!created && attributes != INVALID_FILE_ATTRIBUTES)
+        error = OverwriteInPlace(target, bytes);
+    if (error != ERROR_SUCCESS)
+        throw CreateError(given, error);
 }
 
 } // namespace velmora

@@ -1,5 +1,7 @@
 #include "settings/settings_reader.h"
 
+#include <algorithm>
+
 #include "settings/settings_keys.h"
 
 namespace velmora {
@@ -139,7 +141,7 @@ SettingsReadResult ReadSettingsDocument(const IniDocument& document,
     s.blinkMode = keys.Integer(BlinkMode);
     s.swingBlink = keys.Boolean(SwingBlink);
     s.viewMode = keys.Boolean(ViewMode);
-    s.viewRate = static_cast<std::uint8_t>(keys.Integer(ViewRate)); // the alpha byte
+    s.viewRate = std::max(LeastViewRate, static_cast<std::uint8_t>(keys.Integer(ViewRate)));
     s.stayOnTop = keys.Boolean(StayOnTop);
     s.titleMode = keys.Integer(TitleMode);
     s.titleString = keys.String(TitleString);

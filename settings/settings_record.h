@@ -43,6 +43,11 @@ struct FontSettings {
     bool operator==(const FontSettings&) const = default;
 };
 
+// The faintest alpha value a window takes: the settings dialog's slider stops
+// there, and a file asking for less gets it, since a fainter window can hardly
+// be seen and at 0 lets every click through to what lies behind it.
+constexpr std::uint8_t LeastViewRate = 26;
+
 struct Settings {
     WindowPlacementValues placement;
     std::int32_t split = 0;       // width of the left clock's frame

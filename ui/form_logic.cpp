@@ -142,6 +142,13 @@ RECT MovedInside(const RECT& window, const RECT& workArea) {
     return {left, top, right, bottom};
 }
 
+POINT CentredIn(const RECT& workArea, SIZE size) {
+    const LONG spareWidth = workArea.right - workArea.left - size.cx;
+    const LONG spareHeight = workArea.bottom - workArea.top - size.cy;
+    return {workArea.left + std::max(spareWidth / 2, 0L),
+            workArea.top + std::max(spareHeight / 2, 0L)};
+}
+
 Text ErrorBoxText(const Text& message) {
     if (!message.empty() && static_cast<unsigned char>(message.back()) > '.')
         return message + ".";

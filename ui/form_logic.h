@@ -55,6 +55,11 @@ POINT SnapToWorkArea(const RECT& window, const RECT& workArea, int distance);
 // kept; one wider or taller than the work area starts at its left or top.
 RECT MovedInside(const RECT& window, const RECT& workArea);
 
+// The top-left corner that centres a window of `size` in the work area; one
+// larger than the work area keeps its top-left corner, and with it the
+// caption, inside.
+POINT CentredIn(const RECT& workArea, SIZE size);
+
 // Window captions show at most this much of a text from a settings file:
 // nothing longer fits on a screen, and the platform's title handling (the
 // taskbar; X under Wine, which ends the program) does not cope with

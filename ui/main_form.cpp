@@ -446,7 +446,7 @@ void TForm1::FormCreate() {
     }
     Timer1Timer();
     // The frames and labels draw through off-screen buffers of their own.
-    random_.seed(static_cast<std::uint32_t>(deps_.clock.Now() * 86'400'000.0));
+    random_.seed(ClockSeed(deps_.clock.Now()));
     UpdateProgress();
 }
 

@@ -124,6 +124,7 @@ class TForm1 : private SettingsDialogHost {
     void EnableSave1(bool on);
     void ApplySettings(const Settings& settings, const Text& fileName);
     Settings CaptureSettings() const;
+    void OfferToSaveUnreadSettings();
     WindowEnvironment Environment(const WINDOWPLACEMENT& placement) const;
     std::int32_t WindowState() const;
     void SnapMove(WINDOWPOS& position) const;

@@ -313,9 +313,21 @@ void TForm1::FormDropFiles(HDROP drop) {
     }
 }
 
+// The start-up ".ini" was never read, so closing does not overwrite it: the
+// user hears that the settings were not saved and may keep them elsewhere.
+void TForm1::OfferToSaveUnreadSettings() {
+    const Text question = "ファイル \"" + IniPathOf(deps_.executablePath) +
+                          "\" は起動時に読み込めなかったため、設定を保存しませんでした。\r\n"
+                          "別の名前で保存しますか？";
+    if (deps_.boxes.Show(window_, question, "確認", MB_YESNO | MB_ICONQUESTION) == IDYES)
+        SaveAs1Click();
+}
+
 bool TForm1::FormCloseQuery() {
-    if (keepIniAtExit_)
+    if (keepIniAtExit_) {
+        OfferToSaveUnreadSettings();
         return true;
+    }
     // Closing never fails: a start-up file that cannot be written is
     // reported and the window closes all the same.
     try {

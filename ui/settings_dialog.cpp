@@ -9,6 +9,7 @@
 
 #include "engine/offset_table.h"
 #include "engine/text_win.h"
+#include "ui/form_logic.h"
 
 namespace velmora {
 namespace {
@@ -118,11 +119,9 @@ bool TForm2::Create(HWND owner, std::int32_t leftLocaleId, std::int32_t rightLoc
     AdjustWindowRectExForDpi(&outer, static_cast<DWORD>(GetWindowLongPtrW(dialog_, GWL_STYLE)),
                              FALSE, static_cast<DWORD>(GetWindowLongPtrW(dialog_, GWL_EXSTYLE)),
                              dpi_);
-    const int width = outer.right - outer.left;
-    const int height = outer.bottom - outer.top;
-    SetWindowPos(dialog_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    // Placed each time it opens, on the monitor the clock is on then.
+    SetWindowPos(dialog_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
     MakeFonts();
     for (std::size_t i = 0; i < colourBrushes_.size(); ++i)
@@ -254,7 +253,7 @@ void TForm2::FillFixedLists() {
         SendMessageW(Control(checked), BM_SETCHECK, BST_CHECKED, 0);
 
     const HWND slider = Control(TrackBar1);
-    SendMessageW(slider, TBM_SETRANGEMIN, FALSE, 26);
+    SendMessageW(slider, TBM_SETRANGEMIN, FALSE, LeastViewRate);
     SendMessageW(slider, TBM_SETRANGEMAX, FALSE, 255);
     SendMessageW(slider, TBM_SETPAGESIZE, 0, 25);
     SendMessageW(slider, TBM_SETTICFREQ, 26, 0);
@@ -449,8 +448,22 @@ void TForm2::SetActivePage(int page) {
 
 // ---- Modal run --------------------------------------------------------------
 
+// Centred on the work area of the clock's monitor, not on the primary one.
+void TForm2::CentreOnOwnersMonitor() {
+    const HWND owner = GetWindow(dialog_, GW_OWNER);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(owner ? owner : dialog_, MONITOR_DEFAULTTONEAREST), &monitor);
+    RECT outer{};
+    GetWindowRect(dialog_, &outer);
+    const POINT at =
+        CentredIn(monitor.rcWork, {outer.right - outer.left, outer.bottom - outer.top});
+    SetWindowPos(dialog_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 bool TForm2::ShowModal() {
     const HWND owner = GetWindow(dialog_, GW_OWNER);
+    CentreOnOwnersMonitor();
     if (owner)
         EnableWindow(owner, FALSE);
     modalResult_ = 0;

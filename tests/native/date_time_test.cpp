@@ -65,5 +65,24 @@ TEST(EncodeDateTime, IsTheInverseOfDecode) {
     }
 }
 
+TEST(ClockSeed, IsTheMillisecondCountReducedToThirtyTwoBits) {
+    const auto count = [](year_month_day date, std::int64_t ms) {
+        const std::int64_t days = (sys_days{date} - sys_days{year{1899} / December / 30}).count();
+        return static_cast<std::uint32_t>(days * 86'400'000 + ms);
+    };
+    const std::pair<DateTime, std::uint32_t> cases[] = {
+        {EncodeDateTime(year{2026} / December / 8, 6, 0, 0, 123),
+         count(year{2026} / December / 8, 6 * 3'600'000 + 123)},
+        {EncodeDateTime(year{9999} / December / 31, 23, 59, 59, 999),
+         count(year{9999} / December / 31, 86'399'999)},
+        {0.0, 0},
+        {-0.25, count(year{1899} / December / 29, 18 * 3'600'000)},
+        {std::nan(""), 0},
+        {std::numeric_limits<double>::infinity(), count(year::max() / December / 31, 86'399'999)},
+    };
+    for (const auto& [value, seed] : cases)
+        EXPECT_EQ(ClockSeed(value), seed) << value;
+}
+
 } // namespace
 } // namespace velmora

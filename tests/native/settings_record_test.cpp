@@ -38,6 +38,12 @@ TEST(SettingsRecord, KeysReadAsTheirTypesSay) {
         KEY("[mode]\nblinkmode=2", s.blinkMode == 2),
         KEY("[MODE]\nViewRate=300", s.viewRate == 44),
         KEY("[MODE]\nViewRate=abc", s.viewRate == 255),
+        // Never fainter than the slider goes, the low byte taken first.
+        KEY("[MODE]\nViewRate=0", s.viewRate == 26),
+        KEY("[MODE]\nViewRate=25", s.viewRate == 26),
+        KEY("[MODE]\nViewRate=256", s.viewRate == 26),
+        KEY("[MODE]\nViewRate=27", s.viewRate == 27),
+        KEY("[MODE]\nViewRate=-1", s.viewRate == 255),
         KEY("[MODE]\nSaveStatus=0", !s.saveStatus),
         KEY("[POSITION]\nstate=2", s.windowState == 2),
         KEY("[DATA]\nBoxName1=", s.sides[0].boxName.empty()),

@@ -16,9 +16,16 @@ DateTime At(int y, unsigned mo, unsigned d, int h, int mi, int s = 0) {
     return EncodeDateTime(year{y} / month{mo} / day{d}, h, mi, s);
 }
 
-struct FixedClock final : ClockSource {
-    ClockReading Read() const override { return reading; }
-    ClockReading reading;
+// Moves on by `step` after each reading, as a real clock does between two reads.
+struct SteppingClock final : ClockSource {
+    ClockReading Read() const override {
+        const ClockReading current = reading;
+        reading.Local += step;
+        reading.Utc += step;
+        return current;
+    }
+    mutable ClockReading reading;
+    DateTime step = 0;
 };
 
 // The tests' computer runs on Tokyo time, nine hours ahead of UTC.
@@ -59,7 +66,7 @@ class TickTest : public ::testing::Test {
     PcSettings pc;
     ProgressSettings progress;
     ProgressState progressState;
-    FixedClock clock;
+    SteppingClock clock;
     RecordingTaskbar taskbar;
     FakeFontPitch pitch;
     FakeTimeZoneRules zones;
@@ -129,6 +136,16 @@ TEST_F(TickTest, EachSideShowsItsOwnTimeAndTheCaptionFollowsTheTitleMode) {
         titleMode = mode;
         EXPECT_EQ(TickAt(now).Caption, caption) << mode;
     }
+}
+
+TEST_F(TickTest, OneTickIsOneInstantEvenWhenTheClockMovesOnBetweenReads) {
+    clock.step = 1 / MillisecondsPerDay;
+    titleMode = 2;
+    Derive(3, 0); // "hh:nn", both blink together
+    const TickTexts t = TickAt(EncodeDateTime(year{2026} / 12 / 7, 23, 59, 59, 999));
+    EXPECT_EQ(t.LeftDate + " " + t.LeftTime, "2026/12/07 23:59");
+    EXPECT_EQ(t.RightDate + " " + t.RightTime, "2026/12/07 23:59");
+    EXPECT_EQ(t.Caption, Text("12/7 23:59"));
 }
 
 TEST_F(TickTest, ASideOnAZoneShowsItsTimeAndBlinksWithTheComputersSeconds) {

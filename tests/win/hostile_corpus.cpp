@@ -95,7 +95,7 @@ const HostileCase Corpus[] = {
     {.name = "int_largest.ini",
      .outcome = {.behind = std::nullopt, .placement = Placement::OnScreen, .alpha = 255}},
     {.name = "int_smallest.ini",
-     .outcome = {.behind = std::nullopt, .placement = Placement::OnScreen, .alpha = 0}},
+     .outcome = {.behind = std::nullopt, .placement = Placement::OnScreen, .alpha = 26}},
 
     // Values the rest of the clock does not expect, stored as read.
     {.name = "diff_index_out_of_table.ini", .outcome = {.behind = std::pair{48, -48}}},
@@ -108,7 +108,8 @@ const HostileCase Corpus[] = {
      .outcome = {.startError = "'abc' は時刻ではありません."}},
     {.name = "progress_to_unparsable.ini",
      .outcome = {.startError = "'午後' は時刻ではありません."}},
-    {.name = "view_rate_zero.ini", .outcome = {.alpha = 0}},
+    // Never fainter than the settings dialog's slider goes.
+    {.name = "view_rate_zero.ini", .outcome = {.alpha = 26}},
 
     // Colours and fonts.
     {.name = "color_unknown_name.ini", .outcome = {.startError = "'clPink' は整数ではありません."}},

@@ -60,6 +60,14 @@ Fault FreezeFolder(const IniFolder& folder) {
     return frozen->Made() ? frozen : nullptr;
 }
 
+// New files refused and the file itself held: it can be neither replaced nor
+// overwritten.
+Fault FreezeFolderAndLock(const IniFolder& folder) {
+    const Fault frozen = FreezeFolder(folder);
+    const Fault locked = LockElsewhere(folder);
+    return frozen && locked ? std::make_shared<std::pair<Fault, Fault>>(frozen, locked) : nullptr;
+}
+
 Fault PutFolderInPlace(const IniFolder& folder) {
     DeleteFileW(folder.WideIni().c_str());
     CreateDirectoryW(folder.WideIni().c_str(), nullptr);
@@ -77,7 +85,8 @@ TEST(SettingsFileFaults, TheOldFileStaysAndTheReasonIsShown) {
         {"read-only file", MakeReadOnly, ERROR_ACCESS_DENIED, std::nullopt, true},
         {"held by another process", LockElsewhere, ERROR_ACCESS_DENIED, ERROR_SHARING_VIOLATION,
          true},
-        {"read-only folder", FreezeFolder, ERROR_ACCESS_DENIED, std::nullopt, true},
+        {"read-only folder, file held", FreezeFolderAndLock, ERROR_SHARING_VIOLATION,
+         ERROR_SHARING_VIOLATION, true},
         {"folder in its place", PutFolderInPlace, ERROR_ACCESS_DENIED, std::nullopt, false},
     };
     for (const auto& c : cases) {
@@ -104,6 +113,45 @@ TEST(SettingsFileFaults, TheOldFileStaysAndTheReasonIsShown) {
         }
         EXPECT_EQ(FolderNames(folder.Wide()), std::set<std::wstring>{L"Velmora.ini"});
     }
+}
+
+// Shared and managed folders may take no new files but let their files be
+// overwritten: the file is written where it is, longer or shorter than it
+// was, and a write that stops part way puts the old bytes back.
+TEST(SettingsFileFaults, AFolderThatTakesNoNewFilesHasItsFileOverwritten) {
+    IniFolder folder;
+    const ReadOnlyFolder frozen(folder.Wide());
+    ASSERT_TRUE(frozen.Made()) << "the fault could not be made here";
+    WinSettingsFileSystem files;
+    for (const std::string& bytes : {OldFile + OldFile, std::string("[A]\r\nB=1\r\n"), OldFile}) {
+        files.WriteWholeFile(folder.Ini(), bytes);
+        EXPECT_EQ(files.ReadWholeFile(folder.Ini()), bytes);
+    }
+
+    constexpr std::size_t Limit = 4096;
+    const std::optional<LimitedWrite> write =
+        WriteUnderFileSizeLimit(Limit, folder.WideIni(), 16 * Limit);
+    ASSERT_TRUE(write);
+    EXPECT_EQ(write->message, CreateErrorText(folder.Ini(), write->plainError));
+    EXPECT_EQ(files.ReadWholeFile(folder.Ini()), OldFile);
+    EXPECT_EQ(FolderNames(folder.Wide()), std::set<std::wstring>{L"Velmora.ini"});
+}
+
+// A settings file that is a symbolic link stays one: the file it leads to,
+// here in another folder, is replaced, its temporary file made beside it.
+TEST(SettingsFileFaults, ALinkStaysALinkAndItsTargetIsWritten) {
+    IniFolder real;
+    TempFolder links(L"velmora_links");
+    const std::wstring link = links.Path(L"linked.ini");
+    ASSERT_EQ(RunUnixShell("ln -s " + ShellQuoted(UnixPathOf(real.WideIni())) + " " +
+                           ShellQuoted(UnixPathOf(links.Wide()) + "/linked.ini")),
+              0u);
+    WinSettingsFileSystem files;
+    files.WriteWholeFile(FromWide(link), "[A]\r\nB=1\r\n");
+    EXPECT_EQ(files.ReadWholeFile(real.Ini()), "[A]\r\nB=1\r\n");
+    EXPECT_EQ(RunUnixShell("test -L " + ShellQuoted(UnixPathOf(links.Wide()) + "/linked.ini")), 0u);
+    EXPECT_EQ(FolderNames(real.Wide()), std::set<std::wstring>{L"Velmora.ini"});
+    EXPECT_EQ(FolderNames(links.Wide()), std::set<std::wstring>{L"linked.ini"});
 }
 
 // A full disk, as a limit on the size of the files the writing process may

@@ -1,6 +1,8 @@
 // Velmora.exe closing while its ".ini" cannot be written: the error box
 // names the file and Windows' reason, the program still ends once the box is
-// dismissed, and the old file is as it was with nothing left beside it.
+// dismissed, and the old file is as it was with nothing left beside it. A
+// folder that takes no new files still has the file overwritten, and a file
+// that could not be read at start-up is left alone with a word to the user.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -92,12 +94,12 @@ TEST(VelmoraProgramFaults, ClosingReportsTheUnwritableIniAndStillEnds) {
         std::function<Fault(const ProgramFolder&)> make;
         bool limited;
         std::optional<DWORD> openError; // reading the file at start fails so
-        DWORD createError;              // otherwise replacing it fails so
+        DWORD createError;              // otherwise replacing it fails so, or it is written
         bool oldFileStays;
     } cases[] = {
         {"read-only file", MakeReadOnly, false, std::nullopt, ERROR_ACCESS_DENIED, true},
         {"held by another process", LockElsewhere, false, ERROR_SHARING_VIOLATION, 0, true},
-        {"read-only folder", FreezeFolder, false, std::nullopt, ERROR_ACCESS_DENIED, true},
+        {"read-only folder", FreezeFolder, false, std::nullopt, ERROR_SUCCESS, false},
         {"folder in its place", PutFolderInPlace, false, std::nullopt, ERROR_ACCESS_DENIED, false},
         {"full disk", [](const ProgramFolder&) { return std::make_shared<int>(0); }, true,
          std::nullopt, 0, true},
@@ -124,10 +126,25 @@ TEST(VelmoraProgramFaults, ClosingReportsTheUnwritableIniAndStillEnds) {
 
         if (c.openError) {
             // Readable again by the time the clock closes: the settings it
-            // never read are kept as they are, and closing shows nothing.
+            // never read are kept as they are, and closing says so; "No"
+            // ends the program without a save dialog.
             fault.reset();
             PostMessageW(clock->Window(), WM_CLOSE, 0, 0);
+            const HWND question = WaitForWindow(clock->ProcessId(), L"#32770", nullptr, 300);
+            ASSERT_NE(question, nullptr);
+            EXPECT_EQ(WindowText(question), "確認");
+            EXPECT_NE(BoxMessage(question).find("\"" + ini + "\" は起動時に読み込めなかった"),
+                      Text::npos)
+                << BoxMessage(question);
+            PostMessageW(question, WM_COMMAND, IDNO, 0);
             EXPECT_TRUE(clock->Ended()) << "the program did not end";
+        } else if (!c.limited && c.createError == ERROR_SUCCESS) {
+            PostMessageW(clock->Window(), WM_CLOSE, 0, 0);
+            EXPECT_TRUE(clock->Ended()) << "the program did not end";
+            const std::string written = ReadBytes(folder.Path(L"Velmora.ini"));
+            EXPECT_NE(written.find("BoxName1=old\r\n"), std::string::npos) << written;
+            EXPECT_NE(written.find("[PROGRAM]\r\nName=Velmora.exe\r\n"), std::string::npos)
+                << written;
         } else {
             PostMessageW(clock->Window(), WM_CLOSE, 0, 0);
             const HWND box = WaitForWindow(clock->ProcessId(), L"#32770", nullptr, 300);

@@ -316,15 +316,35 @@ TEST_F(FormTest, StartupFileChoiceAndUnreadableFile) {
 
     // Readable again by the time the clock closes: the settings that were
     // never read are not replaced by the defaults, unless read after all.
+    // Closing says so and offers to save them under another name.
     files.unreadable.clear();
+    boxes.answers = {IDNO};
+    EXPECT_TRUE(unread.FormCloseQuery());
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text,
+              "ファイル \"C:\\clock\\Velmora.ini\" は起動時に読み込めなかったため、"
+              "設定を保存しませんでした。\r\n別の名前で保存しますか？");
+    EXPECT_EQ(boxes.shown[0].flags, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
+    EXPECT_TRUE(dialogs.initialDirectories.empty()); // "No": no save dialog
+    EXPECT_EQ(files.files[TestIni], "[DATA]\r\nBoxName1=ini\r\n");
+
+    boxes.answers = {IDYES};
+    dialogs.answers.push_back("C:\\saved\\kept.dat");
+    unread.FormCloseQuery();
+    EXPECT_EQ(boxes.shown.size(), 2u);
+    EXPECT_TRUE(Has(files.files["C:\\saved\\kept.dat"], "BoxName1=昭和基地\r\n"));
+    EXPECT_EQ(files.files[TestIni], "[DATA]\r\nBoxName1=ini\r\n");
+
+    unread.ReadIn1Click();   // cancelled: nothing read
+    boxes.answers = {IDYES}; // and the save dialog cancelled
     unread.FormCloseQuery();
     EXPECT_EQ(files.files[TestIni], "[DATA]\r\nBoxName1=ini\r\n");
-    unread.ReadIn1Click(); // cancelled: nothing read
-    unread.FormCloseQuery();
-    EXPECT_EQ(files.files[TestIni], "[DATA]\r\nBoxName1=ini\r\n");
+    EXPECT_EQ(files.files.size(), 3u);
+
     dialogs.answers.push_back(TestIni);
     unread.ReadIn1Click();
     unread.FormCloseQuery();
+    EXPECT_EQ(boxes.shown.size(), 3u); // read after all: written without a word
     EXPECT_NE(files.files[TestIni].find("BoxName1=ini\r\nDiffIndex1"), std::string::npos);
 }
 

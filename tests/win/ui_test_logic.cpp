@@ -1,6 +1,7 @@
 // The main window's decisions that need no window.
 #include <gtest/gtest.h>
 
+#include "ui/font_chooser.h"
 #include "ui/form_logic.h"
 
 namespace velmora {
@@ -155,6 +156,29 @@ TEST(ChooseStartupFile, FirstArgumentTrimmedElseTheIni) {
     }
 }
 
+TEST(CentredIn, CentresOnTheGivenMonitorsWorkArea) {
+    // A primary monitor with a taskbar at the bottom, and a second one left
+    // of it and higher up.
+    constexpr RECT Primary{0, 0, 1920, 1040};
+    constexpr RECT Second{-1280, -200, 0, 800};
+    const struct {
+        RECT workArea;
+        SIZE size;
+        POINT expected;
+    } cases[] = {
+        {Primary, {400, 380}, {760, 330}},
+        {Second, {400, 380}, {-840, 110}},
+        {Second, {401, 381}, {-841, 109}},
+        {Second, {1400, 380}, {-1280, 110}}, // wider: the left edge stays on it
+        {Second, {400, 1100}, {-840, -200}}, // taller: the caption stays on it
+    };
+    for (const auto& c : cases) {
+        const POINT at = CentredIn(c.workArea, c.size);
+        EXPECT_EQ(at.x, c.expected.x) << c.workArea.left << ' ' << c.size.cx;
+        EXPECT_EQ(at.y, c.expected.y) << c.workArea.left << ' ' << c.size.cy;
+    }
+}
+
 TEST(ResolveColor, SystemColoursAndSpecialValues) {
     for (const auto& [color, shown] :
          {std::pair<Color, COLORREF>{0x000000FF, RGB(255, 0, 0)},
@@ -163,6 +187,22 @@ TEST(ResolveColor, SystemColoursAndSpecialValues) {
           {0x1FFFFFFF, GetSysColor(COLOR_WINDOWTEXT)},
           {0x20000000, GetSysColor(COLOR_WINDOWTEXT)}})
         EXPECT_EQ(ResolveColor(color), shown) << std::hex << color;
+}
+
+TEST(ResolveColor, TheFontDialogPreviewsWhatTheLabelDraws) {
+    // Every high byte between the RGB colours and the system colours, with a
+    // few RGB parts: the label draws the RGB part, "none" and "default" aside.
+    LOGFONTW logFont{};
+    for (std::uint32_t high = 0x01; high <= 0xFE; ++high) {
+        for (std::uint32_t rgb : {0x000000u, 0x123456u, 0xFFFFFFu}) {
+            const auto color = static_cast<Color>(high << 24 | rgb);
+            const bool special = color == 0x1FFFFFFF || color == 0x20000000;
+            const COLORREF drawn = ResolveColor(color);
+            EXPECT_EQ(drawn, special ? GetSysColor(COLOR_WINDOWTEXT) : rgb) << std::hex << color;
+            EXPECT_EQ(FontDialogRequest(nullptr, logFont, color).rgbColors, drawn)
+                << std::hex << color;
+        }
+    }
 }
 
 } // namespace
