@@ -53,22 +53,21 @@ TEST(LoadLocaleSettings, EveryFieldFromItsOwnItemByItsRuleOrTheDefault) {
         {item::ITime, "0"},     {item::ITLZero, "1"},     {item::ITimeMarkPosn, "1"}};
     for (const auto& [id, value] : items)
         source.Set(Japanese, id, value);
-    TFormatSettings expected;
-    expected.CurrencyOrder = 3;
-    expected.NegCurrencyOrder = 5;
-    expected.ThousandsSep = '\'';
-    expected.DecimalSep = ',';
-    expected.CurrencyDigits = 2;
-    expected.DateSep = '-';
-    expected.TimeSep = '.';
-    expected.ListSep = ';';
-    expected.CurrencySymbol = "￥";
-    expected.ShortDatePattern = "yyyy/MM/dd";
-    expected.LongDatePattern = " yyyy'年'M'月'd'日'";
-    expected.AmText = "午前";
-    expected.PmText = "午後";
-    expected.ShortTimePattern = "AMPM hh:mm";
-    expected.LongTimePattern = "AMPM hh:mm:ss";
+    TFormatSettings expected{.CurrencyOrder = 3,
+                             .NegCurrencyOrder = 5,
+                             .ThousandsSep = '\'',
+                             .DecimalSep = ',',
+                             .CurrencyDigits = 2,
+                             .DateSep = '-',
+                             .TimeSep = '.',
+                             .ListSep = ';',
+                             .CurrencySymbol = "￥",
+                             .ShortDatePattern = "yyyy/MM/dd",
+                             .LongDatePattern = " yyyy'年'M'月'd'日'",
+                             .AmText = "午前",
+                             .PmText = "午後",
+                             .ShortTimePattern = "AMPM hh:mm",
+                             .LongTimePattern = "AMPM hh:mm:ss"};
     expected.MonthNames[11] = "12月";
     EXPECT_EQ(Load(source, Japanese), expected);
 
