@@ -7,14 +7,6 @@
 namespace velmora {
 namespace {
 
-void SetPatterns(ClockSide& side, const char* shortDate, const char* longDate,
-                 const char* shortTime, const char* longTime) {
-    side.FormatSettings.ShortDatePattern = shortDate;
-    side.FormatSettings.LongDatePattern = longDate;
-    side.FormatSettings.ShortTimePattern = shortTime;
-    side.FormatSettings.LongTimePattern = longTime;
-}
-
 TEST(ClockSide, Defaults) {
     const ClockSide left = DefaultLeftSide(), right = DefaultRightSide();
     EXPECT_EQ(left.BoxName, "昭和基地");
@@ -42,7 +34,10 @@ TEST(PatternLists, RefreshReplacesOnlyTheLocaleEntries) {
     side.DateIndex = 31;
     side.TimeIndex = 5;
     side.DatePatternList[2] = "kept";
-    SetPatterns(side, "d.m.yyyy", "dddd d mmmm yyyy", "H:mm", "H:mm:ss");
+    side.FormatSettings = {.ShortDatePattern = "d.m.yyyy",
+                           .LongDatePattern = "dddd d mmmm yyyy",
+                           .ShortTimePattern = "H:mm",
+                           .LongTimePattern = "H:mm:ss"};
     RefreshLocalePatterns(side);
     EXPECT_EQ(side.DatePatternList[0] + "|" + side.DatePatternList[1] + "|" +
                   side.DatePatternList[2],
