@@ -22,6 +22,15 @@ TEST(SettingsRecord, TheSplitDefaultFollowsTheClientWidth) {
     }
 }
 
+TEST(SettingsRecord, PlacementAndStateDefaultsComeFromTheWindowAndTheScreen) {
+    WindowEnvironment window = FixedWindow(); // every value distinct from the others
+    window.placement = {3, 2, -7, -9, 1, 2, 3, 4};
+    window.windowState = 1;
+    const Settings s = ReadText("", window).settings;
+    EXPECT_EQ(s.placement, (WindowPlacementValues{3, 2, -7, -9, 640, 440, 1280, 640}));
+    EXPECT_EQ(s.windowState, 1);
+}
+
 #define KEY(file, condition)                                                                       \
     {                                                                                              \
         file, [](const Settings& s) { return condition; }                                          \
