@@ -20,7 +20,7 @@ TEST(EraCalendar, FormatsEraTokensByThePcLocale) {
         const char *pattern, *expected;
     } const cases[] = {
         {Japanese, year{2026} / December / 7, "ggge年m月d日", "令和8年12月7日"},
-        {Japanese, year{2019} / April / 30, "ggge年m月d日", "平成31年4月30日"},
+        {Japanese, year{2019} / April / 30, "ggge年m月d日 eee", "平成31年4月30日 31"},
         {Japanese, year{2026} / December / 7, "g e ee eee", "令 8 08 8"},
         {Japanese, year{1867} / December / 31, "[gg ee]", "[ ]"}, // before Meiji: no era
         {Japanese, year{1868} / January / 1, "gg ee", "明治 01"},
@@ -38,7 +38,7 @@ TEST(EraCalendar, FormatsEraTokensByThePcLocale) {
         {Korean, year{2026} / December / 7, "gg g e ee eee", "檀紀 檀紀 59 59 4359"},
         {Korean, year{1} / January / 1, "gg eee", "檀紀 2334"},
         {English, year{2009} / March / 1, "gg g e ee eee", "A.D. A.D. 9 09 2009"},
-        {Prc, year{2026} / December / 7, "gg eee", "A.D. 2026"},
+        {Prc, year{2026} / December / 7, "gg g eee", "A.D. A.D. 2026"}, // only Taiwan shortens
         {English, year{0} / December / 31, "[gg eee]", "[ ]"},
     };
     for (const Case& c : cases) {

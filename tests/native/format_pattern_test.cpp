@@ -118,6 +118,7 @@ TEST(FormatPattern, AmPmForms) {
         {"h 'am' nn", "9 am 15", "21 am 30"},       // quoted: no twelve-hour form
         {"hh:nn a", "09:15 a", "21:30 a"},          // a lone "a" is a letter
         {"h:nn h AMPM", "9:15 9 am", "21:30 9 pm"}, // the scan stops at the next "h"
+        {"h:nn H AMPM", "9:15 9 am", "21:30 9 pm"}, // or "H"
         {"h 'AMPM'", "9 AMPM", "21 AMPM"},          // quoted keyword, no scan hit
         {"AMPM h h", "am 9 9", "pm 9 9"},           // the flag stays on for the level
         {"h \"x' AMPM", "9 x' AMPM", "9 x' AMPM"},  // either quote toggles the scan

@@ -43,40 +43,55 @@ FakeLocaleSource JapaneseSource() {
     return source;
 }
 
-TEST(LoadLocaleSettings, ItemRulesAndDefaults) {
+TEST(LoadLocaleSettings, EveryFieldFromItsOwnItemByItsRuleOrTheDefault) {
+    // A distinct value in every item, so that no field can read another's.
     FakeLocaleSource source = JapaneseSource();
     const std::pair<std::uint32_t, const char*> items[] = {
+        {item::ICurrency, "3"}, {item::INegCurr, "5"},    {item::SThousand, "'"},
+        {item::SDecimal, ","},  {item::ICurrDigits, "2"}, {item::SDate, "-"},
+        {item::STime, "."},     {item::SList, ";"},       {item::SCurrency, "￥"},
+        {item::ITime, "0"},     {item::ITLZero, "1"},     {item::ITimeMarkPosn, "1"}};
+    for (const auto& [id, value] : items)
+        source.Set(Japanese, id, value);
+    TFormatSettings expected{.CurrencyOrder = 3,
+                             .NegCurrencyOrder = 5,
+                             .ThousandsSep = '\'',
+                             .DecimalSep = ',',
+                             .CurrencyDigits = 2,
+                             .DateSep = '-',
+                             .TimeSep = '.',
+                             .ListSep = ';',
+                             .CurrencySymbol = "￥",
+                             .ShortDatePattern = "yyyy/MM/dd",
+                             .LongDatePattern = " yyyy'年'M'月'd'日'",
+                             .AmText = "午前",
+                             .PmText = "午後",
+                             .ShortTimePattern = "AMPM hh:mm",
+                             .LongTimePattern = "AMPM hh:mm:ss"};
+    expected.MonthNames[11] = "12月";
+    EXPECT_EQ(Load(source, Japanese), expected);
+
+    const std::pair<std::uint32_t, const char*> odd[] = {
         {item::SDate, "--"},       // two bytes: the default
         {item::STime, ""},         // empty: NUL
         {item::SThousand, "\xA0"}, // one byte above 0x7F
         {item::SList, "；"},       // one two-byte character
         {item::S1159, ""},         // readable though empty
-        {item::SCurrency, "￥"},   {item::ICurrency, "3"},
-        {item::INegCurr, "x1"}}; // not a number: zero
-    for (const auto& [id, value] : items)
+        {item::INegCurr, "x1"}};   // not a number: zero
+    for (const auto& [id, value] : odd)
         source.Set(Japanese, id, value);
-    TFormatSettings settings;
-    settings.NegCurrencyOrder = 7;
-    settings = Load(source, Japanese, settings);
+    const TFormatSettings settings = Load(source, Japanese, expected);
     EXPECT_EQ(settings.DateSep, '/');
     EXPECT_EQ(settings.TimeSep, '\0');
     EXPECT_EQ(settings.ThousandsSep, '\xA0');
     EXPECT_EQ(settings.ListSep, ',');
     EXPECT_EQ(settings.AmText, "");
-    EXPECT_EQ(settings.CurrencySymbol, "￥");
-    EXPECT_EQ(settings.CurrencyOrder, 3);
     EXPECT_EQ(settings.NegCurrencyOrder, 0);
 
     // Nothing readable: the English defaults, also over earlier values.
     FakeLocaleSource bare;
     bare.Install(Japanese);
-    settings = Load(bare, Japanese, settings);
-    EXPECT_EQ(settings.AmText, "am");
-    EXPECT_EQ(settings.CurrencySymbol, "");
-    EXPECT_EQ(settings.ShortDatePattern, "m/d/yy");
-    EXPECT_EQ(settings.LongDatePattern, "mmmm d, yyyy");
-    EXPECT_EQ(settings.ShortTimePattern, "h:mm AMPM");
-    EXPECT_EQ(settings.LongTimePattern, "h:mm:ss AMPM");
+    EXPECT_EQ(Load(bare, Japanese, expected), TFormatSettings{});
 }
 
 TEST(LoadLocaleSettings, BuildsTimePatternsFromHourClockAndMarkerItems) {
@@ -156,7 +171,7 @@ TEST(TranslateLocaleDatePattern, FollowsThePcsCalendarAndLanguage) {
         {nullptr, LangJapanese, "gg yyyy", " yyyy"},
         {"1", 0x09, "gg yyyy", "gg yyyy"},
         {"3", LangJapanese, "gg y", "ggg e"},
-        {"3", LangJapanese, "ggg", "gggg"},
+        {"5", LangKorean, "ggg", "gggg"},
         {"3", LangJapanese, "'ト'yy", "'ト'ee"},
         {"4", 0x09, "YYYY yy Y", "eeee ee e"},
         {"2", 0x09, "gg yyyy", "gg yyyy"},

@@ -22,6 +22,15 @@ TEST(SettingsRecord, TheSplitDefaultFollowsTheClientWidth) {
     }
 }
 
+TEST(SettingsRecord, PlacementAndStateDefaultsComeFromTheWindowAndTheScreen) {
+    WindowEnvironment window = FixedWindow(); // every value distinct from the others
+    window.placement = {3, 2, -7, -9, 1, 2, 3, 4};
+    window.windowState = 1;
+    const Settings s = ReadText("", window).settings;
+    EXPECT_EQ(s.placement, (WindowPlacementValues{3, 2, -7, -9, 640, 440, 1280, 640}));
+    EXPECT_EQ(s.windowState, 1);
+}
+
 #define KEY(file, condition)                                                                       \
     {                                                                                              \
         file, [](const Settings& s) { return condition; }                                          \
@@ -49,9 +58,9 @@ TEST(SettingsRecord, KeysReadAsTheirTypesSay) {
         KEY("[DATA]\nBoxName1=", s.sides[0].boxName.empty()),
         KEY("[DATA]\nBoxName2=x", s.sides[0].boxName == "昭和基地"),
         KEY("[FONT]\nStyle1=5", s.fonts[0].style == 5),
-        KEY("[FONT]\nStyle1=256", s.fonts[0].style == 0),
-        KEY("[FONT]\nSize2=-15", s.fonts[1].height == 20),
-        KEY("[FONT]\nSize1=abc", s.fonts[0].height == -19),
+        KEY("[FONT]\nStyle1=277", s.fonts[0].style == 21), // the low 8 bits
+        KEY("[FONT]\nSize2=-15", s.fonts[1].height == 25),
+        KEY("[FONT]\nSize1=abc", s.fonts[0].height == -23),
         KEY("[FONT]\nColor1=$000000FF", s.fonts[0].color == 0xFF),
         KEY("[FONT]\nColor2=0x00FF00", s.fonts[1].color == 0xFF00),
         KEY("[FONT]\nName1=", s.fonts[0].faceName == "Current Left"),
@@ -85,7 +94,7 @@ TEST(SettingsRecord, ABadColourIsReportedAfterEverythingIsRead) {
     EXPECT_EQ(Text(result.error->what()), "'clBlu' は整数ではありません"); // the first one
     const Settings& s = result.settings;
     EXPECT_EQ(s.fonts[0].color, 0);
-    EXPECT_EQ(s.fonts[0].height, FontHeightFromSize(20, 96));
+    EXPECT_EQ(s.fonts[0].height, -33);
     EXPECT_EQ(s.fonts[1].faceName, "Arial");
     EXPECT_EQ(s.fonts[1].color, 0);
     EXPECT_EQ(s.fonts[1].style, 3);
@@ -182,9 +191,9 @@ TEST(SettingsRecord, WrittenValuesReadBackUnchanged) {
     s.progressFrom = "08:30";
     s.progressTo = "";
     s.fonts[0] = {"Arial", 20, 5, static_cast<Color>(0xFF000008u)};
-    s.fonts[1] = {"ＭＳ 明朝", -19, 15, 0x00FF8000};
+    s.fonts[1] = {"ＭＳ 明朝", -20, 15, 0x00FF8000};
     const std::string file = WriteOver("", s);
-    for (const char* line : {"\r\nSize1=-15\r\n", "\r\nColor1=clWindowText\r\n",
+    for (const char* line : {"\r\nSize1=-12\r\n", "\r\nSize2=12\r\n", "\r\nColor1=clWindowText\r\n",
                              "\r\nColor2=$00FF8000\r\n", "\r\nBoxName1=\r\n"})
         EXPECT_NE(file.find(line), std::string::npos) << line;
     EXPECT_EQ(ReadText(file).settings, s);

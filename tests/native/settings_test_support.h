@@ -9,14 +9,15 @@
 
 namespace velmora::testing {
 
-// A 640 x 200 window on a 1920 x 1080 screen, never placed yet.
+// A 640 x 200 window on a 1920 x 1080 screen at 120 dpi (where a font's
+// size in points and its height in pixels differ), never placed yet.
 inline WindowEnvironment FixedWindow() {
-    return {{0, 1, -1, -1, 0, 0, 640, 200},   0, 1920, 1080, 640, 200, 624, 96,
+    return {{0, 1, -1, -1, 0, 0, 640, 200},   0, 1920, 1080, 640, 200, 624, 120,
             {"Current Left", "Current Right"}};
 }
 
 inline WriterEnvironment FixedExecutable() {
-    return {"C:\\Velmora\\Velmora.exe", 96};
+    return {"C:\\Velmora\\Velmora.exe", 120};
 }
 
 inline SettingsReadResult ReadText(std::string_view file,

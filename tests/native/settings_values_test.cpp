@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "engine/conversion_error.h"
-#include "settings/color_names.h"
 
 namespace velmora {
 namespace {
@@ -62,12 +61,6 @@ TEST(SettingValues, ColoursReadByNameOrNumberAndWriteTheFirstName) {
         const Color color = ParseColor(c.text, 0x123456);
         EXPECT_EQ(color, c.read) << c.text;
         EXPECT_EQ(ColorText(color), c.written) << c.text;
-    }
-    // Every name reads back as itself.
-    ASSERT_EQ(ColorNames().size(), 52u);
-    for (const ColorName& entry : ColorNames()) {
-        EXPECT_EQ(ParseColor(entry.name, 1), entry.value) << entry.name;
-        EXPECT_EQ(ColorText(entry.value), entry.name);
     }
 }
 

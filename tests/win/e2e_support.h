@@ -11,16 +11,9 @@
 #include "engine/text_win.h"
 #include "engine/unique_handle_win.h"
 #include "tests/win/test_files.h"
+#include "tests/win/window_queries.h"
 
 namespace velmora::testing {
-
-inline Text WindowText(HWND window) {
-    wchar_t buffer[512]{};
-    DWORD_PTR length = 0;
-    SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(buffer), SMTO_BLOCK, 5000,
-                        &length);
-    return FromWide(buffer);
-}
 
 // The visible top-level window of `processId` with that class or title,
 // waited for up to `attempts` tenths of a second.
@@ -34,29 +27,6 @@ inline HWND WaitForWindow(DWORD processId, const wchar_t* className, const wchar
                 return window;
         }
     return nullptr;
-}
-
-// The descendants of `parent` for which `wanted` holds.
-inline std::vector<HWND> Descendants(HWND parent, const std::function<bool(HWND)>& wanted) {
-    std::pair<const std::function<bool(HWND)>*, std::vector<HWND>> search{&wanted, {}};
-    EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<decltype(search)*>(data);
-            if ((*s->first)(child))
-                s->second.push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.second;
-}
-
-inline std::vector<HWND> ChildrenOfClass(HWND parent, const std::wstring& className) {
-    return Descendants(parent, [&](HWND child) {
-        wchar_t name[64]{};
-        GetClassNameW(child, name, 64);
-        return name == className;
-    });
 }
 
 // A folder of its own with a copy of the program, so that the ".ini" it

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
@@ -242,5 +243,30 @@ class ReadOnlyFolder {
     std::string unix_;
     bool made_ = false;
 };
+
+// A fault on the "Velmora.ini" of `folder`, held until the result goes; null
+// when the fault cannot be made on this machine.
+using Fault = std::shared_ptr<void>;
+
+inline Fault MakeReadOnly(const TempFolder& folder) {
+    SetFileAttributesW(folder.Path(L"Velmora.ini").c_str(), FILE_ATTRIBUTE_READONLY);
+    return std::make_shared<int>(0);
+}
+
+inline Fault LockElsewhere(const TempFolder& folder) {
+    auto lock = std::make_shared<LockedByAnotherProcess>(folder.Path(L"Velmora.ini"));
+    return lock->Locked() ? lock : nullptr;
+}
+
+inline Fault FreezeFolder(const TempFolder& folder) {
+    auto frozen = std::make_shared<ReadOnlyFolder>(folder.Wide());
+    return frozen->Made() ? frozen : nullptr;
+}
+
+inline Fault PutFolderInPlace(const TempFolder& folder) {
+    DeleteFileW(folder.Path(L"Velmora.ini").c_str());
+    CreateDirectoryW(folder.Path(L"Velmora.ini").c_str(), nullptr);
+    return std::make_shared<int>(0);
+}
 
 } // namespace velmora::testing

@@ -6,34 +6,11 @@
 
 #include "engine/text_win.h"
 #include "settings/settings_file_win.h"
+#include "tests/win/test_files.h"
+#include "tests/win/window_queries.h"
 
 namespace velmora::testing {
 namespace {
-
-std::vector<HWND> ChildrenOfClass(HWND parent, const wchar_t* className) {
-    std::pair<const wchar_t*, std::vector<HWND>> search{className, {}};
-    EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<decltype(search)*>(data);
-            wchar_t name[64]{};
-            GetClassNameW(child, name, 64);
-            if (std::wstring_view(name) == s->first)
-                s->second.push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.second;
-}
-
-Text Replaced(std::string_view text, std::string_view from, std::string_view to) {
-    Text result;
-    for (std::size_t at; (at = text.find(from)) != std::string_view::npos;) {
-        result.append(text.substr(0, at)).append(to);
-        text.remove_prefix(at + from.size());
-    }
-    return result.append(text);
-}
 
 Text Expanded(const char* pattern, const Text& path, DWORD reason) {
     return Replaced(Replaced(pattern, "@FILE@", path), "@REASON@", SystemErrorText(reason));
@@ -132,27 +109,19 @@ void ExpectErrors(std::vector<std::string>& out, const char* what, const char* p
 
 } // namespace
 
-Text WindowTextOf(HWND window) {
-    wchar_t buffer[1024]{};
-    DWORD_PTR length = 0;
-    SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer), SMTO_BLOCK,
-                        5000, &length);
-    return FromWide(buffer);
-}
-
 void ReadMainWindow(HWND window, Observed& seen) {
-    seen.caption = WindowTextOf(window);
+    seen.caption = WindowText(window);
     const std::vector<HWND> frames = ChildrenOfClass(window, L"VelmoraFrame");
     if (frames.size() == 2) {
-        seen.leftName = WindowTextOf(frames[0]);
-        seen.rightName = WindowTextOf(frames[1]);
+        seen.leftName = WindowText(frames[0]);
+        seen.rightName = WindowText(frames[1]);
         const std::vector<HWND> left = ChildrenOfClass(frames[0], L"VelmoraClockLabel");
         const std::vector<HWND> right = ChildrenOfClass(frames[1], L"VelmoraClockLabel");
         if (left.size() == 2 && right.size() == 2) {
-            seen.leftDate = WindowTextOf(left[0]);
-            seen.leftTime = WindowTextOf(left[1]);
-            seen.rightDate = WindowTextOf(right[0]);
-            seen.rightTime = WindowTextOf(right[1]);
+            seen.leftDate = WindowText(left[0]);
+            seen.leftTime = WindowText(left[1]);
+            seen.rightDate = WindowText(right[0]);
+            seen.rightTime = WindowText(right[1]);
         }
     }
     GetWindowRect(window, &seen.windowRect);

@@ -39,9 +39,6 @@ struct Observed {
 // The window's caption, frame captions, labels, rectangle and alpha.
 void ReadMainWindow(HWND window, Observed& seen);
 
-// Thread-safe window text of any process's window, at most 1023 characters.
-Text WindowTextOf(HWND window);
-
 // Everything that differs from the case's outcome, one line each. `file` is
 // the full path of the case's file, `ini` that of the start-up ".ini".
 std::vector<std::string> Mismatches(const HostileCase& item, const Observed& seen, const Text& file,

@@ -53,7 +53,7 @@ std::vector<HWND> WindowsOf(DWORD processId, const wchar_t* className) {
 void DismissBoxes(DWORD processId, std::vector<Text>& texts) {
     for (HWND box : WindowsOf(processId, L"#32770")) {
         // The text of a message box is its static control 0xFFFF.
-        texts.push_back(WindowTextOf(GetDlgItem(box, 0xFFFF)));
+        texts.push_back(WindowText(GetDlgItem(box, 0xFFFF)));
         PostMessageW(box, WM_COMMAND, IDOK, 0);
         for (int wait = 0; wait < 50 && IsWindowVisible(box); ++wait)
             Sleep(20);

@@ -41,37 +41,12 @@ Text ErrorOf(const std::function<void()>& action) {
     return "(no error)";
 }
 
-// Holds what a fault needs until it is undone; null when the fault cannot be
-// made on this machine.
-using Fault = std::shared_ptr<void>;
-
-Fault MakeReadOnly(const IniFolder& folder) {
-    SetFileAttributesW(folder.WideIni().c_str(), FILE_ATTRIBUTE_READONLY);
-    return std::make_shared<int>(0);
-}
-
-Fault LockElsewhere(const IniFolder& folder) {
-    auto lock = std::make_shared<LockedByAnotherProcess>(folder.WideIni());
-    return lock->Locked() ? lock : nullptr;
-}
-
-Fault FreezeFolder(const IniFolder& folder) {
-    auto frozen = std::make_shared<ReadOnlyFolder>(folder.Wide());
-    return frozen->Made() ? frozen : nullptr;
-}
-
 // New files refused and the file itself held: it can be neither replaced nor
 // overwritten.
-Fault FreezeFolderAndLock(const IniFolder& folder) {
+Fault FreezeFolderAndLock(const TempFolder& folder) {
     const Fault frozen = FreezeFolder(folder);
     const Fault locked = LockElsewhere(folder);
     return frozen && locked ? std::make_shared<std::pair<Fault, Fault>>(frozen, locked) : nullptr;
-}
-
-Fault PutFolderInPlace(const IniFolder& folder) {
-    DeleteFileW(folder.WideIni().c_str());
-    CreateDirectoryW(folder.WideIni().c_str(), nullptr);
-    return std::make_shared<int>(0);
 }
 
 TEST(SettingsFileFaults, TheOldFileStaysAndTheReasonIsShown) {

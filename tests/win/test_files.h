@@ -7,6 +7,7 @@
 #include <atomic>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 #include "engine/text_win.h"
@@ -19,6 +20,16 @@ inline std::wstring WinePath(const std::string& unixPath) {
     std::wstring path = L"Z:" + ToWide(unixPath);
     std::replace(path.begin(), path.end(), L'/', L'\\');
     return path;
+}
+
+// `text` with every `from` replaced by `to`.
+inline std::string Replaced(std::string_view text, std::string_view from, std::string_view to) {
+    std::string result;
+    for (std::size_t at; (at = text.find(from)) != std::string_view::npos;) {
+        result.append(text.substr(0, at)).append(to);
+        text.remove_prefix(at + from.size());
+    }
+    return result.append(text);
 }
 
 // The whole file; nothing when it cannot be opened.

@@ -21,30 +21,6 @@ using namespace testing;
 
 const std::string OldIni = "[DATA]\r\nBoxName1=old\r\n";
 
-// Holds what a fault needs until it is undone; null when it cannot be made.
-using Fault = std::shared_ptr<void>;
-
-Fault MakeReadOnly(const ProgramFolder& folder) {
-    SetFileAttributesW(folder.Path(L"Velmora.ini").c_str(), FILE_ATTRIBUTE_READONLY);
-    return std::make_shared<int>(0);
-}
-
-Fault LockElsewhere(const ProgramFolder& folder) {
-    auto lock = std::make_shared<LockedByAnotherProcess>(folder.Path(L"Velmora.ini"));
-    return lock->Locked() ? lock : nullptr;
-}
-
-Fault FreezeFolder(const ProgramFolder& folder) {
-    auto frozen = std::make_shared<ReadOnlyFolder>(folder.Wide());
-    return frozen->Made() ? frozen : nullptr;
-}
-
-Fault PutFolderInPlace(const ProgramFolder& folder) {
-    DeleteFileW(folder.Path(L"Velmora.ini").c_str());
-    CreateDirectoryW(folder.Path(L"Velmora.ini").c_str(), nullptr);
-    return std::make_shared<int>(0);
-}
-
 // The program started with its files limited to `bytes` bytes, as on a
 // nearly full disk; found by its main window, the only one shown.
 std::unique_ptr<RunningClock> StartLimited(const ProgramFolder& folder, std::size_t bytes) {

@@ -70,14 +70,6 @@ class LongRunTest : public ::testing::Test, public FormFixture {
             DispatchMessageW(&message);
         }
     }
-    void SetFrameHeight(int frameHeight) {
-        RECT outer{}, client{};
-        GetWindowRect(form->Handle(), &outer);
-        GetClientRect(form->Handle(), &client);
-        const int extra = Height(outer) - client.bottom;
-        SetWindowPos(form->Handle(), nullptr, 0, 0, Width(outer), frameHeight + 4 + extra,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
     // With the mouse over the window a resize scales the fonts itself; where
     // the mouse cannot be placed the test scales them after the resize.
     bool ResizeScales() {
@@ -92,9 +84,10 @@ class LongRunTest : public ::testing::Test, public FormFixture {
     Text DateLabel() const { return WindowText(form->Label(0).Handle()); }
 };
 
+// A figure that could not be read (0) never passes.
 bool Within(std::size_t after, std::size_t before, double share) {
     const double difference = static_cast<double>(after) - static_cast<double>(before);
-    return std::abs(difference) <= share * static_cast<double>(before);
+    return before > 0 && std::abs(difference) <= share * static_cast<double>(before);
 }
 
 TEST_F(LongRunTest, ADayOfTicksHoldsNoMoreThanTheFirstMinute) {
@@ -108,7 +101,7 @@ TEST_F(LongRunTest, ADayOfTicksHoldsNoMoreThanTheFirstMinute) {
     // minute: the caches Wine keeps per font size are full before the
     // first figures, so what grows after them grows with time.
     for (int height = 0; height < ResizeHeights; ++height) {
-        SetFrameHeight(MinimumFrameHeight + height);
+        SetFrameHeight(*form, MinimumFrameHeight + height);
         if (!resizeScales)
             window.AdjustFontSize();
         Pump();
@@ -131,7 +124,7 @@ TEST_F(LongRunTest, ADayOfTicksHoldsNoMoreThanTheFirstMinute) {
         window.Timer2Timer();
         taskbar->calls.clear(); // the recording keeps its room: no growth from the test
         if (tick % 100 == 0) {
-            SetFrameHeight(MinimumFrameHeight + tick / 100 % ResizeHeights);
+            SetFrameHeight(*form, MinimumFrameHeight + tick / 100 % ResizeHeights);
             if (!resizeScales)
                 window.AdjustFontSize();
         }
@@ -154,7 +147,6 @@ TEST_F(LongRunTest, ADayOfTicksHoldsNoMoreThanTheFirstMinute) {
 
     EXPECT_EQ(leg, 3); // every crossing was passed
     EXPECT_TRUE(errors.messages.empty());
-    EXPECT_GT(firstMinute.gdiObjects, 0u);
     EXPECT_TRUE(Within(end.gdiObjects, firstMinute.gdiObjects, 0.01));
     EXPECT_TRUE(Within(end.userObjects, firstMinute.userObjects, 0.01));
     EXPECT_TRUE(Within(end.privateBytes, firstMinute.privateBytes, 0.01));

@@ -7,10 +7,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <set>
 #include <vector>
 
 #include "engine/pattern_lists.h"
+#include "test_files.h"
 #include "ui/form_logic.h"
 #include "ui/resource.h"
 #include "ui_test_support.h"
@@ -178,16 +180,6 @@ TEST_F(FormTest, MenuBarHidesAndComesBackAndPopupHasThreeColumns) {
     EXPECT_FALSE(GetMenuState(window.PopupMenu(), ID_SAVE2, MF_BYCOMMAND) & MF_GRAYED);
 }
 
-// Sets the window's client area so that the frames are `frameHeight` high.
-void SetFrameHeight(TForm1& window, int frameHeight) {
-    RECT outer{}, client{};
-    GetWindowRect(window.Handle(), &outer);
-    GetClientRect(window.Handle(), &client);
-    SetWindowPos(window.Handle(), nullptr, 0, 0, Width(outer),
-                 frameHeight + 4 + Height(outer) - client.bottom,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 TEST_F(FormTest, LabelHeightsAfterResize) {
     TForm1& window = Start("");
     for (const int frameHeight : {83, 60, 200}) {
@@ -247,8 +239,7 @@ TEST_F(FormTest, TheClockAwayFromTheDraggedEdgeKeepsItsWidth) {
     POINT probe{};
     SetCursorPos(101, 101);
     GetCursorPos(&probe);
-    if (probe.x != 101 || probe.y != 101)
-        GTEST_SKIP() << "the mouse cannot be placed here";
+    ASSERT_EQ(probe.x + probe.y, 202) << "the mouse must be placed for this test";
     const int right = FrameWidth(window, 1);
     DragTo(window, {450, 70}, 500); // the right border: the left clock keeps its width
     EXPECT_EQ(FrameWidth(window, 0), 150);
@@ -373,29 +364,19 @@ TEST_F(FormTest, BadProgressTimeIsShownOnceUntilSettingsChange) {
     EXPECT_EQ(errors.messages.size(), 2u);
 }
 
-// Runs the thread's messages, timers included, for `milliseconds` of real time.
-void RunMessages(DWORD milliseconds) {
-    const ULONGLONG end = GetTickCount64() + milliseconds;
-    for (ULONGLONG now = GetTickCount64(); now < end; now = GetTickCount64()) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
-        MSG message{};
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageW(&message);
-    }
-}
-
-// An error box as the real one behaves: modal, with the timers firing
-// behind it while it is open. A box opened from inside another is only
-// recorded, so that a window showing boxes in a chain fails instead of hanging.
+// An error box that lets the progress timer fire while it is open. A box
+// opened from inside another is only recorded, so that a window showing
+// boxes in a chain fails instead of hanging.
 class ModalErrors final : public ErrorReporter {
   public:
     std::vector<Text> messages;
+    std::function<void()> whileOpen;
     void ShowError(HWND, const Text& message) override {
         messages.push_back(message);
         if (open_)
             return;
         open_ = true;
-        RunMessages(2500);
+        whileOpen();
         open_ = false;
     }
 
@@ -414,13 +395,18 @@ TEST_F(FormTest, BadProgressTimeFromTheRunningTimersIsShownOnce) {
                        return made;
                    },
                    L"Velmora.exe", TestExecutable});
-    window.Create(); // the start-up refresh shows the error: the box runs the timers
-    ASSERT_NE(recorded, nullptr);
-    RunMessages(2500);
     // Each refresh sets the bar's state before it meets the bad time.
-    const auto refreshes =
-        std::count(recorded->calls.begin(), recorded->calls.end(), StateCall(ProgressNormal));
-    EXPECT_GE(refreshes, 4);
+    const auto refreshes = [&] {
+        return std::count(recorded->calls.begin(), recorded->calls.end(),
+                          StateCall(ProgressNormal));
+    };
+    modal.whileOpen = [&] { window.Timer2Timer(); };
+    window.Create(); // the start-up refresh shows the error
+    ASSERT_NE(recorded, nullptr);
+    const auto before = refreshes();
+    window.Timer2Timer();
+    window.Timer2Timer();
+    EXPECT_EQ(refreshes() - before, 2);
     EXPECT_EQ(modal.messages, (std::vector<Text>{"'abc' は時刻ではありません"}));
 }
 
@@ -642,8 +628,7 @@ TEST_F(FormTest, ShownWindowIsDrawn) {
 
     // The picture is kept as an opaque bitmap file for people to look at.
     const BITMAPFILEHEADER header{0x4D42, static_cast<DWORD>(54 + pixels.size() * 4), 0, 0, 54};
-    std::wstring path = L"Z:" + ToWide(VELMORA_ARTIFACT_DIR);
-    std::replace(path.begin(), path.end(), L'/', L'\\');
+    const std::wstring path = WinePath(VELMORA_ARTIFACT_DIR);
     CreateDirectoryW(path.c_str(), nullptr);
     HANDLE file = CreateFileW((path + L"\\velmora_window.bmp").c_str(), GENERIC_WRITE, 0, nullptr,
                               CREATE_ALWAYS, 0, nullptr);

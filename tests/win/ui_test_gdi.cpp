@@ -14,19 +14,9 @@ namespace velmora {
 namespace {
 
 using testing::FormFixture;
-using testing::Height;
-using testing::Width;
+using testing::SetFrameHeight;
 
 class ResizeTest : public ::testing::Test, public FormFixture {};
-
-void SetFrameHeight(TForm1& window, int frameHeight) {
-    RECT outer{}, client{};
-    GetWindowRect(window.Handle(), &outer);
-    GetClientRect(window.Handle(), &client);
-    const int extra = Height(outer) - client.bottom;
-    SetWindowPos(window.Handle(), nullptr, 0, 0, Width(outer), frameHeight + 4 + extra,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
 
 TEST_F(ResizeTest, ManyResizesLeakNoFonts) {
     TForm1& window = Start("[FONT]\r\nAutoScale=1\r\n");

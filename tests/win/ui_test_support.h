@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@
 #include "tests/native/memory_file_system.h"
 #include "tests/native/recording_taskbar.h"
 #include "tests/win/shell_test_support.h"
+#include "tests/win/window_queries.h"
 #include "ui/main_form.h"
 
 namespace velmora::testing {
@@ -65,10 +67,20 @@ inline DateTime TestInstant(int second = 57) {
     return EncodeDateTime(year{2024} / March / 5, 12, 34, second);
 }
 
-// The font dialog, cancelled.
-class CancelledFonts final : public FontChooser {
+// The font dialog, answering from a list.
+class ScriptedFonts final : public FontChooser {
   public:
-    bool Choose(HWND, FontSettings&) override { return false; }
+    std::deque<std::optional<FontSettings>> answers; // nothing left: cancelled
+    std::vector<FontSettings> offered;
+    bool Choose(HWND, FontSettings& font) override {
+        offered.push_back(font);
+        const std::optional<FontSettings> answer = answers.empty() ? std::nullopt : answers.front();
+        if (!answers.empty())
+            answers.pop_front();
+        if (answer)
+            font = *answer;
+        return answer.has_value();
+    }
 };
 
 // The apartment the program's entry point gives its user-interface thread.
@@ -96,7 +108,7 @@ class FormFixture {
     MemoryFileSystem files;
     RecordingErrors errors;
     ScriptedDialogs dialogs;
-    CancelledFonts fonts;
+    ScriptedFonts fonts;
     ScriptedBoxes boxes;
     RecordingShell shell;
     RecordingTaskbar* taskbar = nullptr;
@@ -127,12 +139,6 @@ class FormFixture {
     }
 };
 
-inline Text WindowText(HWND window) {
-    wchar_t buffer[1024]{};
-    SendMessageW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer));
-    return FromWide(buffer);
-}
-
 inline bool MenuChecked(HMENU menu, UINT id) {
     return (GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED) != 0;
 }
@@ -149,6 +155,16 @@ inline int Height(const RECT& rect) {
 }
 inline int Width(const RECT& rect) {
     return rect.right - rect.left;
+}
+
+// Sets the window's client area so that the frames are `frameHeight` high.
+inline void SetFrameHeight(TForm1& window, int frameHeight) {
+    RECT outer{}, client{};
+    GetWindowRect(window.Handle(), &outer);
+    GetClientRect(window.Handle(), &client);
+    SetWindowPos(window.Handle(), nullptr, 0, 0, Width(outer),
+                 frameHeight + 4 + Height(outer) - client.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 } // namespace velmora::testing
