@@ -1,0 +1,38 @@
+#!/bin/bash
+# Runs the pointer tests under Wine with a shell beside them that carries out
+# what they ask of the X display (xdotool, import). A Windows program cannot
+# reliably start Unix programs itself (Wine forks the whole process for it), so
+# each request is a file in a spool folder: NAME.cmd is run with sh, and its
+# exit code appears in NAME.done.
+# Usage: pointer_test.sh BUILD_DIR TEST_EXE [arguments...]
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+build=$1
+shift
+. "$here/../../scripts/wine-env.sh" "$build"
+spool=$(mktemp -d /tmp/velmora_pointer.XXXXXX)
+mkfifo "$spool/.tick"
+
+serve() {
+    exec 9<>"$spool/.tick" # read -t on it waits without starting a process
+    while [ -d "$spool" ]; do
+        for request in "$spool"/*.cmd; do
+            [ -e "$request" ] || continue
+            name=${request%.cmd}
+            sh "$request" >/dev/null 2>&1 </dev/null
+            echo $? >"$name.part"
+            mv "$name.part" "$name.done"
+            rm -f "$request"
+        done
+        read -r -t 0.01 -u 9 || true
+    done
+}
+serve &
+server=$!
+
+VELMORA_X_SPOOL=$spool "$here/../../scripts/wine-run.sh" "$build" "$@"
+result=$?
+kill "$server" 2>/dev/null
+wait "$server" 2>/dev/null
+rm -rf "$spool"
+exit $result
