@@ -622,9 +622,9 @@ void TForm1::ChangeDpi(UINT dpi, const RECT& suggested) {
     // this DPI reads back as the same font.
     for (ClockLabel* label : labelOrder_) {
         FontSettings font = label->Font();
-        font.height = FontHeightFromSize(
-            FontSizeFromHeight(font.height, static_cast<std::int32_t>(old)),
-            static_cast<std::int32_t>(dpi));
+        font.height =
+            FontHeightFromSize(FontSizeFromHeight(font.height, static_cast<std::int32_t>(old)),
+                               static_cast<std::int32_t>(dpi));
         label->SetFont(font);
     }
     const LOGFONTW frameFont = LogFontOf({DesignFrameFace, Scale(DesignFrameFontHeight), 0, 0});
@@ -801,7 +801,8 @@ void TForm1::FormMouseMove(WPARAM keys, POINT client) {
                      dragged.bottom - dragged.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
     const LPARAM position = MAKELPARAM(client.x, client.y);
-    const WPARAM command = hit.zone == 0 ? SC_MOVE | HTCAPTION : SC_SIZE + static_cast<WPARAM>(hit.zone);
+    const WPARAM command =
+        hit.zone == 0 ? SC_MOVE | HTCAPTION : SC_SIZE + static_cast<WPARAM>(hit.zone);
     SendMessageW(window_, WM_SYSCOMMAND, command, position);
 }
 

@@ -43,7 +43,6 @@ std::string Show(const RECT& rect) {
     return "(" + std::to_string(rect.left) + "," + std::to_string(rect.top) + "," +
            std::to_string(rect.right) + "," + std::to_string(rect.bottom) + ")";
 }
-#define EXPECT_RECT(actual, expected) EXPECT_EQ(Show(actual), Show(expected))
 
 // A process that `parent` started, by its executable's name.
 DWORD ChildProcess(DWORD parent, const std::wstring& name) {
@@ -124,9 +123,8 @@ class PointerTest : public ::testing::Test {
                                "sleep 0.05 mousemove " + x_->At({from.x + sx, from.y + sy});
         const int steps = std::max({std::abs(dx) / step, std::abs(dy) / step, 1});
         for (int i = 1; i <= steps; ++i)
-            commands += " sleep 0.03 mousemove " +
-                        x_->At({from.x + sx + (dx - sx) * i / steps,
-                                from.y + sy + (dy - sy) * i / steps});
+            commands += " sleep 0.03 mousemove " + x_->At({from.x + sx + (dx - sx) * i / steps,
+                                                           from.y + sy + (dy - sy) * i / steps});
         ASSERT_TRUE(x_->Xdotool(commands + " sleep 0.05 mouseup 1"));
         Settle();
     }
@@ -201,11 +199,11 @@ TEST_F(PointerTest, SurfaceMovesAndEachBorderZoneSizes) {
     // Inside the left clock: the whole window follows.
     RECT before = Outer(Window());
     Drag(Centre(Outer(TimeLabel(0))), 40, 30);
-    EXPECT_RECT(Outer(Window()), Shifted(before, 40, 30));
+    EXPECT_EQ(Show(Outer(Window())), Show(Shifted(before, 40, 30)));
 
     const struct {
         int zone, dx, dy; // which edges move, and by how much
-    } zones[] = {{1, -16, 0}, {2, 16, 0},   {3, 0, -16}, {4, -16, -16},
+    } zones[] = {{1, -16, 0},  {2, 16, 0}, {3, 0, -16},  {4, -16, -16},
                  {5, 16, -16}, {6, 0, 16}, {7, -16, 16}, {8, 16, 16}};
     for (const auto& z : zones) {
         before = Outer(Window());
@@ -226,7 +224,7 @@ TEST_F(PointerTest, SurfaceMovesAndEachBorderZoneSizes) {
         RECT expected = before;
         (left ? expected.left : expected.right) += left || right ? z.dx : 0;
         (top ? expected.top : expected.bottom) += top || bottom ? z.dy : 0;
-        EXPECT_RECT(Outer(Window()), expected) << "zone " << z.zone;
+        EXPECT_EQ(Show(Outer(Window())), Show(expected)) << "zone " << z.zone;
         ExpectCleanPicture("zone " + std::to_string(z.zone));
     }
 
@@ -242,7 +240,7 @@ TEST_F(PointerTest, SurfaceMovesAndEachBorderZoneSizes) {
     EXPECT_LT(Width(small), Width(before) / 2);
     Drag({small.right - 4, small.bottom - 4}, before.right - small.right,
          before.bottom - small.bottom, 40);
-    EXPECT_RECT(Outer(Window()), before);
+    EXPECT_EQ(Show(Outer(Window())), Show(before));
     ExpectCleanPicture("making the window small and large again");
 }
 
@@ -351,13 +349,13 @@ TEST(PointerStartTest, StateMinimisedAndMaximisedAndWrittenBack) {
             Sleep(300);
             const RECT maximised = Outer(window);
             const POINT grab = Centre(maximised);
-            ASSERT_TRUE(x.Xdotool("mousemove " + x.At(grab) + " sleep 0.05 mousedown 1 sleep 0.05 " +
-                                  "mousemove " + x.At({grab.x + 1, grab.y + 1}) +
-                                  " sleep 0.03 mousemove " + x.At({grab.x + 40, grab.y + 40}) +
-                                  " sleep 0.05 mouseup 1"));
+            ASSERT_TRUE(x.Xdotool("mousemove " + x.At(grab) +
+                                  " sleep 0.05 mousedown 1 sleep 0.05 " + "mousemove " +
+                                  x.At({grab.x + 1, grab.y + 1}) + " sleep 0.03 mousemove " +
+                                  x.At({grab.x + 40, grab.y + 40}) + " sleep 0.05 mouseup 1"));
             Sleep(300);
             EXPECT_TRUE(IsZoomed(window));
-            EXPECT_RECT(Outer(window), maximised);
+            EXPECT_EQ(Show(Outer(window)), Show(maximised));
         }
         PostMessageW(window, WM_CLOSE, 0, 0);
         ASSERT_TRUE(clock.Ended()) << state;

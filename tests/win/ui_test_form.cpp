@@ -320,8 +320,8 @@ RECT ReachableArea(HWND child, const RECT& window) {
 }
 
 TEST_F(FormTest, SmallestWindowKeepsOneMenuRowAndBothFramesWithinReach) {
-    for (const char* mode : {"ShowTitleBar=0\r\n", "ShowTitleBar=1\r\n",
-                             "ShowTitleBar=0\r\nShowMenuBar=0\r\n"}) {
+    for (const char* mode :
+         {"ShowTitleBar=0\r\n", "ShowTitleBar=1\r\n", "ShowTitleBar=0\r\nShowMenuBar=0\r\n"}) {
         TForm1& window = Start(std::string("[MODE]\r\n") + mode);
         int clientHeight96 = 0;
         for (const UINT dpi : {96u, 144u}) {

@@ -22,9 +22,7 @@ struct Picture {
     int height = 0;
     std::vector<std::uint32_t> pixels;
 
-    std::uint32_t At(int x, int y) const {
-        return pixels[static_cast<std::size_t>(y * width + x)];
-    }
+    std::uint32_t At(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
     bool operator==(const Picture&) const = default;
 };
 
@@ -108,10 +106,10 @@ class XDisplay {
         picture.width = width;
         picture.height = height;
         for (int i = 0; i < width * height; ++i, at += 3)
-            picture.pixels.push_back(static_cast<std::uint32_t>(
-                (static_cast<unsigned char>(bytes[at]) << 16) |
-                (static_cast<unsigned char>(bytes[at + 1]) << 8) |
-                static_cast<unsigned char>(bytes[at + 2])));
+            picture.pixels.push_back(
+                static_cast<std::uint32_t>((static_cast<unsigned char>(bytes[at]) << 16) |
+                                           (static_cast<unsigned char>(bytes[at + 1]) << 8) |
+                                           static_cast<unsigned char>(bytes[at + 2])));
         return picture;
     }
 
