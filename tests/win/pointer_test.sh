@@ -15,7 +15,8 @@ mkfifo "$spool/.tick"
 
 serve() {
     exec 9<>"$spool/.tick" # read -t on it waits without starting a process
-    while [ -d "$spool" ]; do
+    # Ends with the script, even when the script is killed.
+    while kill -0 $$ 2>/dev/null && [ -d "$spool" ]; do
         for request in "$spool"/*.cmd; do
             [ -e "$request" ] || continue
             name=${request%.cmd}
@@ -29,10 +30,6 @@ serve() {
 }
 serve &
 server=$!
+trap 'kill "$server" 2>/dev/null; rm -rf "$spool"' EXIT
 
 VELMORA_X_SPOOL=$spool "$here/../../scripts/wine-run.sh" "$build" "$@"
-result=$?
-kill "$server" 2>/dev/null
-wait "$server" 2>/dev/null
-rm -rf "$spool"
-exit $result
