@@ -21,8 +21,9 @@ std::wstring WindowText(HWND window) {
 } // namespace
 
 void ClockLabel::Create(HWND parent, TextPlacement placement) {
+    // The text is centred: every size is drawn anew.
     RegisterWindowClassOnce(ClassName, DrawnTextProcedure<ClockLabel>,
-                            LoadCursorW(nullptr, IDC_ARROW), nullptr);
+                            LoadCursorW(nullptr, IDC_ARROW), nullptr, CS_HREDRAW | CS_VREDRAW);
     placement_ = placement;
     CreateWindowExW(0, ClassName, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent, nullptr,
                     GetModuleHandleW(nullptr), this);

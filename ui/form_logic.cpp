@@ -68,6 +68,16 @@ BorderHit HitTestBorder(POINT screen, const RECT& window) {
     return {entry.zone, entry.cursor};
 }
 
+RECT DraggedFromZone(const RECT& window, int zone, POINT moved) {
+    const bool all = zone == 0;
+    const bool left = all || zone == 1 || zone == 4 || zone == 7;
+    const bool right = all || zone == 2 || zone == 5 || zone == 8;
+    const bool top = all || (zone >= 3 && zone <= 5);
+    const bool bottom = all || zone >= 6;
+    return {window.left + (left ? moved.x : 0), window.top + (top ? moved.y : 0),
+            window.right + (right ? moved.x : 0), window.bottom + (bottom ? moved.y : 0)};
+}
+
 bool CursorOnWindow(POINT screen, const RECT& window) {
     return screen.x >= window.left && screen.x <= window.right && screen.y >= window.top &&
            screen.y <= window.bottom;

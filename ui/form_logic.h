@@ -23,6 +23,10 @@ struct BorderHit {
 };
 BorderHit HitTestBorder(POINT screen, const RECT& window);
 
+// The window rectangle after the pointer `moved` while dragging zone 0 (the
+// whole window) or the edges of zone 1..8.
+RECT DraggedFromZone(const RECT& window, int zone, POINT moved);
+
 // Whether a screen point lies on the window's outer rectangle, edges included.
 bool CursorOnWindow(POINT screen, const RECT& window);
 

@@ -10,7 +10,10 @@ namespace velmora {
 namespace {
 
 constexpr wchar_t ClassName[] = L"VelmoraFrame";
+// At 96 pixels per inch: the caption's distance from the frame's left edge
+// and the gap cleared around its text.
 constexpr int CaptionIndent = 8;
+constexpr int CaptionGap = 4;
 
 std::wstring WindowText(HWND window) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
@@ -28,8 +31,9 @@ SIZE TextSize(HDC dc, const std::wstring& text) {
 } // namespace
 
 void FrameBox::Create(HWND parent) {
+    // The border runs along all four edges: every size is drawn anew.
     RegisterWindowClassOnce(ClassName, DrawnTextProcedure<FrameBox>,
-                            LoadCursorW(nullptr, IDC_ARROW), nullptr);
+                            LoadCursorW(nullptr, IDC_ARROW), nullptr, CS_HREDRAW | CS_VREDRAW);
     CreateWindowExW(0, ClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 0, 0, parent,
                     nullptr, GetModuleHandleW(nullptr), this);
 }
@@ -60,7 +64,9 @@ void FrameBox::Paint() {
     DrawEdge(dc, &border, EDGE_ETCHED, BF_RECT);
     if (caption.empty())
         return;
-    RECT text{CaptionIndent, 0, CaptionIndent + captionSize.cx + 4, captionSize.cy};
+    const int dpi = static_cast<int>(GetDpiForWindow(window_));
+    const int indent = MulDiv(CaptionIndent, dpi, 96);
+    RECT text{indent, 0, indent + captionSize.cx + MulDiv(CaptionGap, dpi, 96), captionSize.cy};
     FillRect(dc, &text, GetSysColorBrush(COLOR_BTNFACE));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));

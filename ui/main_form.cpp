@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "engine/conversion_error.h"
 #include "engine/display_patterns.h"
@@ -11,6 +12,7 @@
 #include "engine/text_win.h"
 #include "engine/tick.h"
 #include "settings/file_error.h"
+#include "settings/setting_values.h"
 #include "shell/shell_resources.h"
 #include "ui/form_logic.h"
 #include "ui/resource.h"
@@ -21,19 +23,6 @@ namespace {
 
 constexpr wchar_t ClassName[] = L"TForm1";
 
-// The program's icon in the caption and on the taskbar button; shared icons
-// from the resources need no freeing.
-void SetApplicationIcon(HWND window) {
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    for (const auto& [which, metric] :
-         {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
-        const int size = GetSystemMetrics(metric);
-        HANDLE icon =
-            LoadImageW(instance, MAKEINTRESOURCEW(IDI_VELMORA), IMAGE_ICON, size, size, LR_SHARED);
-        if (icon)
-            SendMessageW(window, WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
-    }
-}
 constexpr UINT_PTR Timer1Id = 1;
 constexpr UINT_PTR Timer2Id = 2;
 constexpr UINT Timer2Interval = 1000;
@@ -49,6 +38,11 @@ constexpr int DesignLabelHeight = -16;
 constexpr int DesignFrameFontHeight = -13;
 constexpr char DesignLabelFace[] = "ＭＳ ゴシック";
 constexpr char DesignFrameFace[] = "ＭＳ Ｐゴシック";
+// The smallest client area: two frames each wider than the border band that
+// may cover it, and a frame's caption above a grabbable area.
+constexpr int MinimumFrameWidth = 24;
+constexpr int MinimumClientWidth = 2 * WindowPadding + 2 * MinimumFrameWidth + SplitterWidth;
+constexpr int MinimumClientHeight = 48;
 // A timer that wakes this close before a second boundary waits for it.
 constexpr int EarlyWakeMilliseconds = 950;
 
@@ -144,8 +138,7 @@ bool TForm1::Create() {
                     app_.Handle(), mainMenu1_, instance, this);
     if (!window_)
         return false;
-    SetApplicationIcon(app_.Handle());
-    SetApplicationIcon(window_);
+    SetIcons();
     // The settings dialog exists from start-up on, after the settings were read.
     SettingsDialogHost& host = *this;
     form2_ = std::make_unique<TForm2>(host, deps_.fonts);
@@ -171,6 +164,25 @@ void TForm1::ShowFirst() {
 
 bool TForm1::TranslateAccelerators(MSG& message) const {
     return window_ && TranslateAcceleratorW(window_, accelerators_, &message);
+}
+
+// The program's icon in the caption and on the taskbar button, at the sizes
+// for the window's DPI. The ones they replace are freed after the swap.
+void TForm1::SetIcons() {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    const auto load = [&](int metric) {
+        const int size = GetSystemMetricsForDpi(metric, dpi_);
+        return UniqueIcon(static_cast<HICON>(
+            LoadImageW(instance, MAKEINTRESOURCEW(IDI_VELMORA), IMAGE_ICON, size, size, 0)));
+    };
+    UniqueIcon big = load(SM_CXICON);
+    UniqueIcon small = load(SM_CXSMICON);
+    for (HWND window : {app_.Handle(), window_}) {
+        SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
+        SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
+    }
+    bigIcon_ = std::move(big);
+    smallIcon_ = std::move(small);
 }
 
 int TForm1::Scale(int designPixels) const {
@@ -248,11 +260,18 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         TrackPopupMenu(popupMenu1_, TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr);
         return 0;
     }
+    case WM_LBUTTONDOWN: {
+        POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        ClientToScreen(window_, &at);
+        pressedAt_ = at;
+        return 0;
+    }
     case WM_MOUSEMOVE:
         FormMouseMove(wParam, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;
     case WM_SETCURSOR:
-        if (LOWORD(lParam) == HTCLIENT) {
+        // A child asks its parent first: the divider keeps its own cursor.
+        if (LOWORD(lParam) == HTCLIENT && TakesZoneCursor(reinterpret_cast<HWND>(wParam))) {
             SetCursor(LoadCursorW(nullptr, cursor_));
             return TRUE;
         }
@@ -271,14 +290,16 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_WINDOWPOSCHANGING:
         SnapMove(*reinterpret_cast<WINDOWPOS*>(lParam));
         break;
-    case WM_MOVING: {
-        RECT& rect = *reinterpret_cast<RECT*>(lParam);
-        WINDOWPOS position{
-            window_, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-            0};
-        SnapMove(position);
-        OffsetRect(&rect, position.x - rect.left, position.y - rect.top);
+    case WM_EXITSIZEMOVE:
+        snapShift_ = {};
+        break;
+    case WM_MOVING:
+        SnapDrag(*reinterpret_cast<RECT*>(lParam));
         return TRUE;
+    case WM_GETMINMAXINFO: {
+        const SIZE least = MinimumSize();
+        reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {least.cx, least.cy};
+        return 0;
     }
     case WM_DPICHANGED:
         ChangeDpi(HIWORD(wParam), *reinterpret_cast<RECT*>(lParam));
@@ -465,7 +486,10 @@ void TForm1::Layout() {
     const int top = padding;
     const int height = std::max(static_cast<int>(client.bottom) - 2 * padding, 0);
     const int splitter = Scale(SplitterWidth);
-    const int width = std::clamp(anchoredWidth_, 0, std::max(right - left - splitter, 0));
+    // However narrow the window, the other clock keeps a frame that can be grabbed.
+    const int room = std::max(right - left - splitter, 0);
+    const int least = std::min(Scale(MinimumFrameWidth), room / 2);
+    const int width = std::clamp(anchoredWidth_, least, room - least);
     if (leftAnchored_) {
         Place(groupBox1_.Handle(), left, top, width, height);
         Place(splitter1_.Handle(), left + width, top, splitter, height);
@@ -561,18 +585,52 @@ void TForm1::SnapMove(WINDOWPOS& position) const {
     position.y = snapped.y;
 }
 
+// The move loop adds each pointer step to the rectangle given back last, so
+// the snap is taken out before snapping again: the window follows the
+// pointer away from an edge in steps of any size.
+void TForm1::SnapDrag(RECT& rect) {
+    OffsetRect(&rect, -snapShift_.x, -snapShift_.y);
+    WINDOWPOS position{
+        window_, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, 0};
+    SnapMove(position);
+    snapShift_ = {position.x - rect.left, position.y - rect.top};
+    OffsetRect(&rect, snapShift_.x, snapShift_.y);
+}
+
+// Small enough for any screen, large enough that the menu bar stays one
+// row and both clocks' frames remain between the border bands.
+SIZE TForm1::MinimumSize() const {
+    const bool menuShown = GetMenu(window_) != nullptr;
+    int barWidth = 0;
+    for (int item = 0; menuShown && item < GetMenuItemCount(mainMenu1_); ++item) {
+        RECT rect{};
+        if (GetMenuItemRect(window_, mainMenu1_, static_cast<UINT>(item), &rect))
+            barWidth += rect.right - rect.left;
+    }
+    RECT least{0, 0, std::max(Scale(MinimumClientWidth), barWidth), Scale(MinimumClientHeight)};
+    AdjustWindowRectExForDpi(&least, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)),
+                             menuShown, static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE)),
+                             dpi_);
+    return {least.right - least.left, least.bottom - least.top};
+}
+
 void TForm1::ChangeDpi(UINT dpi, const RECT& suggested) {
     const UINT old = dpi_;
     dpi_ = dpi;
     anchoredWidth_ = MulDiv(anchoredWidth_, static_cast<int>(dpi), static_cast<int>(old));
+    // Through the points the settings file keeps, so that what is written at
+    // this DPI reads back as the same font.
     for (ClockLabel* label : labelOrder_) {
         FontSettings font = label->Font();
-        font.height = MulDiv(font.height, static_cast<int>(dpi), static_cast<int>(old));
+        font.height =
+            FontHeightFromSize(FontSizeFromHeight(font.height, static_cast<std::int32_t>(old)),
+                               static_cast<std::int32_t>(dpi));
         label->SetFont(font);
     }
     const LOGFONTW frameFont = LogFontOf({DesignFrameFace, Scale(DesignFrameFontHeight), 0, 0});
     groupBox1_.SetFont(frameFont);
     groupBox2_.SetFont(frameFont);
+    SetIcons();
     SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     Layout();
@@ -713,24 +771,39 @@ void TForm1::Exit1Click() {
     SendMessageW(window_, WM_CLOSE, 0, 0);
 }
 
+// The window's own surface and the frames and labels, which pass the
+// pointer through to it; not the divider.
+bool TForm1::TakesZoneCursor(HWND target) const {
+    return target == window_ || (IsChild(window_, target) && target != splitter1_.Handle());
+}
+
 void TForm1::FormMouseMove(WPARAM keys, POINT client) {
     POINT cursor{};
     GetCursorPos(&cursor);
     const BorderHit hit = HitTestBorder(cursor, WindowRect(window_));
     cursor_ = hit.cursor;
     SetCursor(LoadCursorW(nullptr, cursor_));
+    const std::optional<POINT> pressed = std::exchange(pressedAt_, std::nullopt);
     if (!(keys & MK_LBUTTON))
         return;
     ReleaseCapture();
-    const LPARAM position = MAKELPARAM(client.x, client.y);
-    if (hit.zone == 0) {
-        SendMessageW(window_, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, position);
-        return;
-    }
     // With a title bar the window has a sizing frame of its own.
-    if (Checked(mainMenu1_, ID_SHOWTITLEBAR1))
+    if (hit.zone != 0 && Checked(mainMenu1_, ID_SHOWTITLEBAR1))
         return;
-    SendMessageW(window_, WM_SYSCOMMAND, SC_SIZE + static_cast<WPARAM>(hit.zone), position);
+    // The system's loop follows the pointer from where it is now: the way it
+    // came since the press is applied first, so the grabbed point stays under it.
+    if (pressed && !IsZoomed(window_)) {
+        RECT dragged = DraggedFromZone(WindowRect(window_), hit.zone,
+                                       {cursor.x - pressed->x, cursor.y - pressed->y});
+        if (hit.zone == 0)
+            SnapDrag(dragged);
+        SetWindowPos(window_, nullptr, dragged.left, dragged.top, dragged.right - dragged.left,
+                     dragged.bottom - dragged.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    const LPARAM position = MAKELPARAM(client.x, client.y);
+    const WPARAM command =
+        hit.zone == 0 ? SC_MOVE | HTCAPTION : SC_SIZE + static_cast<WPARAM>(hit.zone);
+    SendMessageW(window_, WM_SYSCOMMAND, command, position);
 }
 
 } // namespace velmora

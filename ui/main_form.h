@@ -24,6 +24,7 @@
 #include "ui/services.h"
 #include "ui/settings_dialog.h"
 #include "ui/splitter.h"
+#include "ui/window_class.h"
 
 namespace velmora {
 
@@ -127,12 +128,19 @@ class TForm1 : private SettingsDialogHost {
     void OfferToSaveUnreadSettings();
     WindowEnvironment Environment(const WINDOWPLACEMENT& placement) const;
     std::int32_t WindowState() const;
+    bool TakesZoneCursor(HWND target) const;
     void SnapMove(WINDOWPOS& position) const;
+    void SnapDrag(RECT& rect);
+    SIZE MinimumSize() const;
     void ChangeDpi(UINT dpi, const RECT& suggested);
     int Scale(int designPixels) const;
+    void SetIcons();
     FontSettings DesignLabelFont() const;
 
     FormDependencies deps_;
+    // Before the windows that show them, so that they outlive them.
+    UniqueIcon bigIcon_;
+    UniqueIcon smallIcon_;
     AppWindow app_;
     HWND window_ = nullptr;
     HMENU mainMenu1_ = nullptr;
@@ -183,6 +191,8 @@ class TForm1 : private SettingsDialogHost {
     bool shownOnce_ = false;
     bool keepIniAtExit_ = false; // our ".ini" exists but could not be read
     LPCWSTR cursor_ = IDC_ARROW;
+    std::optional<POINT> pressedAt_; // the left button's press on the surface, until a drag starts
+    POINT snapShift_{}; // where the last snap put the dragged window from the pointer's place
     UINT taskbarCreatedMessage_ = 0;
     std::optional<Text> lastProgressError_;
     std::optional<Text> lastTickError_;

@@ -81,10 +81,11 @@ void Apply(const WindowPlacementValues& values, WINDOWPLACEMENT& p) {
 } // namespace
 
 std::int32_t TForm1::WindowState() const {
+    // Minimised, the main window is hidden and its owner carries the button.
+    if (IsIconic(window_) || IsIconic(app_.Handle()))
+        return 1;
     if (IsZoomed(window_))
         return 2;
-    if (IsIconic(window_))
-        return 1;
     return 0;
 }
 

@@ -3,7 +3,7 @@
 namespace velmora {
 
 void RegisterWindowClassOnce(const wchar_t* name, WNDPROC procedure, HCURSOR cursor,
-                             HBRUSH background) {
+                             HBRUSH background, UINT style) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW existing{};
     existing.cbSize = sizeof existing;
@@ -11,6 +11,7 @@ void RegisterWindowClassOnce(const wchar_t* name, WNDPROC procedure, HCURSOR cur
         return;
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
+    windowClass.style = style;
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
     windowClass.hCursor = cursor;

@@ -11,10 +11,14 @@ struct BitmapClose {
     static void Free(HBITMAP h) { DeleteObject(h); }
 };
 using UniqueBitmap = UniqueHandle<HBITMAP, BitmapClose>;
+struct IconClose {
+    static void Free(HICON h) { DestroyIcon(h); }
+};
+using UniqueIcon = UniqueHandle<HICON, IconClose>;
 
 // Registers the class unless this process has already done so.
 void RegisterWindowClassOnce(const wchar_t* name, WNDPROC procedure, HCURSOR cursor,
-                             HBRUSH background);
+                             HBRUSH background, UINT style = 0);
 
 // The object given as the creation parameter is stored with the window at
 // WM_NCCREATE and found again for every later message.

@@ -34,10 +34,11 @@ inline std::string Replaced(std::string_view text, std::string_view from, std::s
 
 // The whole file; nothing when it cannot be opened.
 inline std::string ReadBytes(const std::wstring& path) {
-    const UniqueKernelHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                              OPEN_EXISTING, 0, nullptr));
-    if (!file)
+    const HANDLE opened = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                      OPEN_EXISTING, 0, nullptr);
+    if (opened == INVALID_HANDLE_VALUE) // not a null handle: GetFileSize would say 4 GB
         return {};
+    const UniqueKernelHandle file(opened);
     std::string bytes(GetFileSize(file.get(), nullptr), '\0');
     DWORD read = 0;
     ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);

@@ -255,6 +255,96 @@ TEST_F(FormTest, TheClockAwayFromTheDraggedEdgeKeepsItsWidth) {
     EXPECT_EQ(FrameWidth(window, 0), left + 100);
 }
 
+// The window as a monitor of `dpi` pixels per inch would have it.
+void MoveToDpi(TForm1& window, UINT dpi) {
+    RECT outer{};
+    GetWindowRect(window.Handle(), &outer);
+    SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                 reinterpret_cast<LPARAM>(&outer));
+}
+
+int IconWidth(HWND window, WPARAM which) {
+    const auto icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, which, 0));
+    ICONINFO info{};
+    if (!icon || !GetIconInfo(icon, &info))
+        return 0;
+    BITMAP bitmap{};
+    GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return bitmap.bmWidth;
+}
+
+TEST_F(FormTest, AnotherDpiReloadsTheIconsAndWritesWhatReadsBackTheSame) {
+    TForm1& window = Start("[POSITION]\r\nLeft=100\r\nTop=100\r\nRight=500\r\nBottom=250\r\n"
+                           "Split=150\r\n[FONT]\r\nSize1=14\r\nSize2=9\r\n");
+    MoveToDpi(window, 144);
+    for (const HWND shown : {window.Handle(), window.ApplicationHandle()}) {
+        EXPECT_EQ(IconWidth(shown, ICON_BIG), GetSystemMetricsForDpi(SM_CXICON, 144));
+        EXPECT_EQ(IconWidth(shown, ICON_SMALL), GetSystemMetricsForDpi(SM_CXSMICON, 144));
+    }
+    // Written at 144 and read at 144, run after run: nothing grows or shrinks.
+    RECT outer{};
+    GetWindowRect(window.Handle(), &outer);
+    const int split = FrameWidth(window, 0);
+    const FontSettings left = window.Label(0).Font(), right = window.Label(2).Font();
+    for (int run = 0; run < 2; ++run) {
+        window.WriteSettings("C:\\out.dat");
+        window.ReadSettings("C:\\out.dat");
+        RECT read{};
+        GetWindowRect(window.Handle(), &read);
+        EXPECT_EQ(Width(read), Width(outer)) << run;
+        EXPECT_EQ(Height(read), Height(outer)) << run;
+        EXPECT_EQ(FrameWidth(window, 0), split) << run;
+        EXPECT_EQ(window.Label(0).Font(), left) << run;
+        EXPECT_EQ(window.Label(2).Font(), right) << run;
+    }
+}
+
+// Pixels of the window's zone-0 area (inside the border bands) that `child` covers.
+RECT ReachableArea(HWND child, const RECT& window) {
+    RECT inner = window, covered{}, rect{};
+    InflateRect(&inner, -GripWidth, -GripWidth);
+    GetWindowRect(child, &rect);
+    IntersectRect(&covered, &inner, &rect);
+    return covered;
+}
+
+TEST_F(FormTest, SmallestWindowKeepsOneMenuRowAndBothFramesWithinReach) {
+    for (const char* mode :
+         {"ShowTitleBar=0\r\n", "ShowTitleBar=1\r\n", "ShowTitleBar=0\r\nShowMenuBar=0\r\n"}) {
+        TForm1& window = Start(std::string("[MODE]\r\n") + mode);
+        int clientHeight96 = 0;
+        for (const UINT dpi : {96u, 144u}) {
+            if (dpi != 96)
+                MoveToDpi(window, dpi);
+            MINMAXINFO limits{};
+            SendMessageW(window.Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+            SetWindowPos(window.Handle(), nullptr, 0, 0, limits.ptMinTrackSize.x,
+                         limits.ptMinTrackSize.y, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+            RECT outer{}, client{};
+            GetWindowRect(window.Handle(), &outer);
+            GetClientRect(window.Handle(), &client);
+            if (GetMenu(window.Handle())) {
+                MENUBARINFO bar{};
+                bar.cbSize = sizeof bar;
+                GetMenuBarInfo(window.Handle(), OBJID_MENU, 0, &bar);
+                EXPECT_LE(Height(bar.rcBar), GetSystemMetricsForDpi(SM_CYMENU, dpi) + 1)
+                    << mode << dpi;
+            }
+            for (int side : {0, 1}) {
+                const RECT reachable = ReachableArea(window.Frame(side).Handle(), outer);
+                EXPECT_GE(Width(reachable), GripWidth) << mode << dpi << side;
+                EXPECT_GE(Height(reachable), GripWidth + window.LabelTop()) << mode << dpi << side;
+            }
+            if (dpi == 96)
+                clientHeight96 = client.bottom;
+            else // the smallest size follows the pixel density
+                EXPECT_GE(client.bottom, clientHeight96 * 3 / 2 - 1) << mode;
+        }
+    }
+}
+
 TEST_F(FormTest, SplitFramesStayOnTopAndTranslucency) {
     TForm1& window = Start("[POSITION]\r\nSplit=150\r\n[MODE]\r\nStayOnTop=1\r\nViewRate=300\r\n"
                            "[DATA]\r\nBoxName1=\r\nBoxName2=A&B\r\n");
