@@ -1,8 +1,10 @@
 #!/bin/bash
 # Runs every test: the native tests (plain and with AddressSanitizer and
-# UndefinedBehaviorSanitizer), each fuzz target for a while, then the Windows
-# tests under Wine. Ends with one summary line.
-# VELMORA_FUZZ_SECONDS sets the fuzzing time per target (default 60).
+# UndefinedBehaviorSanitizer), the fuzz targets on their regression inputs,
+# the Windows tests under Wine and, at the same time, each fuzz target for a
+# while. Ends with one summary line.
+# VELMORA_FUZZ_SECONDS sets the fuzzing time per target (default 30;
+# scripts/fuzz.sh makes longer runs).
 set -uo pipefail
 cd "$(dirname "$0")"
 root=$(pwd)
@@ -30,7 +32,7 @@ count_ctest() {
 }
 
 build_preset() {
-    echo "== Building ($1)"
+    echo "== Building ($1) at ${SECONDS}s"
     mkdir -p build
     cmake --preset "$1" >"build/$1.log" 2>&1 && cmake --build --preset "$1" >>"build/$1.log" 2>&1
     local rc=$?
@@ -46,7 +48,7 @@ build_preset() {
 run_ctest() {
     local preset=$1 log
     log=$(mktemp)
-    echo "== Testing ($preset)"
+    echo "== Testing ($preset) at ${SECONDS}s"
     ctest --preset "$preset" 2>&1 | tee "$log" | grep -E 'Test +#|tests passed|\*\*\*' || true
     grep -q 'tests failed out of' "$log" || cat "$log"
     count_ctest "$log" "$preset tests"
@@ -57,26 +59,73 @@ for preset in native sanitize; do
     build_preset "$preset" && run_ctest "$preset"
 done
 
-if build_preset fuzz; then
+# Every input that once made a fuzz target fail, through every target.
+replay_regressions() {
+    local fuzzer name
     for fuzzer in build/fuzz/fuzz/*_fuzz; do
         [ -x "$fuzzer" ] || continue
         name=$(basename "$fuzzer")
-        if scripts/fuzz.sh "${VELMORA_FUZZ_SECONDS:-60}" "$name"; then
+        if "$fuzzer" fuzz/regressions/* >"build/fuzz/$name.replay.log" 2>&1; then
             passed=$((passed + 1))
         else
+            tail -40 "build/fuzz/$name.replay.log"
             failed=$((failed + 1))
-            failures+=("$name")
+            failures+=("$name on fuzz/regressions")
         fi
     done
+}
+
+fuzzing=
+if build_preset fuzz; then
+    echo "== Replaying fuzz/regressions at ${SECONDS}s"
+    replay_regressions
+    fuzzing=1
 fi
 
-if build_preset windows; then
+windows_built=
+build_preset windows && windows_built=1
+
+# The Windows tests mostly wait on Wine; the fuzz targets run meanwhile, at a
+# lower priority, in the background (their outcome is read at the end).
+fuzz_status=build/fuzz/status
+fuzz_log=build/fuzz/test.log
+if [ -n "$fuzzing" ]; then
+    rm -f "$fuzz_status"
+    (
+        for fuzzer in build/fuzz/fuzz/*_fuzz; do
+            [ -x "$fuzzer" ] || continue
+            name=$(basename "$fuzzer")
+            if nice -n 10 scripts/fuzz.sh "${VELMORA_FUZZ_SECONDS:-30}" "$name"; then
+                echo "passed $name" >>"$fuzz_status"
+            else
+                echo "failed $name" >>"$fuzz_status"
+            fi
+        done
+    ) >"$fuzz_log" 2>&1 &
+    fuzz_job=$!
+fi
+
+if [ -n "$windows_built" ]; then
     scripts/wine-session.sh start build/windows
     run_ctest windows
     scripts/wine-session.sh stop build/windows
 fi
 
+if [ -n "$fuzzing" ]; then
+    wait "$fuzz_job"
+    echo "== Fuzzing (ended by ${SECONDS}s)"
+    cat "$fuzz_log"
+    while read -r outcome name; do
+        if [ "$outcome" = passed ]; then
+            passed=$((passed + 1))
+        else
+            failed=$((failed + 1))
+            failures+=("$name")
+        fi
+    done <"$fuzz_status"
+fi
+
 echo
 [ ${#failures[@]} -gt 0 ] && printf 'Failed: %s\n' "${failures[@]}"
-echo "$passed passed, $failed failed"
+echo "$passed passed, $failed failed in ${SECONDS}s"
 [ "$failed" -eq 0 ]

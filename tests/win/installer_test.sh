@@ -3,11 +3,11 @@
 # file in the user's programs folder and registers the uninstaller; the
 # installed program starts and closes; a silent uninstall removes the
 # program but keeps the user's settings file.
-# Usage: installer_test.sh BUILD_DIR
+# Usage: installer_test.sh BUILD_DIR INSTALLER
 set -euo pipefail
 here=$(cd "$(dirname "$0")/../../scripts" && pwd)
 build=$(cd "$1" && pwd)
-installer="$build/packaging/Velmora-1.7-setup.exe"
+installer=$2
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmora'
 
 "$here/wine-prefix.sh" "$build"
