@@ -77,12 +77,7 @@ std::optional<Text> BuiltInEraCalendar::EraText(year_month_day date,
         return Text(era->name);
     if (picture == "yy") {
         const long long twoDigits = eraYear % 100;
-// GCC 12 at -O3 sees an overlapping copy inside the string concatenation
-// that cannot happen (its bug 105329).
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wrestrict"
         return twoDigits < 10 ? "0" + Digits(twoDigits) : Digits(twoDigits);
-#pragma GCC diagnostic pop
     }
     if (picture == "yyyy")
         return Digits(eraYear);
