@@ -1,8 +1,8 @@
 #!/bin/bash
-# Runs every test: the native tests (plain and with AddressSanitizer and
-# UndefinedBehaviorSanitizer), the fuzz targets on their regression inputs,
-# the Windows tests under Wine and, at the same time, each fuzz target for a
-# while. Ends with one summary line.
+# Runs every test: the Windows tests under Wine and, while they run (they
+# mostly wait on Wine), the native tests (plain and with AddressSanitizer and
+# UndefinedBehaviorSanitizer), the fuzz targets on their regression inputs
+# and each fuzz target for a while. Ends with one summary line.
 # VELMORA_FUZZ_SECONDS sets the fuzzing time per target (default 30;
 # scripts/fuzz.sh makes longer runs).
 set -uo pipefail
@@ -45,15 +45,32 @@ build_preset() {
     return $rc
 }
 
-run_ctest() {
-    local preset=$1 log
-    log=$(mktemp)
-    echo "== Testing ($preset) at ${SECONDS}s"
-    ctest --preset "$preset" 2>&1 | tee "$log" | grep -E 'Test +#|tests passed|\*\*\*' || true
+# Shows the outcome of a ctest run from its log and counts it.
+show_ctest() {
+    local log=$1 preset=$2
+    grep -E 'Test +#|tests passed|\*\*\*' "$log" || true
     grep -q 'tests failed out of' "$log" || cat "$log"
     count_ctest "$log" "$preset tests"
-    rm -f "$log"
 }
+
+run_ctest() {
+    local preset=$1 log=build/$1.ctest.log
+    echo "== Testing ($preset) at ${SECONDS}s"
+    ctest --preset "$preset" >"$log" 2>&1
+    show_ctest "$log" "$preset"
+}
+
+# The Windows tests first, in the background: they mostly wait on Wine.
+windows_job=
+if build_preset windows; then
+    echo "== Testing (windows) from ${SECONDS}s, in the background"
+    (
+        scripts/wine-session.sh start build/windows
+        ctest --preset windows
+        scripts/wine-session.sh stop build/windows
+    ) >build/windows.ctest.log 2>&1 &
+    windows_job=$!
+fi
 
 for preset in native sanitize; do
     build_preset "$preset" && run_ctest "$preset"
@@ -75,54 +92,47 @@ replay_regressions() {
     done
 }
 
-fuzzing=
-if build_preset fuzz; then
-    echo "== Replaying fuzz/regressions at ${SECONDS}s"
-    replay_regressions
-    fuzzing=1
-fi
+# Each fuzz target for a while, two at a time (one a core), below the
+# Windows tests' priority.
+fuzz_all() {
+    local fuzzer name jobs=() names=() i
+    for fuzzer in build/fuzz/fuzz/*_fuzz; do
+        [ -x "$fuzzer" ] || continue
+        name=$(basename "$fuzzer")
+        nice -n 10 scripts/fuzz.sh "${VELMORA_FUZZ_SECONDS:-30}" "$name" >"build/fuzz/$name.out" 2>&1 &
+        jobs+=($!)
+        names+=("$name")
+        [ ${#jobs[@]} -lt 2 ] && continue
+        collect_fuzz
+    done
+    collect_fuzz
+}
 
-windows_built=
-build_preset windows && windows_built=1
-
-# The Windows tests mostly wait on Wine; the fuzz targets run meanwhile, at a
-# lower priority, in the background (their outcome is read at the end).
-fuzz_status=build/fuzz/status
-fuzz_log=build/fuzz/test.log
-if [ -n "$fuzzing" ]; then
-    rm -f "$fuzz_status"
-    (
-        for fuzzer in build/fuzz/fuzz/*_fuzz; do
-            [ -x "$fuzzer" ] || continue
-            name=$(basename "$fuzzer")
-            if nice -n 10 scripts/fuzz.sh "${VELMORA_FUZZ_SECONDS:-30}" "$name"; then
-                echo "passed $name" >>"$fuzz_status"
-            else
-                echo "failed $name" >>"$fuzz_status"
-            fi
-        done
-    ) >"$fuzz_log" 2>&1 &
-    fuzz_job=$!
-fi
-
-if [ -n "$windows_built" ]; then
-    scripts/wine-session.sh start build/windows
-    run_ctest windows
-    scripts/wine-session.sh stop build/windows
-fi
-
-if [ -n "$fuzzing" ]; then
-    wait "$fuzz_job"
-    echo "== Fuzzing (ended by ${SECONDS}s)"
-    cat "$fuzz_log"
-    while read -r outcome name; do
-        if [ "$outcome" = passed ]; then
+collect_fuzz() {
+    for i in "${!jobs[@]}"; do
+        if wait "${jobs[$i]}"; then
             passed=$((passed + 1))
         else
             failed=$((failed + 1))
-            failures+=("$name")
+            failures+=("${names[$i]}")
         fi
-    done <"$fuzz_status"
+        cat "build/fuzz/${names[$i]}.out"
+    done
+    jobs=()
+    names=()
+}
+
+if build_preset fuzz; then
+    echo "== Replaying fuzz/regressions at ${SECONDS}s"
+    replay_regressions
+    echo "== Fuzzing at ${SECONDS}s"
+    fuzz_all
+fi
+
+if [ -n "$windows_job" ]; then
+    wait "$windows_job"
+    echo "== Windows tests (ended by ${SECONDS}s)"
+    show_ctest build/windows.ctest.log windows
 fi
 
 echo
