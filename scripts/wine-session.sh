@@ -42,8 +42,8 @@ start)
     else
         wine reg delete "$x11_key" /v Managed /f >/dev/null 2>&1 </dev/null || true
     fi
-    # Wine's own services and desktop process start with the first window
-    # program; start them here, detached, instead of inside the first test.
+    # Wine's own services start with the first program; start them here,
+    # detached, instead of inside the first test.
     wine cmd.exe /c exit >/dev/null 2>&1 </dev/null
     ;;
 stop)
