@@ -3,7 +3,7 @@
 # shown window, CPU time over SECONDS left alone, peak working set, and over
 # another SECONDS the lag between each second boundary and the change of the
 # time label (polled through WM_GETTEXT every millisecond).
-# Usage: bench/ui_bench.sh [SECONDS]   (after cmake --build --preset windows)
+# Usage: bench/ui_bench.sh [SECONDS]   (after cmake --preset windows)
 # Needs a display: run inside scripts/wine-session.sh start build/windows.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,12 +11,13 @@ root=$(pwd)
 build=$root/build/windows
 seconds=${1:-60}
 . scripts/wine-env.sh "$build"
+cmake --build "$build" --target Velmora ui_probe minimal_window >/dev/null
 
 # The clock writes its ".ini" next to itself: run a copy in a scratch folder.
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-cp "$build/ui/Velmora.exe" "$build/ui/minimal_window.exe" "$scratch/"
-probe=$build/ui/ui_probe.exe
+cp "$build/ui/Velmora.exe" "$build/bench/minimal_window.exe" "$scratch/"
+probe=$build/bench/ui_probe.exe
 
 probe_run() {
     local duration=$1 class=$2 index=$3 exe=$4

@@ -80,9 +80,8 @@ std::set<Text> ZoneKeyNames() {
     return names;
 }
 
-// The localized name from the system's resources where it has them (Windows
-// Vista on), else the registry's own text (Wine has no resources for it),
-// else the key itself.
+// The localized name from the system's resources, else the registry's own
+// text (Wine has no resources for it), else the key itself.
 std::wstring DisplayName(const std::wstring& keyName) {
     const UniqueKey key = OpenZone(keyName);
     if (!key)

@@ -1,13 +1,13 @@
 ; Per-user installer for Velmora: no administrator rights, installed where
 ; the settings file beside the executable stays writable.
-; makensis -DVELMORA_EXE=... -DVELMORA_CHM=... -DOUTPUT=... velmora.nsi
+; makensis -DVERSION=1.7 -DVERSION_QUAD=1.7.0.0 -DVELMORA_EXE=... -DVELMORA_CHM=...
+;          -DICON=... -DOUTPUT=... velmora.nsi   (CMake passes the project's version)
 
 ; The program is 64-bit only, and so is the installer.
 Target amd64-unicode
 !include "MUI2.nsh"
 
 !define PRODUCT "Velmora"
-!define VERSION "1.7"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
 
 Name "${PRODUCT} ${VERSION}"
@@ -18,7 +18,7 @@ InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 SetCompressor /SOLID lzma
 ManifestDPIAware true
 
-VIProductVersion "1.7.0.0"
+VIProductVersion "${VERSION_QUAD}"
 VIAddVersionKey /LANG=1041 "ProductName" "${PRODUCT}"
 VIAddVersionKey /LANG=1041 "FileDescription" "${PRODUCT} ${VERSION} セットアップ"
 VIAddVersionKey /LANG=1041 "FileVersion" "${VERSION}"

@@ -32,12 +32,31 @@ eval convert -size 256x256 xc:none \
     "$(face 184 128 52 112 240 "'#7fd1ae'")" \
     "'$master'"
 
-sizes=(16 24 32 48 64 128 256)
+sizes=(16 24 32 48 64 256)
 pngs=()
 for size in "${sizes[@]}"; do
     out="$work/icon-$size.png"
-    convert "$master" -filter Lanczos -resize "${size}x${size}" -unsharp 0x0.6 -depth 8 "$out"
+    convert "$master" -filter Lanczos -resize "${size}x${size}" -unsharp 0x0.6 -depth 8 -strip "PNG32:$out"
     pngs+=("$out")
 done
-convert "${pngs[@]}" "$root/ui/velmora.ico"
+
+# Every size is stored as PNG, which Windows reads at any size: a fraction
+# of the bitmaps' bytes in the executable. The icon directory's fields are
+# little-endian.
+bytes_of() { printf "$(printf '\\x%02x' "$@")"; }
+le16() { bytes_of $(($1 & 255)) $(($1 >> 8 & 255)); }
+le32() { bytes_of $(($1 & 255)) $(($1 >> 8 & 255)) $(($1 >> 16 & 255)) $(($1 >> 24 & 255)); }
+count=${#sizes[@]}
+offset=$((6 + 16 * count))
+{
+    le16 0; le16 1; le16 "$count"
+    for i in "${!sizes[@]}"; do
+        side=$((sizes[i] % 256)) # 256 is written as 0
+        bytes=$(stat -c %s "${pngs[$i]}")
+        bytes_of "$side" "$side" 0 0
+        le16 1; le16 32; le32 "$bytes"; le32 "$offset"
+        offset=$((offset + bytes))
+    done
+    cat "${pngs[@]}"
+} >"$root/ui/velmora.ico"
 identify "$root/ui/velmora.ico"

@@ -3,11 +3,12 @@
 # USER objects and private bytes soon after the start and at the end, and
 # the CPU time it used (from the Wine process's /proc entry). Then it is
 # closed as the user would.
-# Usage: scripts/real-run.sh [BUILD_DIR] [SECONDS]   (after cmake --build --preset windows)
+# Usage: scripts/real-run.sh [BUILD_DIR] [SECONDS]   (after cmake --preset windows)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-$here/../build/windows}" && pwd)
 seconds=${2:-600}
+cmake --build "$build" --target Velmora run_probe >/dev/null
 
 # Uses the running session (scripts/wine-session.sh start) or one of its own.
 own_session=
@@ -27,7 +28,7 @@ cleanup() {
 }
 trap cleanup EXIT
 cp "$build/ui/Velmora.exe" "$scratch/"
-probe() { wine "$build/ui/run_probe.exe" "$@" 2>/dev/null | tr -d '\r'; }
+probe() { wine "$build/bench/run_probe.exe" "$@" 2>/dev/null | tr -d '\r'; }
 # utime + stime of a Linux process, in seconds.
 linux_cpu() { awk -v hz="$(getconf CLK_TCK)" '{ printf "%.2f", ($14 + $15) / hz }' "/proc/$1/stat"; }
 

@@ -31,7 +31,7 @@ TBPFLAG FlagOfKind(int kind) {
 bool Win7Taskbar::TaskbarProgressInit() noexcept {
     if (taskbar_)
         return true;
-    // Systems before Windows 7 have no ITaskbarList3: the bar is then simply absent.
+    // Without a taskbar to talk to (no shell running, say) the bar is simply absent.
     try {
         ComPtr<IUnknown> object;
         const HRESULT created =

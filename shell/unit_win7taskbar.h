@@ -1,5 +1,5 @@
 #pragma once
-// The taskbar button's progress bar through ITaskbarList3 (Windows 7 and later).
+// The taskbar button's progress bar through ITaskbarList3.
 #include <shobjidl.h>
 #include <windows.h>
 

@@ -131,8 +131,6 @@ class TForm2 {
     std::int32_t LanguageTag(int side) const {
         return languageTags_[static_cast<std::size_t>(side)];
     }
-    // A client-area picture of the dialog, for screenshots.
-    bool SaveBitmap(const Text& fileName) const;
 
   private:
     static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -3,11 +3,11 @@
 # file in the user's programs folder and registers the uninstaller; the
 # installed program starts and closes; a silent uninstall removes the
 # program but keeps the user's settings file.
-# Usage: installer_test.sh BUILD_DIR
+# Usage: installer_test.sh BUILD_DIR INSTALLER
 set -euo pipefail
 here=$(cd "$(dirname "$0")/../../scripts" && pwd)
 build=$(cd "$1" && pwd)
-installer="$build/packaging/Velmora-1.7-setup.exe"
+installer=$2
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmora'
 
 "$here/wine-prefix.sh" "$build"
@@ -61,8 +61,10 @@ for _ in $(seq 60); do
 done
 [ -n "$window" ] || fail "no Velmora window within 30 seconds"
 # A polite close: the program saves its settings beside itself on the way out.
-wine taskkill /im Velmora.exe >/dev/null 2>&1 || true
-for _ in $(seq 40); do
+# Asked again every few seconds: a request that comes while the program is
+# still starting may find no main window yet.
+for attempt in $(seq 40); do
+    [ $((attempt % 8)) -eq 1 ] && { wine taskkill /im Velmora.exe >/dev/null 2>&1 || true; }
     kill -0 "$clock" 2>/dev/null || break
     sleep 0.5
 done

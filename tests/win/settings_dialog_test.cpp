@@ -21,6 +21,7 @@
 #include "engine/pattern_lists.h"
 #include "engine/text_win.h"
 #include "engine/time_zone_rules_win.h"
+#include "tests/win/window_picture.h"
 #include "ui/settings_dialog.h"
 
 #include "test_files.h"
@@ -630,7 +631,7 @@ TEST(OwnedDialogTest, TimersKeepFiringWhileTheOwnerIsDisabledAndScreenshotsOfBot
     std::filesystem::create_directories(directory);
     std::vector<bool> saved;
     const auto save = [&](const char* name) {
-        saved.push_back(dialog.SaveBitmap(FromWide((directory / name).wstring())));
+        saved.push_back(testing::SaveWindowPicture(dialog.Handle(), (directory / name).wstring()));
     };
     probe = {owner, 0, true, [&](int ticks) {
                  // Painting takes a while under some systems: each tab gets a second.
