@@ -21,8 +21,7 @@ void Check(bool condition) {
         std::abort();
 }
 
-template <typename Char>
-bool HasDigitOrBlank(std::basic_string_view<Char> text) {
+template <typename Char> bool HasDigitOrBlank(std::basic_string_view<Char> text) {
     for (const Char c : text) {
         if ((c >= '0' && c <= '9') || c == ' ')
             return true;
@@ -42,7 +41,8 @@ void CheckPlainTimeReadsBack(int hour, int minute, int second, int millisecond,
     const std::string text = std::to_string(hour) + format.TimeSep + std::to_string(minute) +
                              format.TimeSep + std::to_string(second) + format.DecimalSep +
                              std::to_string(millisecond);
-    const long long expected = hour * 3'600'000LL + minute * 60'000LL + second * 1'000LL + millisecond;
+    const long long expected =
+        hour * 3'600'000LL + minute * 60'000LL + second * 1'000LL + millisecond;
     const DateTime value = ParseTimeText(text, format, compare);
     Check(static_cast<long long>(value * MillisecondsPerDay + 0.5) == expected);
 }
@@ -59,8 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     format.PmText = DecodeText(data.ConsumeRandomLengthString(8), &compare);
 
     CheckPlainTimeReadsBack(data.ConsumeIntegralInRange(0, 23), data.ConsumeIntegralInRange(0, 59),
-                            data.ConsumeIntegralInRange(0, 59),
-                            data.ConsumeIntegralInRange(0, 999), format, compare);
+                            data.ConsumeIntegralInRange(0, 59), data.ConsumeIntegralInRange(0, 999),
+                            format, compare);
 
     const std::string text = data.ConsumeRemainingBytesAsString();
     try {

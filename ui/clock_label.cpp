@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "engine/reading_order.h"
 #include "engine/text_win.h"
 #include "ui/form_logic.h"
 #include "ui/window_class.h"
@@ -40,14 +41,15 @@ void ClockLabel::SetFont(const FontSettings& font, UniqueFont created) {
         InvalidateRect(window_, nullptr, FALSE);
 }
 
-void ClockLabel::SetText(const Text& text) {
-    const std::wstring wide = ToWide(text);
+void ClockLabel::SetText(const WideText& text) {
+    const std::wstring wide = ToWindowsText(text);
     if (WindowText(window_) != wide)
         SetWindowTextW(window_, wide.c_str());
 }
 
-Text ClockLabel::GetText() const {
-    return FromWide(WindowText(window_));
+void DrawClockText(HDC dc, std::wstring_view text, RECT& area, UINT format) {
+    const std::wstring shown = ToWindowsText(WithLeftToRightAnchors(FromWindowsText(text)));
+    DrawTextW(dc, shown.c_str(), static_cast<int>(shown.size()), &area, format);
 }
 
 void ClockLabel::Paint() {
@@ -61,8 +63,7 @@ void ClockLabel::Paint() {
     const std::wstring text = WindowText(window_);
     const UINT vertical = placement_ == TextPlacement::Bottom ? DT_BOTTOM : DT_VCENTER;
     // "&" is shown as it is.
-    DrawTextW(paint.dc(), text.c_str(), static_cast<int>(text.size()), &area,
-              DT_CENTER | DT_SINGLELINE | DT_NOPREFIX | vertical);
+    DrawClockText(paint.dc(), text, area, DT_CENTER | DT_SINGLELINE | DT_NOPREFIX | vertical);
 }
 
 } // namespace velmora

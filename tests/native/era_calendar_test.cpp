@@ -45,8 +45,8 @@ TEST(EraCalendar, FormatsEraTokensByThePcLocale) {
     };
     for (const Case& c : cases) {
         const BuiltInEraCalendar calendar(c.pcLocale);
-        const PcLocaleFacts pc{c.pcLocale, c.pcLocale & 0x3FF, (c.pcLocale >> 10) & 0x3F,
-                               &calendar, &TestDecoder()};
+        const PcLocaleFacts pc{c.pcLocale, c.pcLocale & 0x3FF, (c.pcLocale >> 10) & 0x3F, &calendar,
+                               &TestDecoder()};
         EXPECT_EQ(FormatPattern(c.pattern, EncodeDateTime(c.date), TFormatSettings{}, pc),
                   Shown(c.expected))
             << c.pattern << " on " << c.pcLocale << " at " << int(c.date.year());

@@ -22,8 +22,7 @@ ClockReading TokyoPcAt(DateTime utc) {
 }
 
 Text Show(DateTime value) {
-    return AsciiOf(
-        FormatPattern("yyyy/mm/dd hh:nn:ss", value, TFormatSettings{}, PcLocaleFacts{}));
+    return AsciiOf(FormatPattern("yyyy/mm/dd hh:nn:ss", value, TFormatSettings{}, PcLocaleFacts{}));
 }
 
 ClockSide SideWith(const char* zone, std::int32_t diffIndex) {

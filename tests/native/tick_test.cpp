@@ -102,7 +102,8 @@ TEST_F(TickTest, TwelveHourTextsShowZeroForTwelve) {
     for (const Case& c : cases) {
         Derive(c.timeIndex, 0, c.face);
         const TickTexts texts = TickAt(At(2026, 12, 7, c.hour, c.minute, c.second));
-        EXPECT_EQ(texts.LeftTime, Shown(c.expected)) << c.timeIndex << ' ' << c.hour << ':' << c.minute;
+        EXPECT_EQ(texts.LeftTime, Shown(c.expected))
+            << c.timeIndex << ' ' << c.hour << ':' << c.minute;
     }
 }
 
