@@ -38,8 +38,7 @@ std::optional<Text> Win32LocaleSource::LocaleInfo(std::int32_t lcid, std::uint32
     return FromWide(*wide);
 }
 
-std::optional<WideText> Win32LocaleSource::LocaleText(std::int32_t lcid,
-                                                      std::uint32_t item) const {
+std::optional<WideText> Win32LocaleSource::LocaleText(std::int32_t lcid, std::uint32_t item) const {
     const std::optional<std::wstring> wide = ReadItem(lcid, item);
     if (!wide)
         return std::nullopt;

@@ -1,8 +1,9 @@
 #!/bin/bash
 # Creates the build folder's private Wine prefix once: Japanese locale, the
 # IPA fonts standing in for the "ＭＳ ゴシック" faces, and font links from those
-# faces to fonts for the scripts they lack (Arabic, Hebrew, Greek, Latin with
-# accents, Thai, Hangul), as Windows links its own fonts.
+# fonts (under the Japanese names Wine gives them) to fonts for the scripts
+# they lack (Arabic, Hebrew, Greek, Latin with accents, Thai, Hangul), as
+# Windows links its own fonts.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/wine-env.sh" "$1"
@@ -23,7 +24,12 @@ multi_sz() {
     printf '%s\0' "$@" | iconv -f UTF-8 -t UTF-16LE | od -An -v -tx1 |
         tr -s ' \n' ',' | sed 's/^,//; s/$/00,00/'
 }
-links=$(multi_sz "DejaVuSans.ttf,DejaVu Sans" "Garuda.ttf,Garuda" "NanumGothic.ttf,NanumGothic")
+fallbacks=("DejaVuSans.ttf,DejaVu Sans" "Garuda.ttf,Garuda" "NanumGothic.ttf,NanumGothic")
+links=$(multi_sz "${fallbacks[@]}")
+# Uniscribe falls back to "Microsoft Sans Serif" for complex scripts; Wine's
+# own links for it name Windows fonts, which follow ours.
+sans_links=$(multi_sz "${fallbacks[@]}" "MSGOTHIC.TTC,MS UI Gothic" "MINGLIU.TTC,PMingLiU" \
+    "SIMSUN.TTC,SimSun" "GULIM.TTC,Gulim" "MALGUN.TTF,Malgun Gothic")
 
 # regedit wants UTF-16LE with a byte-order mark for non-ASCII value names.
 reg="$velmora_build_dir/fonts.reg"
@@ -38,14 +44,11 @@ Windows Registry Editor Version 5.00
 "ＭＳ Ｐ明朝"="IPAPMincho"
 
 [HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink]
-"ＭＳ ゴシック"=hex(7):$links
-"ＭＳ Ｐゴシック"=hex(7):$links
-"ＭＳ 明朝"=hex(7):$links
-"ＭＳ Ｐ明朝"=hex(7):$links
-"IPAGothic"=hex(7):$links
-"IPAPGothic"=hex(7):$links
-"IPAMincho"=hex(7):$links
-"IPAPMincho"=hex(7):$links
+"IPAゴシック"=hex(7):$links
+"IPA Pゴシック"=hex(7):$links
+"IPA明朝"=hex(7):$links
+"IPA P明朝"=hex(7):$links
+"Microsoft Sans Serif"=hex(7):$sans_links
 REG
 wine regedit /S "$reg" >/dev/null 2>&1 </dev/null
 wineserver -w

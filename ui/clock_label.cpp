@@ -1,5 +1,7 @@
 #include "ui/clock_label.h"
 
+#include <usp10.h>
+
 #include <string>
 
 #include "engine/reading_order.h"
@@ -47,9 +49,54 @@ void ClockLabel::SetText(const WideText& text) {
         SetWindowTextW(window_, wide.c_str());
 }
 
-void DrawClockText(HDC dc, std::wstring_view text, RECT& area, UINT format) {
+namespace {
+
+// One analysed line of text; its fallback fonts live as long as it does.
+class ScriptLine {
+  public:
+    ScriptLine(HDC dc, const std::wstring& text) {
+        const auto length = static_cast<int>(text.size());
+        // The glyph buffer size Uniscribe recommends.
+        if (FAILED(ScriptStringAnalyse(dc, text.c_str(), length, length * 3 / 2 + 16, -1,
+                                       SSA_GLYPHS | SSA_FALLBACK | SSA_LINK, 0, nullptr, nullptr,
+                                       nullptr, nullptr, nullptr, &analysis_)))
+            analysis_ = nullptr;
+    }
+    ~ScriptLine() {
+        if (analysis_)
+            ScriptStringFree(&analysis_);
+    }
+    ScriptLine(const ScriptLine&) = delete;
+    ScriptLine& operator=(const ScriptLine&) = delete;
+
+    bool Ok() const { return analysis_ != nullptr; }
+    int Width() const { return ScriptString_pSize(analysis_)->cx; }
+    void Draw(int x, int y, const RECT& clip) const {
+        ScriptStringOut(analysis_, x, y, ETO_CLIPPED, &clip, 0, 0, FALSE);
+    }
+
+  private:
+    SCRIPT_STRING_ANALYSIS analysis_ = nullptr;
+};
+
+} // namespace
+
+// Uniscribe with font fallback: GDI alone draws boxes for characters of
+// complex scripts (Thai, Hebrew) that the chosen face lacks.
+void DrawClockText(HDC dc, std::wstring_view text, const RECT& area, TextPlacement placement) {
     const std::wstring shown = ToWindowsText(WithLeftToRightAnchors(FromWindowsText(text)));
-    DrawTextW(dc, shown.c_str(), static_cast<int>(shown.size()), &area, format);
+    if (shown.empty())
+        return;
+    const ScriptLine line(dc, shown);
+    if (!line.Ok())
+        return;
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    const int x = area.left + (area.right - area.left - line.Width()) / 2;
+    const int y = placement == TextPlacement::Bottom
+                      ? area.bottom - metrics.tmHeight
+                      : area.top + (area.bottom - area.top - metrics.tmHeight) / 2;
+    line.Draw(x, y, area);
 }
 
 void ClockLabel::Paint() {
@@ -61,9 +108,7 @@ void ClockLabel::Paint() {
     SetBkMode(paint.dc(), TRANSPARENT);
     SetTextColor(paint.dc(), ResolveColor(font_.color));
     const std::wstring text = WindowText(window_);
-    const UINT vertical = placement_ == TextPlacement::Bottom ? DT_BOTTOM : DT_VCENTER;
-    // "&" is shown as it is.
-    DrawClockText(paint.dc(), text, area, DT_CENTER | DT_SINGLELINE | DT_NOPREFIX | vertical);
+    DrawClockText(paint.dc(), text, area, placement_);
 }
 
 } // namespace velmora

@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "engine/text.h"
-#include "engine/wide_text.h"
 #include "engine/unique_handle_win.h"
+#include "engine/wide_text.h"
 #include "settings/settings_record.h"
 
 namespace velmora {
@@ -45,9 +45,10 @@ class ClockLabel {
     UniqueFont handle_;
 };
 
-// Draws a clock text as the labels do: Unicode, so that the system falls
-// back to other fonts for scripts the label's font lacks, and in the order
-// the pattern wrote it even around right-to-left names.
-void DrawClockText(HDC dc, std::wstring_view text, RECT& area, UINT format);
+// Draws a clock text as the labels do, centred across `area` and placed
+// vertically by `placement`: with the fonts the system falls back to for
+// scripts the label's font lacks, in the order the pattern wrote it even
+// around right-to-left names, "&" as it is.
+void DrawClockText(HDC dc, std::wstring_view text, const RECT& area, TextPlacement placement);
 
 } // namespace velmora
