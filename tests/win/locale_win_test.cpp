@@ -7,6 +7,7 @@
 #include "engine/language_table.h"
 #include "engine/locale_settings.h"
 #include "engine/locale_source_win.h"
+#include "engine/text_win.h"
 #include "engine/time_text.h"
 
 namespace velmora {
@@ -36,13 +37,13 @@ TEST_F(LocaleWinTest, EveryListedLanguageHasNamesAndUsableDatePatterns) {
     for (int row = 0; row < LanguageRowCount; ++row) {
         const std::int32_t lcid = LanguageRowToLcid(row);
         const TFormatSettings settings = Load(lcid);
-        for (const Text& name : settings.MonthNames)
+        for (const WideText& name : settings.MonthNames)
             EXPECT_FALSE(name.empty()) << lcid;
-        for (const Text& name : settings.MonthAbbrevs)
+        for (const WideText& name : settings.MonthAbbrevs)
             EXPECT_FALSE(name.empty()) << lcid;
-        for (const Text& name : settings.DayNames)
+        for (const WideText& name : settings.DayNames)
             EXPECT_FALSE(name.empty()) << lcid;
-        for (const Text& name : settings.DayAbbrevs)
+        for (const WideText& name : settings.DayAbbrevs)
             EXPECT_FALSE(name.empty()) << lcid;
         EXPECT_FALSE(settings.ShortDatePattern.empty()) << lcid;
         EXPECT_FALSE(settings.LongDatePattern.empty()) << lcid;
@@ -56,10 +57,10 @@ TEST_F(LocaleWinTest, EveryListedLanguageHasNamesAndUsableDatePatterns) {
 TEST_F(LocaleWinTest, EnglishAndJapaneseNames) {
     struct Case {
         std::int32_t lcid;
-        const char* december;
-        const char* monday;
+        std::u16string_view december;
+        std::u16string_view monday;
     };
-    const Case cases[] = {{1033, "December", "Monday"}, {1041, "12月", "月曜日"}};
+    const Case cases[] = {{1033, u"December", u"Monday"}, {1041, u"12月", u"月曜日"}};
     for (const Case& c : cases) {
         const TFormatSettings settings = Load(c.lcid);
         EXPECT_EQ(settings.MonthNames[11], c.december) << c.lcid;
@@ -80,16 +81,15 @@ TEST_F(LocaleWinTest, TheComputersRecordIsJapanese) {
 
 TEST_F(LocaleWinTest, ParsesTimeTextsWithTheComputersRecord) {
     const TFormatSettings& record = pc.FormatSettings;
+    const Text am = FromWide(ToWindowsText(record.AmText));
+    const Text pm = FromWide(ToWindowsText(record.PmText));
     struct Case {
         Text text;
         int minutes;
     };
     const Case cases[] = {
-        {"09:00", 9 * 60},
-        {"17:30", 17 * 60 + 30},
-        {"pm 9:30", 21 * 60 + 30},
-        {record.PmText + "3:15", 15 * 60 + 15},
-        {"3:15 " + record.AmText, 3 * 60 + 15},
+        {"09:00", 9 * 60},           {"17:30", 17 * 60 + 30},     {"pm 9:30", 21 * 60 + 30},
+        {pm + "3:15", 15 * 60 + 15}, {"3:15 " + am, 3 * 60 + 15},
     };
     for (const Case& c : cases)
         EXPECT_DOUBLE_EQ(ParseTimeText(c.text, record, source), c.minutes / 1440.0) << c.text;
@@ -98,10 +98,10 @@ TEST_F(LocaleWinTest, ParsesTimeTextsWithTheComputersRecord) {
 
 TEST(Win32LocaleSource, ComparesIgnoringCaseOverEqualLengths) {
     const Win32LocaleSource source;
-    EXPECT_TRUE(source.EqualIgnoreCase("pm", "PM"));
-    EXPECT_TRUE(source.EqualIgnoreCase("午後", "午後"));
-    EXPECT_FALSE(source.EqualIgnoreCase("午後", "午前"));
-    EXPECT_FALSE(source.EqualIgnoreCase("P", "PM"));
+    EXPECT_TRUE(source.EqualIgnoreCase(u"pm", u"PM"));
+    EXPECT_TRUE(source.EqualIgnoreCase(u"午後", u"午後"));
+    EXPECT_FALSE(source.EqualIgnoreCase(u"午後", u"午前"));
+    EXPECT_FALSE(source.EqualIgnoreCase(u"P", u"PM"));
     EXPECT_TRUE(source.IsValidLocale(1041));
     EXPECT_FALSE(source.IsValidLocale(0x7FFF));
     EXPECT_EQ(source.LocaleInfo(1041, locale_item::SDate), Text("/"));
