@@ -234,7 +234,7 @@ TEST_F(DialogTest, CaptionsAndDefaultsOfTheForm) {
 TEST_F(DialogTest, OpeningFillsSamplesAndKeepsALocaleOrOffsetOutsideTheTables) {
     SettingsDialogState state = State();
     state.Sides[0].DateIndex = state.Sides[0].TimeIndex = 3;
-    state.Sides[1].LocaleID = 2057;
+    state.Sides[1].LocaleID = 9999; // no locale of the system
     state.Sides[1].DiffIndex = 95;
     dialog.Open(state);
     EXPECT_EQ(Selection(C(ComboBox13)), 16); // "日本語,1041"
@@ -245,7 +245,7 @@ TEST_F(DialogTest, OpeningFillsSamplesAndKeepsALocaleOrOffsetOutsideTheTables) {
     EXPECT_EQ(Selection(C(ComboBox11)), 3);
     EXPECT_EQ(Selection(C(ComboBox12)), 3);
     EXPECT_EQ(Selection(C(ComboBox21)), 0);
-    EXPECT_EQ(Selection(C(ComboBox23)), -1); // 2057: Japanese samples, stored as 1041
+    EXPECT_EQ(Selection(C(ComboBox23)), -1); // 9999: Japanese samples, stored as 1041
     EXPECT_EQ(Selection(C(ComboBox2)), -1);
     EXPECT_EQ(Entry(C(ComboBox21), 3), "3/5(火)");
     dialog.CopyBack(state);
