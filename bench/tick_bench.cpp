@@ -2,6 +2,7 @@
 // step, as the window asks for once a second.
 #include <benchmark/benchmark.h>
 
+#include "engine/cp932_decoder_iconv.h"
 #include "engine/display_patterns.h"
 #include "engine/era_calendar.h"
 #include "engine/pattern_lists.h"
@@ -43,6 +44,8 @@ void RunTicks(benchmark::State& state, int dateIndex, int timeIndex) {
     pc.Facts.PcPrimaryLanguage = LangJapanese;
     const BuiltInEraCalendar calendar(pc.Facts.PcLocale);
     pc.Facts.Calendar = &calendar;
+    const IconvCp932Decoder decoder;
+    pc.Facts.Decoder = &decoder;
 
     ClockSide left = DefaultLeftSide();
     ClockSide right = DefaultRightSide();

@@ -75,20 +75,36 @@ std::size_t CharacterCount(std::string_view text) {
     return count;
 }
 
-// The fixed-size buffer of one call: bytes beyond its end are dropped, even
-// half of a two-byte character.
+// The output of one call, limited as the clock's 256-byte buffer: pattern
+// text counts its code page 932 bytes, shown names their code page 932
+// width. The first character that does not fit ends the output; it is
+// dropped whole, never halved.
 class OutputBuffer {
   public:
-    void Put(char c) {
-        if (size_ < data_.size())
-            data_[size_++] = c;
+    explicit OutputBuffer(const Cp932Decoder* decoder) : decoder_(decoder) {}
+
+    // Pattern text: code page 932, decoded character by character.
+    void Put(std::string_view cp932) {
+        for (std::size_t pos = 0; pos < cp932.size();) {
+            const std::size_t next = NextChar(cp932, pos);
+            PutCharacter(cp932.substr(pos, next - pos));
+            pos = next;
+        }
     }
 
-    void Put(std::string_view text) {
-        const std::size_t room = data_.size() - size_;
-        const std::size_t n = text.size() < room ? text.size() : room;
-        text.copy(data_.data() + size_, n);
-        size_ += n;
+    void Put(char c) { PutCharacter(std::string_view(&c, 1)); }
+
+    // Names and before/after-noon texts, as the system gave them.
+    void PutShown(std::u16string_view text) {
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const bool pair = IsHighSurrogate(text[i]) && i + 1 < text.size();
+            if (pair) {
+                if (Append(text.substr(i, 2), 4))
+                    ++i;
+            } else {
+                Append(text.substr(i, 1), Cp932Width(text[i]));
+            }
+        }
     }
 
     // Decimal, zero-padded on the left to minDigits, never cut.
@@ -108,11 +124,39 @@ class OutputBuffer {
         Put(std::string_view(digits.data() + first, digits.size() - first));
     }
 
-    Text Result() const { return Text(data_.data(), size_); }
+    WideText Result() const { return WideText(data_.data(), size_); }
 
   private:
-    std::array<char, FormatBufferSize> data_;
+    static bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+
+    void PutCharacter(std::string_view character) {
+        const auto first = static_cast<unsigned char>(character.front());
+        if (first < 0x80) {
+            const char16_t unit = first;
+            Append(std::u16string_view(&unit, 1), 1);
+            return;
+        }
+        const char16_t unit =
+            decoder_ != nullptr ? decoder_->Decode(character) : ReplacementCharacter;
+        Append(std::u16string_view(&unit, 1), character.size());
+    }
+
+    bool Append(std::u16string_view units, std::size_t bytes) {
+        if (bytes_ + bytes > FormatBufferSize) {
+            bytes_ = FormatBufferSize;
+            return false;
+        }
+        bytes_ += bytes;
+        units.copy(data_.data() + size_, units.size());
+        size_ += units.size();
+        return true;
+    }
+
+    const Cp932Decoder* decoder_;
+    // Every unit takes at least one byte of the limit.
+    std::array<char16_t, FormatBufferSize> data_;
     std::size_t size_ = 0;
+    std::size_t bytes_ = 0;
 };
 
 // What one pattern level remembers while it is read.
@@ -126,10 +170,10 @@ struct Level {
 class Formatter {
   public:
     Formatter(DateTime value, const TFormatSettings& settings, const PcLocaleFacts& pc)
-        : value_(value), settings_(settings), pc_(pc) {}
+        : value_(value), settings_(settings), pc_(pc), out_(pc.Decoder) {}
 
     void FormatLevel(std::string_view pattern, int depth);
-    Text Result() const { return out_.Result(); }
+    WideText Result() const { return out_.Result(); }
 
   private:
     std::size_t FormatToken(Level& level, char token, std::size_t pos);
@@ -239,9 +283,9 @@ std::size_t Formatter::FormatToken(Level& level, char token, std::size_t pos) {
         if (count <= 2)
             out_.PutNumber(month, count);
         else if (count == 3)
-            out_.Put(settings_.MonthAbbrevs[month - 1]);
+            out_.PutShown(settings_.MonthAbbrevs[month - 1]);
         else
-            out_.Put(settings_.MonthNames[month - 1]);
+            out_.PutShown(settings_.MonthNames[month - 1]);
         break;
     }
     case 'D': {
@@ -249,9 +293,9 @@ std::size_t Formatter::FormatToken(Level& level, char token, std::size_t pos) {
         if (count <= 2)
             out_.PutNumber(unsigned{d.date.day()}, count);
         else if (count == 3)
-            out_.Put(settings_.DayAbbrevs[d.dayOfWeek - 1]);
+            out_.PutShown(settings_.DayAbbrevs[d.dayOfWeek - 1]);
         else if (count == 4)
-            out_.Put(settings_.DayNames[d.dayOfWeek - 1]);
+            out_.PutShown(settings_.DayNames[d.dayOfWeek - 1]);
         else if (count == 5)
             PutNested(level, settings_.ShortDatePattern);
         else
@@ -324,16 +368,16 @@ std::size_t Formatter::PutAForm(Level& level, std::size_t pos) {
         return pos + 3;
     }
     if (StartsWithIgnoringCase(pattern, pos, "AMPM")) {
-        out_.Put(beforeNoon ? settings_.AmText : settings_.PmText);
+        out_.PutShown(beforeNoon ? settings_.AmText : settings_.PmText);
         level.twelveHour = true;
         return pos + 4;
     }
     if (StartsWithIgnoringCase(pattern, pos, "AAAA")) {
-        out_.Put(settings_.DayNames[Decoded().dayOfWeek - 1]);
+        out_.PutShown(settings_.DayNames[Decoded().dayOfWeek - 1]);
         return pos + 4;
     }
     if (StartsWithIgnoringCase(pattern, pos, "AAA")) {
-        out_.Put(settings_.DayAbbrevs[Decoded().dayOfWeek - 1]);
+        out_.PutShown(settings_.DayAbbrevs[Decoded().dayOfWeek - 1]);
         return pos + 3;
     }
     out_.Put(pattern[pos]);
@@ -391,8 +435,8 @@ void Formatter::PutSeparator(char separator) {
 
 } // namespace
 
-Text FormatPattern(std::string_view pattern, DateTime value, const TFormatSettings& settings,
-                   const PcLocaleFacts& pc) {
+WideText FormatPattern(std::string_view pattern, DateTime value, const TFormatSettings& settings,
+                       const PcLocaleFacts& pc) {
     pattern = UpToNul(pattern);
     Formatter formatter(value, settings, pc);
     formatter.FormatLevel(pattern.empty() ? std::string_view("c") : pattern, TopLevel);

@@ -1,10 +1,13 @@
 #pragma once
 // The formatting data of one locale, with the defaults used when a locale
-// item cannot be read.
+// item cannot be read. The names and the before/after-noon texts are shown
+// text (UTF-16, as the system gives them); the rest is the clock's code page
+// 932 text, which the formatter reads as patterns and separators.
 #include <array>
 #include <cstdint>
 
 #include "engine/text.h"
+#include "engine/wide_text.h"
 
 namespace velmora {
 
@@ -20,20 +23,20 @@ struct TFormatSettings {
     Text CurrencySymbol;
     Text ShortDatePattern = "m/d/yy";
     Text LongDatePattern = "mmmm d, yyyy";
-    Text AmText = "am";
-    Text PmText = "pm";
+    WideText AmText = u"am";
+    WideText PmText = u"pm";
     Text ShortTimePattern = "h:mm AMPM";
     Text LongTimePattern = "h:mm:ss AMPM";
     // Index 0 is January.
-    std::array<Text, 12> MonthAbbrevs{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                      "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    std::array<Text, 12> MonthNames{"January",   "February", "March",    "April",
-                                    "May",       "June",     "July",     "August",
-                                    "September", "October",  "November", "December"};
+    std::array<WideText, 12> MonthAbbrevs{u"Jan", u"Feb", u"Mar", u"Apr", u"May", u"Jun",
+                                          u"Jul", u"Aug", u"Sep", u"Oct", u"Nov", u"Dec"};
+    std::array<WideText, 12> MonthNames{u"January",   u"February", u"March",    u"April",
+                                        u"May",       u"June",     u"July",     u"August",
+                                        u"September", u"October",  u"November", u"December"};
     // Index 0 is Sunday.
-    std::array<Text, 7> DayAbbrevs{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-    std::array<Text, 7> DayNames{"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                 "Thursday", "Friday", "Saturday"};
+    std::array<WideText, 7> DayAbbrevs{u"Sun", u"Mon", u"Tue", u"Wed", u"Thu", u"Fri", u"Sat"};
+    std::array<WideText, 7> DayNames{u"Sunday",   u"Monday", u"Tuesday", u"Wednesday",
+                                     u"Thursday", u"Friday", u"Saturday"};
     std::uint16_t CenturyWindow = 0; // kept for the record's shape; nothing reads it
 
     bool operator==(const TFormatSettings&) const = default;

@@ -32,6 +32,10 @@ class ItemReader {
         return source_.LocaleInfo(lcid_, id).value_or(fallback);
     }
 
+    WideText ShownItem(std::uint32_t id, const WideText& fallback) const {
+        return source_.LocaleText(lcid_, id).value_or(fallback);
+    }
+
     // Separators are one byte: a longer text falls back, an empty one is NUL.
     char ByteItem(std::uint32_t id, char fallback) const {
         const std::optional<Text> text = source_.LocaleInfo(lcid_, id);
@@ -46,8 +50,8 @@ class ItemReader {
     }
 
     // Names fall back to the English default when unreadable or empty.
-    Text NameItem(std::uint32_t id, const Text& fallback) const {
-        const std::optional<Text> text = source_.LocaleInfo(lcid_, id);
+    WideText NameItem(std::uint32_t id, const WideText& fallback) const {
+        const std::optional<WideText> text = source_.LocaleText(lcid_, id);
         return text && !text->empty() ? *text : fallback;
     }
 
@@ -104,8 +108,8 @@ void ReadRecord(const LocaleSource& source, const PcLocaleFacts& pc, const ItemR
         items.TextItem(item::SShortDate, defaults.ShortDatePattern), source, pc);
     settings.LongDatePattern = TranslateLocaleDatePattern(
         items.TextItem(item::SLongDate, defaults.LongDatePattern), source, pc);
-    settings.AmText = items.TextItem(item::S1159, defaults.AmText);
-    settings.PmText = items.TextItem(item::S2359, defaults.PmText);
+    settings.AmText = items.ShownItem(item::S1159, defaults.AmText);
+    settings.PmText = items.ShownItem(item::S2359, defaults.PmText);
     BuildTimePatterns(items, settings);
     ReadNames(names, settings);
 }
@@ -197,6 +201,7 @@ void LoadLocaleSettings(const LocaleSource& source, const PcLocaleFacts& pc, std
 
 PcSettings LoadPcSettings(const LocaleSource& source) {
     PcSettings pc;
+    pc.Facts.Decoder = &source;
     std::int32_t lcid = source.ThreadLocale();
     if (lcid == 0)
         lcid = 0x0409;

@@ -23,8 +23,9 @@ struct PcSettings {
 void LoadLocaleSettings(const LocaleSource& source, const PcLocaleFacts& pc, std::int32_t lcid,
                         TFormatSettings& settings);
 
-// Reads the thread locale and everything of it. The era calendar is not
-// attached: Facts.Calendar is left empty for the owner to set.
+// Reads the thread locale and everything of it. The source decodes the
+// clock's text from then on; the era calendar is not attached:
+// Facts.Calendar is left empty for the owner to set.
 PcSettings LoadPcSettings(const LocaleSource& source);
 
 // After the system broadcasts a settings change: the thread locale goes back

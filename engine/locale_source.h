@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "engine/text.h"
+#include "engine/wide_text.h"
 
 namespace velmora {
 
@@ -33,12 +34,16 @@ constexpr std::uint32_t ITimeMarkPosn = 0x1005;
 constexpr std::uint32_t ICalendarType = 0x1009;
 } // namespace locale_item
 
-class LocaleSource {
+// The platform's national-language services, its code page 932 table
+// included.
+class LocaleSource : public Cp932Decoder {
   public:
-    virtual ~LocaleSource() = default;
     // GetLocaleInfo: the item's text in code page 932; no value when it cannot be read or is
     // longer than 255 bytes.
     virtual std::optional<Text> LocaleInfo(std::int32_t lcid, std::uint32_t item) const = 0;
+    // The same item as the system gives it, for texts that are shown (names,
+    // before/after-noon texts); the same rule for what cannot be read.
+    virtual std::optional<WideText> LocaleText(std::int32_t lcid, std::uint32_t item) const = 0;
     // Whether the locale's data are installed.
     virtual bool IsValidLocale(std::int32_t lcid) const = 0;
     virtual std::int32_t ThreadLocale() const = 0;
@@ -46,7 +51,7 @@ class LocaleSource {
     virtual std::int32_t UserDefaultLCID() const = 0;
     // Equal when case is ignored, by the user's default locale; texts of
     // different length are unequal.
-    virtual bool EqualIgnoreCase(std::string_view a, std::string_view b) const = 0;
+    virtual bool EqualIgnoreCase(std::u16string_view a, std::u16string_view b) const = 0;
 };
 
 } // namespace velmora

@@ -5,6 +5,7 @@
 namespace velmora {
 
 class AltCalendar;
+class Cp932Decoder;
 
 struct PcLocaleFacts {
     std::int32_t PcLocale = 1033;
@@ -12,6 +13,9 @@ struct PcLocaleFacts {
     int PcSubLanguage = 0x01;
     // No calendar: the era tokens write nothing.
     const AltCalendar* Calendar = nullptr;
+    // Turns pattern text into shown text. None: bytes above 0x7F show as
+    // U+FFFD.
+    const Cp932Decoder* Decoder = nullptr;
 };
 
 constexpr int LangChinese = 0x04;

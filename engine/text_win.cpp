@@ -25,4 +25,20 @@ Text FromWide(std::wstring_view utf16) {
     return text;
 }
 
+std::wstring ToWindowsText(std::u16string_view shown) {
+    return std::wstring(shown.begin(), shown.end());
+}
+
+WideText FromWindowsText(std::wstring_view utf16) {
+    return WideText(utf16.begin(), utf16.end());
+}
+
+char16_t DecodeCp932Character(std::string_view character) {
+    wchar_t unit = 0;
+    if (MultiByteToWideChar(CodePage932, 0, character.data(), static_cast<int>(character.size()),
+                            &unit, 1) != 1)
+        return ReplacementCharacter;
+    return static_cast<char16_t>(unit);
+}
+
 } // namespace velmora

@@ -15,17 +15,17 @@ struct SideTexts {
     Text time;
 };
 
-std::optional<Text> CaptionText(const TickInput& in, DateTime pcNow) {
+std::optional<WideText> CaptionText(const TickInput& in, DateTime pcNow) {
     const PcSettings& pc = in.Pc;
     switch (in.TitleMode) {
     case 2:
         return FormatPattern(PcCaptionPattern, pcNow, pc.FormatSettings, pc.Facts);
     case 3:
         return FormatPattern(SideCaptionPattern, in.Left.SideTime, pc.FormatSettings, pc.Facts) +
-               in.Left.BoxName;
+               DecodeText(in.Left.BoxName, pc.Facts.Decoder);
     case 4:
         return FormatPattern(SideCaptionPattern, in.Right.SideTime, pc.FormatSettings, pc.Facts) +
-               in.Right.BoxName;
+               DecodeText(in.Right.BoxName, pc.Facts.Decoder);
     default:
         return std::nullopt;
     }
@@ -71,18 +71,18 @@ std::optional<Text> FixedTitle(std::int32_t titleMode, const Text& titleString) 
     return std::nullopt;
 }
 
-Text ApplyHourFix(const Text& text, std::int32_t timeIndex) {
+WideText ApplyHourFix(const WideText& text, std::int32_t timeIndex) {
     // Only the fixed 12-hour patterns end in the hour, a one-byte separator
     // and two-digit minutes. On the 24-hour entries the fix would turn noon
     // into 0 and on the locale's long pattern it would cut into the minutes
     // or seconds, so those stay as formatted.
     if (timeIndex < 4 || timeIndex > 7)
         return text;
-    // "12" + separator + two digits needs five bytes.
+    // "12" + separator + two digits needs five units.
     const std::size_t n = text.size();
-    if (n < 5 || text.compare(n - 5, 2, "12") != 0)
+    if (n < 5 || text.compare(n - 5, 2, u"12") != 0)
         return text;
-    return text.substr(0, n - 5) + "0" + text.substr(n - 3);
+    return text.substr(0, n - 5) + u"0" + text.substr(n - 3);
 }
 
 } // namespace velmora

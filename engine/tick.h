@@ -11,6 +11,7 @@
 #include "engine/taskbar_progress.h"
 #include "engine/text.h"
 #include "engine/time_zone_rules.h"
+#include "engine/wide_text.h"
 
 namespace velmora {
 
@@ -29,13 +30,13 @@ struct TickInput {
 };
 
 struct TickTexts {
-    Text LeftDate;
-    Text LeftTime;
-    Text RightDate;
-    Text RightTime;
+    WideText LeftDate;
+    WideText LeftTime;
+    WideText RightDate;
+    WideText RightTime;
     // For TitleMode 2, 3 and 4 only: the caption, and the application title
     // (the taskbar button's text) which takes the same text.
-    std::optional<Text> Caption;
+    std::optional<WideText> Caption;
 };
 
 TickTexts Tick(const TickInput& input);
@@ -46,6 +47,6 @@ std::optional<Text> FixedTitle(std::int32_t titleMode, const Text& titleString);
 
 // Turns the "12" of a 12-hour text ending in "12:05" into "0", for the fixed
 // 12-hour time patterns (entries 4 to 7); every other text is returned as it is.
-Text ApplyHourFix(const Text& text, std::int32_t timeIndex);
+WideText ApplyHourFix(const WideText& text, std::int32_t timeIndex);
 
 } // namespace velmora

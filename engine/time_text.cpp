@@ -48,12 +48,22 @@ class TimeTextReader {
             ++pos_;
     }
 
-    // A marker is compared over exactly its own length, so a shorter rest of
-    // the text never matches.
-    bool Consume(std::string_view marker) {
-        if (marker.empty() || !compare_.EqualIgnoreCase(text_.substr(pos_, marker.size()), marker))
+    // A marker is compared over exactly its own length in characters, so a
+    // shorter rest of the text never matches; the text's characters are
+    // decoded for the comparison.
+    bool Consume(std::u16string_view marker) {
+        if (marker.empty())
             return false;
-        pos_ += marker.size();
+        WideText start;
+        std::size_t end = pos_;
+        while (start.size() < marker.size() && end < text_.size()) {
+            const std::size_t next = NextChar(text_, end);
+            start += DecodeText(text_.substr(end, next - end), &compare_);
+            end = next;
+        }
+        if (!compare_.EqualIgnoreCase(start, marker))
+            return false;
+        pos_ = end;
         return true;
     }
 
@@ -61,9 +71,9 @@ class TimeTextReader {
     std::optional<int> Marker() {
         SkipBlanks();
         std::optional<int> base;
-        if (Consume(pc_.AmText) || Consume("AM"))
+        if (Consume(pc_.AmText) || Consume(u"AM"))
             base = 0;
-        else if (Consume(pc_.PmText) || Consume("PM"))
+        else if (Consume(pc_.PmText) || Consume(u"PM"))
             base = 12;
         if (base)
             SkipBlanks();

@@ -5,12 +5,23 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include "engine/cp932_decoder_iconv.h"
 #include "engine/era_calendar.h"
 #include "engine/format_pattern.h"
 
 namespace {
 
 constexpr std::size_t MaxFieldLength = 64;
+
+// Any UTF-16 units, lone surrogates included.
+velmora::WideText ConsumeShown(FuzzedDataProvider& data) {
+    const std::string bytes = data.ConsumeRandomLengthString(MaxFieldLength);
+    velmora::WideText shown;
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
+        shown.push_back(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                              static_cast<unsigned char>(bytes[i + 1]) << 8));
+    return shown;
+}
 
 velmora::TFormatSettings ConsumeSettings(FuzzedDataProvider& data) {
     velmora::TFormatSettings settings;
@@ -20,12 +31,10 @@ velmora::TFormatSettings ConsumeSettings(FuzzedDataProvider& data) {
     settings.LongDatePattern = data.ConsumeRandomLengthString(MaxFieldLength);
     settings.ShortTimePattern = data.ConsumeRandomLengthString(MaxFieldLength);
     settings.LongTimePattern = data.ConsumeRandomLengthString(MaxFieldLength);
-    settings.AmText = data.ConsumeRandomLengthString(MaxFieldLength);
-    settings.PmText = data.ConsumeRandomLengthString(MaxFieldLength);
-    settings.MonthNames[data.ConsumeIntegralInRange<std::size_t>(0, 11)] =
-        data.ConsumeRandomLengthString(MaxFieldLength);
-    settings.DayNames[data.ConsumeIntegralInRange<std::size_t>(0, 6)] =
-        data.ConsumeRandomLengthString(MaxFieldLength);
+    settings.AmText = ConsumeShown(data);
+    settings.PmText = ConsumeShown(data);
+    settings.MonthNames[data.ConsumeIntegralInRange<std::size_t>(0, 11)] = ConsumeShown(data);
+    settings.DayNames[data.ConsumeIntegralInRange<std::size_t>(0, 6)] = ConsumeShown(data);
     return settings;
 }
 
@@ -48,13 +57,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     pc.PcPrimaryLanguage = pcLocale & 0x3FF;
     pc.PcSubLanguage = (pcLocale >> 10) & 0x3F;
     pc.Calendar = data.ConsumeBool() ? &calendar : nullptr;
+    static const velmora::IconvCp932Decoder decoder;
+    pc.Decoder = data.ConsumeBool() ? &decoder : nullptr;
 
     const velmora::TFormatSettings settings = ConsumeSettings(data);
     const double value = ConsumeValue(data);
     const std::string pattern = data.ConsumeRemainingBytesAsString();
 
-    const velmora::Text text = velmora::FormatPattern(pattern, value, settings, pc);
-    if (text.size() > velmora::FormatBufferSize)
+    const velmora::WideText text = velmora::FormatPattern(pattern, value, settings, pc);
+    std::size_t width = 0;
+    for (const char16_t unit : text)
+        width += velmora::Cp932Width(unit);
+    // Pattern characters count their bytes, which may be fewer than their width.
+    if (text.size() > velmora::FormatBufferSize || width > 2 * velmora::FormatBufferSize)
         std::abort();
     return 0;
 }

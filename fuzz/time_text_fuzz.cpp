@@ -21,8 +21,8 @@ void Check(bool condition) {
         std::abort();
 }
 
-bool HasDigitOrBlank(std::string_view text) {
-    for (const char c : text) {
+template <typename Char> bool HasDigitOrBlank(std::basic_string_view<Char> text) {
+    for (const Char c : text) {
         if ((c >= '0' && c <= '9') || c == ' ')
             return true;
     }
@@ -33,13 +33,16 @@ bool HasDigitOrBlank(std::string_view text) {
 // unless a separator or a marker could be taken for part of a number.
 void CheckPlainTimeReadsBack(int hour, int minute, int second, int millisecond,
                              const TFormatSettings& format, const LocaleSource& compare) {
-    if (HasDigitOrBlank({&format.TimeSep, 1}) || HasDigitOrBlank({&format.DecimalSep, 1}) ||
-        HasDigitOrBlank(format.AmText) || HasDigitOrBlank(format.PmText))
+    if (HasDigitOrBlank(std::string_view(&format.TimeSep, 1)) ||
+        HasDigitOrBlank(std::string_view(&format.DecimalSep, 1)) ||
+        HasDigitOrBlank(std::u16string_view(format.AmText)) ||
+        HasDigitOrBlank(std::u16string_view(format.PmText)))
         return;
     const std::string text = std::to_string(hour) + format.TimeSep + std::to_string(minute) +
                              format.TimeSep + std::to_string(second) + format.DecimalSep +
                              std::to_string(millisecond);
-    const long long expected = hour * 3'600'000LL + minute * 60'000LL + second * 1'000LL + millisecond;
+    const long long expected =
+        hour * 3'600'000LL + minute * 60'000LL + second * 1'000LL + millisecond;
     const DateTime value = ParseTimeText(text, format, compare);
     Check(static_cast<long long>(value * MillisecondsPerDay + 0.5) == expected);
 }
@@ -51,13 +54,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     TFormatSettings format;
     format.TimeSep = data.ConsumeIntegral<char>();
     format.DecimalSep = data.ConsumeIntegral<char>();
-    format.AmText = data.ConsumeRandomLengthString(8);
-    format.PmText = data.ConsumeRandomLengthString(8);
     const FakeLocaleSource compare;
+    format.AmText = DecodeText(data.ConsumeRandomLengthString(8), &compare);
+    format.PmText = DecodeText(data.ConsumeRandomLengthString(8), &compare);
 
     CheckPlainTimeReadsBack(data.ConsumeIntegralInRange(0, 23), data.ConsumeIntegralInRange(0, 59),
-                            data.ConsumeIntegralInRange(0, 59),
-                            data.ConsumeIntegralInRange(0, 999), format, compare);
+                            data.ConsumeIntegralInRange(0, 59), data.ConsumeIntegralInRange(0, 999),
+                            format, compare);
 
     const std::string text = data.ConsumeRemainingBytesAsString();
     try {

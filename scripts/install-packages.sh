@@ -9,6 +9,7 @@ packages=(
     g++-mingw-w64-x86-64-posix
     wine wine64 xvfb x11-utils xdotool imagemagick
     fonts-ipafont-gothic fonts-ipafont-mincho locales
+    fonts-dejavu-core fonts-tlwg-garuda-ttf fonts-nanum
     fp-utils nsis zip
 )
 

@@ -24,7 +24,11 @@ bool AppWindow::Create(const Text& title) {
 }
 
 void AppWindow::SetTitle(const Text& title) {
-    SetWindowTextW(window_, ToWide(title).c_str());
+    SetTitle(ToWide(title));
+}
+
+void AppWindow::SetTitle(const std::wstring& title) {
+    SetWindowTextW(window_, title.c_str());
 }
 
 Text AppWindow::Title() const {

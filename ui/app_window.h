@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
 
 #include "engine/text.h"
 
@@ -21,6 +22,7 @@ class AppWindow {
     HWND Handle() const { return window_; }
 
     void SetTitle(const Text& title);
+    void SetTitle(const std::wstring& title);
     Text Title() const;
 
     // Runs after the application has been restored from the minimised state.

@@ -1,7 +1,10 @@
 #include "ui/clock_label.h"
 
+#include <usp10.h>
+
 #include <string>
 
+#include "engine/reading_order.h"
 #include "engine/text_win.h"
 #include "ui/form_logic.h"
 #include "ui/window_class.h"
@@ -41,14 +44,60 @@ void ClockLabel::SetFont(const FontSettings& font, UniqueFont created) {
         InvalidateRect(window_, nullptr, FALSE);
 }
 
-void ClockLabel::SetText(const Text& text) {
-    const std::wstring wide = ToWide(text);
+void ClockLabel::SetText(const WideText& text) {
+    const std::wstring wide = ToWindowsText(text);
     if (WindowText(window_) != wide)
         SetWindowTextW(window_, wide.c_str());
 }
 
-Text ClockLabel::GetText() const {
-    return FromWide(WindowText(window_));
+namespace {
+
+// One analysed line of text; its fallback fonts live as long as it does.
+class ScriptLine {
+  public:
+    ScriptLine(HDC dc, const std::wstring& text) {
+        const auto length = static_cast<int>(text.size());
+        // The glyph buffer size Uniscribe recommends.
+        if (FAILED(ScriptStringAnalyse(dc, text.c_str(), length, length * 3 / 2 + 16, -1,
+                                       SSA_GLYPHS | SSA_FALLBACK | SSA_LINK, 0, nullptr, nullptr,
+                                       nullptr, nullptr, nullptr, &analysis_)))
+            analysis_ = nullptr;
+    }
+    ~ScriptLine() {
+        if (analysis_)
+            ScriptStringFree(&analysis_);
+    }
+    ScriptLine(const ScriptLine&) = delete;
+    ScriptLine& operator=(const ScriptLine&) = delete;
+
+    bool Ok() const { return analysis_ != nullptr; }
+    int Width() const { return ScriptString_pSize(analysis_)->cx; }
+    void Draw(int x, int y, const RECT& clip) const {
+        ScriptStringOut(analysis_, x, y, ETO_CLIPPED, &clip, 0, 0, FALSE);
+    }
+
+  private:
+    SCRIPT_STRING_ANALYSIS analysis_ = nullptr;
+};
+
+} // namespace
+
+// Uniscribe with font fallback: GDI alone draws boxes for characters of
+// complex scripts (Thai, Hebrew) that the chosen face lacks.
+void DrawClockText(HDC dc, std::wstring_view text, const RECT& area, TextPlacement placement) {
+    const std::wstring shown = ToWindowsText(WithLeftToRightAnchors(FromWindowsText(text)));
+    if (shown.empty())
+        return;
+    const ScriptLine line(dc, shown);
+    if (!line.Ok())
+        return;
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    const int x = area.left + (area.right - area.left - line.Width()) / 2;
+    const int y = placement == TextPlacement::Bottom
+                      ? area.bottom - metrics.tmHeight
+                      : area.top + (area.bottom - area.top - metrics.tmHeight) / 2;
+    line.Draw(x, y, area);
 }
 
 void ClockLabel::Paint() {
@@ -60,10 +109,7 @@ void ClockLabel::Paint() {
     SetBkMode(paint.dc(), TRANSPARENT);
     SetTextColor(paint.dc(), ResolveColor(font_.color));
     const std::wstring text = WindowText(window_);
-    const UINT vertical = placement_ == TextPlacement::Bottom ? DT_BOTTOM : DT_VCENTER;
-    // "&" is shown as it is.
-    DrawTextW(paint.dc(), text.c_str(), static_cast<int>(text.size()), &area,
-              DT_CENTER | DT_SINGLELINE | DT_NOPREFIX | vertical);
+    DrawClockText(paint.dc(), text, area, placement_);
 }
 
 } // namespace velmora

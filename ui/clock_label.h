@@ -4,8 +4,11 @@
 // to the window beneath it.
 #include <windows.h>
 
+#include <string_view>
+
 #include "engine/text.h"
 #include "engine/unique_handle_win.h"
+#include "engine/wide_text.h"
 #include "settings/settings_record.h"
 
 namespace velmora {
@@ -29,8 +32,7 @@ class ClockLabel {
     HFONT FontHandle() const { return handle_.get(); }
 
     // Sets the window text and redraws only when it changed.
-    void SetText(const Text& text);
-    Text GetText() const;
+    void SetText(const WideText& text);
 
   private:
     template <typename Owner>
@@ -42,5 +44,11 @@ class ClockLabel {
     FontSettings font_;
     UniqueFont handle_;
 };
+
+// Draws a clock text as the labels do, centred across `area` and placed
+// vertically by `placement`: with the fonts the system falls back to for
+// scripts the label's font lacks, in the order the pattern wrote it even
+// around right-to-left names, "&" as it is.
+void DrawClockText(HDC dc, std::wstring_view text, const RECT& area, TextPlacement placement);
 
 } // namespace velmora

@@ -697,8 +697,12 @@ void TForm1::ShowError(const std::exception& error) {
 // ---- Chrome ----------------------------------------------------------------
 
 void TForm1::SetCaption(const Text& caption) {
-    const Text shown(LeadingChars(caption, MaxShownTextBytes));
-    SetWindowTextW(window_, ToWide(shown).c_str());
+    SetCaption(FromWindowsText(ToWide(caption)));
+}
+
+void TForm1::SetCaption(const WideText& caption) {
+    const std::wstring shown = ToWindowsText(LeadingUnits(caption, MaxShownTextBytes));
+    SetWindowTextW(window_, shown.c_str());
     app_.SetTitle(shown);
 }
 

@@ -114,6 +114,7 @@ class TForm1 : private SettingsDialogHost {
     void ReportOnce(const Text& message, std::optional<Text>& lastShown);
     void ShowError(const std::exception& error);
     void SetCaption(const Text& caption);
+    void SetCaption(const WideText& caption);
     void SetStayOnTop(bool on);
     // What the settings dialog reads and changes live.
     std::uint8_t Alpha() const override { return alpha_; }

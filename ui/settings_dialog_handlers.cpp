@@ -12,6 +12,7 @@
 #include "engine/language_table.h"
 #include "engine/text_win.h"
 #include "engine/time_text.h"
+#include "ui/system_locales.h"
 
 namespace velmora {
 namespace {
@@ -50,8 +51,16 @@ void Select(HWND list, int index) {
     SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
+void AddEntry(HWND list, const std::wstring& text) {
+    SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
 void AddEntry(HWND list, const Text& text) {
-    SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(text).c_str()));
+    AddEntry(list, ToWide(text));
+}
+
+void AddEntry(HWND list, const WideText& text) {
+    AddEntry(list, ToWindowsText(text));
 }
 
 // The identifier of a language row: the text after the first comma, or the
@@ -101,11 +110,19 @@ void TForm2::FormCreate(std::int32_t leftLocaleId, std::int32_t rightLocaleId) {
                            sampleFormats_[side]);
 
     memo4_.clear();
+    std::vector<std::int32_t> listed;
     for (const char* row : LanguageTable) {
         const std::int32_t lcid = LcidOfRow(row).value_or(host_.Locale().UserDefaultLCID());
         AddEntry(Control(ComboBox13), row);
         AddEntry(Control(ComboBox23), row);
         memo4_.push_back(std::to_string(lcid));
+        listed.push_back(lcid);
+    }
+    // Then every other locale of the system under its own name.
+    for (const SystemLocale& locale : OtherSystemLocales(listed)) {
+        AddEntry(Control(ComboBox13), locale.DisplayName);
+        AddEntry(Control(ComboBox23), locale.DisplayName);
+        memo4_.push_back(std::to_string(locale.Lcid));
     }
     SetActivePage(0);
 }
@@ -426,7 +443,7 @@ Text TForm2::PickerText(ControlId picker) const {
         (time.wHour * 3'600'000.0 + time.wMinute * 60'000.0 + time.wSecond * 1'000.0) /
         MillisecondsPerDay;
     const PcSettings& pc = host_.Pc();
-    return FormatPattern("HH:nn", timeOfDay, pc.FormatSettings, pc.Facts);
+    return FromWide(ToWindowsText(FormatPattern("HH:nn", timeOfDay, pc.FormatSettings, pc.Facts)));
 }
 
 // ---- OK ---------------------------------------------------------------------

@@ -34,10 +34,10 @@ TEST(PatternLists, RefreshReplacesOnlyTheLocaleEntries) {
     side.DateIndex = 31;
     side.TimeIndex = 5;
     side.DatePatternList[2] = "kept";
-    side.FormatSettings = {.ShortDatePattern = "d.m.yyyy",
-                           .LongDatePattern = "dddd d mmmm yyyy",
-                           .ShortTimePattern = "H:mm",
-                           .LongTimePattern = "H:mm:ss"};
+    side.FormatSettings.ShortDatePattern = "d.m.yyyy";
+    side.FormatSettings.LongDatePattern = "dddd d mmmm yyyy";
+    side.FormatSettings.ShortTimePattern = "H:mm";
+    side.FormatSettings.LongTimePattern = "H:mm:ss";
     RefreshLocalePatterns(side);
     EXPECT_EQ(side.DatePatternList[0] + "|" + side.DatePatternList[1] + "|" +
                   side.DatePatternList[2],

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/native/shown_text.h"
+
 #include "engine/format_pattern.h"
 #include "engine/pattern_lists.h"
 
@@ -76,17 +78,17 @@ TEST(DeriveDisplayPatterns, DerivedPairs) {
 TEST(DeriveDisplayPatterns, BlankedMinutesStayMinutes) {
     const DateTime evening = EncodeDateTime(year{2010} / April / 1, 21, 5);
     const auto format = [&](const Text& pattern) {
-        return FormatPattern(pattern, evening, TFormatSettings{}, PcLocaleFacts{});
+        return FormatPattern(pattern, evening, TFormatSettings{}, DecodingFacts());
     };
     Sides s;
     s.left.TimeIndex = 5;
     s.Derive(0, true);
-    EXPECT_EQ(format(s.left.ColonPattern), "PM 09: 05");
-    EXPECT_EQ(format(s.left.BlankPattern), "PM 09 :05");
+    EXPECT_EQ(format(s.left.ColonPattern), Shown("PM 09: 05"));
+    EXPECT_EQ(format(s.left.BlankPattern), Shown("PM 09 :05"));
     s.left.TimeIndex = 0;
     s.left.TimePatternList[0] = "H時mm分";
     s.Derive(0, true);
-    EXPECT_EQ(format(s.left.BlankPattern), "21 時05分");
+    EXPECT_EQ(format(s.left.BlankPattern), Shown("21 時05分"));
 }
 
 TEST(DeriveDisplayPatterns, PairingByBlinkModeAndFace) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/native/shown_text.h"
+
 #include "engine/format_pattern.h"
 
 namespace velmora {
@@ -43,18 +45,18 @@ TEST(EraCalendar, FormatsEraTokensByThePcLocale) {
     };
     for (const Case& c : cases) {
         const BuiltInEraCalendar calendar(c.pcLocale);
-        const PcLocaleFacts pc{c.pcLocale, c.pcLocale & 0x3FF, (c.pcLocale >> 10) & 0x3F,
-                               &calendar};
+        const PcLocaleFacts pc{c.pcLocale, c.pcLocale & 0x3FF, (c.pcLocale >> 10) & 0x3F, &calendar,
+                               &TestDecoder()};
         EXPECT_EQ(FormatPattern(c.pattern, EncodeDateTime(c.date), TFormatSettings{}, pc),
-                  c.expected)
+                  Shown(c.expected))
             << c.pattern << " on " << c.pcLocale << " at " << int(c.date.year());
     }
 
     // No calendar: the era tokens write nothing.
-    const PcLocaleFacts noCalendar{Japanese, LangJapanese, 1, nullptr};
+    const PcLocaleFacts noCalendar{Japanese, LangJapanese, 1, nullptr, &TestDecoder()};
     EXPECT_EQ(FormatPattern("ggge年m月d日", EncodeDateTime(year{2026} / December / 7),
                             TFormatSettings{}, noCalendar),
-              "年12月7日");
+              u"年12月7日");
 }
 
 TEST(EraCalendar, AnswersOnlyTheThreePictures) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/native/shown_text.h"
+
 namespace velmora {
 namespace {
 
@@ -13,14 +15,14 @@ const DateTime Early = EncodeDateTime(year{2010} / April / 1, 0, 5);
 const DateTime Noon = EncodeDateTime(year{2010} / April / 1, 12, 0);
 const DateTime Morning = EncodeDateTime(year{2009} / February / 5, 7, 8, 9, 5);
 
-Text Format(std::string_view pattern, DateTime value = Evening,
-            const TFormatSettings& settings = TFormatSettings{}) {
-    return FormatPattern(pattern, value, settings, PcLocaleFacts{});
+WideText Format(std::string_view pattern, DateTime value = Evening,
+                const TFormatSettings& settings = TFormatSettings{}) {
+    return FormatPattern(pattern, value, settings, DecodingFacts());
 }
 
 void ExpectAll(DateTime at, std::initializer_list<std::pair<const char*, const char*>> cases) {
     for (const auto& [pattern, expected] : cases)
-        EXPECT_EQ(Format(pattern, at), expected) << "pattern " << pattern;
+        EXPECT_EQ(Format(pattern, at), Shown(expected)) << "pattern " << pattern;
 }
 
 TEST(FormatPattern, WorkedExamples) {
@@ -105,6 +107,30 @@ TEST(FormatPattern, TwoByteCharactersQuotedTextAndALoneLeadByte) {
                         {"h:nn '\x81", "21:30 \x81"}});
 }
 
+TEST(FormatPattern, NamesInAnyScriptBetweenJapaneseLiterals) {
+    TFormatSettings french;
+    french.MonthNames[1] = u"février";
+    french.DayNames[4] = u"jeudi";
+    TFormatSettings greek;
+    greek.MonthNames[1] = u"Φεβρουάριος";
+    greek.DayAbbrevs[4] = u"Πέμ";
+    TFormatSettings thai;
+    thai.MonthAbbrevs[1] = u"ก.พ.";
+    thai.AmText = u"ก่อนเที่ยง";
+    struct Case {
+        const char* pattern;
+        const TFormatSettings& settings;
+        std::u16string_view expected;
+    };
+    const Case cases[] = {
+        {"yyyy'年'mmmm'月'd'日'(dddd)", french, u"2009年février月5日(jeudi)"},
+        {"mmmm「d」ddd", greek, u"Φεβρουάριος「5」Πέμ"},
+        {"'表'mmm\xB1 ampm h:nn", thai, u"表ก.พ.ｱ ก่อนเที่ยง 7:08"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Format(c.pattern, Morning, c.settings), c.expected) << c.pattern;
+}
+
 TEST(FormatPattern, AmPmForms) {
     const DateTime morning = EncodeDateTime(year{2010} / April / 1, 9, 15);
     struct Case {
@@ -125,54 +151,56 @@ TEST(FormatPattern, AmPmForms) {
         {"h:nn t", "9:15 9:15 am", "21:30 9:30 pm"} // an inner AM/PM stays inside
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(Format(c.pattern, morning), c.morning) << c.pattern;
-        EXPECT_EQ(Format(c.pattern, Evening), c.evening) << c.pattern;
+        EXPECT_EQ(Format(c.pattern, morning), Shown(c.morning)) << c.pattern;
+        EXPECT_EQ(Format(c.pattern, Evening), Shown(c.evening)) << c.pattern;
     }
     TFormatSettings noTexts;
     noTexts.AmText.clear();
     noTexts.PmText.clear();
-    EXPECT_EQ(Format("ampm h:nn", Evening, noTexts), " 9:30");
+    EXPECT_EQ(Format("ampm h:nn", Evening, noTexts), Shown(" 9:30"));
 }
 
 TEST(FormatPattern, InnerPatternOnlyFromTheTopLevel) {
     TFormatSettings settings;
     settings.ShortTimePattern = "h:mm";
-    EXPECT_EQ(Format("AMPM t", Evening, settings), "pm 21:30");
+    EXPECT_EQ(Format("AMPM t", Evening, settings), Shown("pm 21:30"));
     settings.ShortDatePattern = "[c]";
-    EXPECT_EQ(Format("c", Evening, settings), "[] 9:30:05 pm");
+    EXPECT_EQ(Format("c", Evening, settings), Shown("[] 9:30:05 pm"));
     settings.ShortDatePattern = "m/d ddddd t";
-    EXPECT_EQ(Format("c", Evening, settings), "4/1   9:30:05 pm");
+    EXPECT_EQ(Format("c", Evening, settings), Shown("4/1   9:30:05 pm"));
 }
 
 TEST(FormatPattern, Separators) {
     TFormatSettings settings;
     settings.DateSep = '-';
     settings.TimeSep = '.';
-    EXPECT_EQ(Format("yyyy/mm/dd hh:nn", Evening, settings), "2010-04-01 21.30");
+    EXPECT_EQ(Format("yyyy/mm/dd hh:nn", Evening, settings), Shown("2010-04-01 21.30"));
     settings.DateSep = settings.TimeSep = '\0';
-    EXPECT_EQ(Format("m/d h:nn", Evening, settings), "41 2130");
-    EXPECT_EQ(Format("'/:'", Evening, settings), "/:");
+    EXPECT_EQ(Format("m/d h:nn", Evening, settings), Shown("41 2130"));
+    EXPECT_EQ(Format("'/:'", Evening, settings), Shown("/:"));
 }
 
 TEST(FormatPattern, OutputStopsAt256BytesAndBadPatternsStayInBounds) {
-    EXPECT_EQ(Format(Text(300, 'x')), Text(256, 'x'));
-    // A two-byte character may be cut after its first byte.
-    const Text cut = Format(Text(255, 'x') + "年");
-    ASSERT_EQ(cut.size(), 256u);
-    EXPECT_EQ(static_cast<unsigned char>(cut.back()), 0x94);
-    EXPECT_EQ(Format(Text(250, 'x') + "yyyy/mm/dd"), Text(250, 'x') + "2010/0");
+    EXPECT_EQ(Format(Text(300, 'x')), Shown(Text(256, 'x')));
+    // A character that does not fit is dropped whole and ends the output;
+    // names count two bytes for each letter beyond ASCII.
+    EXPECT_EQ(Format(Text(255, 'x') + "年x"), Shown(Text(255, 'x')));
+    EXPECT_EQ(Format(Text(250, 'x') + "yyyy/mm/dd"), Shown(Text(250, 'x') + "2010/0"));
+    TFormatSettings greek;
+    greek.MonthNames[3] = u"Απρίλιος";
+    EXPECT_EQ(Format(Text(249, 'x') + "mmmm", Evening, greek), Shown(Text(249, 'x')) + u"Απρ");
     Text manyTokens;
     for (int i = 0; i < 2'500; ++i)
         manyTokens += "ddd ";
     EXPECT_EQ(Format(manyTokens).size(), 256u);
-    EXPECT_EQ(Format(Text(10'000, 'h')), "21");
-    EXPECT_EQ(Format(Text(10'001, '\'')), "");
+    EXPECT_EQ(Format(Text(10'000, 'h')), Shown("21"));
+    EXPECT_EQ(Format(Text(10'001, '\'')), Shown(""));
     // A NUL ends the pattern.
-    EXPECT_EQ(Format(std::string_view("h\0:nn", 5)), "21");
-    EXPECT_EQ(Format(std::string_view("\0h", 2)), "4/1/10 9:30:05 pm");
+    EXPECT_EQ(Format(std::string_view("h\0:nn", 5)), Shown("21"));
+    EXPECT_EQ(Format(std::string_view("\0h", 2)), Shown("4/1/10 9:30:05 pm"));
     TFormatSettings settings;
     settings.LongTimePattern = Text("h\0AMPM", 6);
-    EXPECT_EQ(Format("tt", Evening, settings), "21");
+    EXPECT_EQ(Format("tt", Evening, settings), Shown("21"));
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/native/shown_text.h"
+
 #include "tests/native/fake_locale_source.h"
 
 namespace velmora {
@@ -64,11 +66,11 @@ TEST(LoadLocaleSettings, EveryFieldFromItsOwnItemByItsRuleOrTheDefault) {
                              .CurrencySymbol = "￥",
                              .ShortDatePattern = "yyyy/MM/dd",
                              .LongDatePattern = " yyyy'年'M'月'd'日'",
-                             .AmText = "午前",
-                             .PmText = "午後",
+                             .AmText = Shown("午前"),
+                             .PmText = Shown("午後"),
                              .ShortTimePattern = "AMPM hh:mm",
                              .LongTimePattern = "AMPM hh:mm:ss"};
-    expected.MonthNames[11] = "12月";
+    expected.MonthNames[11] = Shown("12月");
     EXPECT_EQ(Load(source, Japanese), expected);
 
     const std::pair<std::uint32_t, const char*> odd[] = {
@@ -85,7 +87,7 @@ TEST(LoadLocaleSettings, EveryFieldFromItsOwnItemByItsRuleOrTheDefault) {
     EXPECT_EQ(settings.TimeSep, '\0');
     EXPECT_EQ(settings.ThousandsSep, '\xA0');
     EXPECT_EQ(settings.ListSep, ',');
-    EXPECT_EQ(settings.AmText, "");
+    EXPECT_EQ(settings.AmText, Shown(""));
     EXPECT_EQ(settings.NegCurrencyOrder, 0);
 
     // Nothing readable: the English defaults, also over earlier values.
@@ -126,15 +128,22 @@ TEST(LoadLocaleSettings, ReadsEveryNameItemInItsPlaceOrTheEnglishDefault) {
         source.Set(German, item::SAbbrevDayName1 + i, "d" + std::to_string(i));
     }
     source.Set(German, item::SMonthName1 + 1, ""); // empty: the English default
+    // Shown names come as the system gives them, not through code page 932.
+    source.Set(German, item::SMonthName1 + 2, "Marz");
+    source.SetShown(German, item::SMonthName1 + 2, u"März");
+    source.Set(German, item::S1159, "?????");
+    source.SetShown(German, item::S1159, u"ก่อนเที่ยง");
+    source.Install(German);
     const TFormatSettings settings = Load(source, German);
-    EXPECT_EQ(settings.MonthNames[0] + settings.MonthAbbrevs[0], "M0m0");
-    EXPECT_EQ(settings.MonthNames[11] + settings.MonthAbbrevs[11], "M11m11");
-    EXPECT_EQ(settings.MonthNames[1], "February");
-    EXPECT_EQ(settings.DayAbbrevs[3], "Wed");
+    EXPECT_EQ(settings.MonthNames[0] + settings.MonthAbbrevs[0], Shown("M0m0"));
+    EXPECT_EQ(settings.MonthNames[11] + settings.MonthAbbrevs[11], Shown("M11m11"));
+    EXPECT_EQ(settings.MonthNames[1], Shown("February"));
+    EXPECT_EQ(settings.MonthNames[2] + settings.AmText, u"Märzก่อนเที่ยง");
+    EXPECT_EQ(settings.DayAbbrevs[3], Shown("Wed"));
     // The lists start on Sunday.
-    EXPECT_EQ(settings.DayNames[0] + settings.DayAbbrevs[0], "D6d6");
-    EXPECT_EQ(settings.DayNames[1] + settings.DayAbbrevs[1], "D0d0");
-    EXPECT_EQ(settings.DayNames[6] + settings.DayAbbrevs[6], "D5d5");
+    EXPECT_EQ(settings.DayNames[0] + settings.DayAbbrevs[0], Shown("D6d6"));
+    EXPECT_EQ(settings.DayNames[1] + settings.DayAbbrevs[1], Shown("D0d0"));
+    EXPECT_EQ(settings.DayNames[6] + settings.DayAbbrevs[6], Shown("D5d5"));
 }
 
 TEST(LoadLocaleSettings, ALocaleNotInstalledTakesAllButItsNamesFromThePc) {
@@ -145,16 +154,16 @@ TEST(LoadLocaleSettings, ALocaleNotInstalledTakesAllButItsNamesFromThePc) {
     TFormatSettings settings = Load(source, German);
     EXPECT_EQ(settings.DateSep, '/');
     EXPECT_EQ(settings.ShortDatePattern, "yyyy/MM/dd");
-    EXPECT_EQ(settings.AmText, "午前");
+    EXPECT_EQ(settings.AmText, Shown("午前"));
     EXPECT_EQ(settings.ShortTimePattern, "h:mm");
-    EXPECT_EQ(settings.MonthNames[0], "Januar");
-    EXPECT_EQ(settings.MonthNames[11], "December"); // not the PC's "12月"
+    EXPECT_EQ(settings.MonthNames[0], Shown("Januar"));
+    EXPECT_EQ(settings.MonthNames[11], Shown("December")); // not the PC's "12月"
 
     source.Install(German);
     settings = Load(source, German);
     EXPECT_EQ(settings.DateSep, '.');
     EXPECT_EQ(settings.ShortDatePattern, "dd.MM.yyyy");
-    EXPECT_EQ(settings.AmText, "am");
+    EXPECT_EQ(settings.AmText, Shown("am"));
 }
 
 TEST(TranslateLocaleDatePattern, FollowsThePcsCalendarAndLanguage) {
@@ -203,7 +212,7 @@ TEST(LoadPcSettings, TakesTheThreadLocaleFallsBackToEnglishAndReloads) {
     const PcSettings pc = LoadPcSettings(source);
     EXPECT_EQ(pc.Facts.Calendar, nullptr);
     EXPECT_EQ(pc.FormatSettings.LongDatePattern, " yyyy'年'M'月'd'日'");
-    EXPECT_EQ(pc.FormatSettings.MonthNames[11], "12月");
+    EXPECT_EQ(pc.FormatSettings.MonthNames[11], Shown("12月"));
 
     struct Case {
         std::int32_t thread, locale;
@@ -227,7 +236,7 @@ TEST(LoadPcSettings, TakesTheThreadLocaleFallsBackToEnglishAndReloads) {
     // A reload goes back to the user's default locale.
     source.SetThreadLocale(German);
     source.SetUserDefault(Japanese);
-    EXPECT_EQ(ReloadPcSettings(source).FormatSettings.AmText, "午前");
+    EXPECT_EQ(ReloadPcSettings(source).FormatSettings.AmText, Shown("午前"));
     EXPECT_EQ(source.ThreadLocale(), Japanese);
 }
 

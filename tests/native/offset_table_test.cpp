@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/native/shown_text.h"
+
 #include "engine/format_pattern.h"
 
 namespace velmora {
@@ -45,7 +47,7 @@ TEST(ComputeSideTime, SubtractsHalfHoursAndCrossesMidnight) {
         const DateTime pc = EncodeDateTime(year{2010} / April / 1, c.pcHour, c.pcMinute);
         EXPECT_EQ(FormatPattern("yyyy/mm/dd hh:nn", ComputeSideTime(pc, c.diffIndex),
                                 TFormatSettings{}, PcLocaleFacts{}),
-                  c.sideTime)
+                  Shown(c.sideTime))
             << c.pcHour << ":" << c.pcMinute << " index " << c.diffIndex;
     }
     EXPECT_EQ(ComputeSideTime(40269.5, 47), 40269.5);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/native/shown_text.h"
+
 #include "engine/format_pattern.h"
 #include "tests/native/fake_time_zone_rules.h"
 
@@ -20,7 +22,7 @@ ClockReading TokyoPcAt(DateTime utc) {
 }
 
 Text Show(DateTime value) {
-    return FormatPattern("yyyy/mm/dd hh:nn:ss", value, TFormatSettings{}, PcLocaleFacts{});
+    return AsciiOf(FormatPattern("yyyy/mm/dd hh:nn:ss", value, TFormatSettings{}, PcLocaleFacts{}));
 }
 
 ClockSide SideWith(const char* zone, std::int32_t diffIndex) {

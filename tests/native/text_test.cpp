@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/reading_order.h"
+
 namespace velmora {
 namespace {
 
@@ -48,6 +50,27 @@ TEST(IsLeadByte, MatchesCodePage932Ranges) {
                           {0xDF, false}, {0xE0, true}, {0xFC, true}, {0xFD, false}};
     for (const Case& c : cases)
         EXPECT_EQ(IsLeadByte(c.byte), c.lead) << int(c.byte);
+}
+
+TEST(ShownText, WidthLimitAndReadingOrderAnchors) {
+    // Widths as code page 932 counts bytes: ASCII and half-width katakana one.
+    EXPECT_EQ(LeadingUnits(u"ab年ｱc", 4), u"ab年");
+    EXPECT_EQ(LeadingUnits(u"ab年ｱc", 3), u"ab");
+    EXPECT_EQ(LeadingUnits(u"éｱ", 3), u"éｱ");
+
+    // A mark after each right-to-left run that digits or other letters follow;
+    // a run goes on across blanks and punctuation.
+    const struct {
+        std::u16string_view text, anchored;
+    } cases[] = {
+        {u"2026/ديسمبر/07(الاثنين)", u"2026/ديسمبر‎/07(الاثنين‎)"},
+        {u"יום שני 7", u"יום שני‎ 7"},
+        {u"ديسمبر ٢٠", u"ديسمبر‎ ٢٠"}, // Arabic digits read left to right
+        {u"2026/décembre/07", u"2026/décembre/07"},
+        {u"", u""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(WithLeftToRightAnchors(c.text), c.anchored);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "engine/pattern_lists.h"
 #include "tests/native/fake_time_zone_rules.h"
 #include "tests/native/recording_taskbar.h"
+#include "tests/native/shown_text.h"
 
 namespace velmora {
 namespace {
@@ -43,6 +44,7 @@ class TickTest : public ::testing::Test {
     TickTest() {
         left.BoxName = "昭和基地";
         right.BoxName = "ヒューストン";
+        pc.Facts.Decoder = &TestDecoder();
         for (ClockSide* side : {&left, &right}) {
             side->DiffIndex = 47;
             side->FormatSettings.ShortTimePattern = "h:mm";
@@ -83,8 +85,8 @@ TEST_F(TickTest, TheSeparatorBlinksByTheComputersSeconds) {
     for (const Case& c : cases) {
         Derive(3, c.blinkMode); // "hh:nn"
         const TickTexts texts = TickAt(At(2026, 12, 7, 10, 20, c.second));
-        EXPECT_EQ(texts.LeftTime, c.leftTime) << c.blinkMode << ' ' << c.second;
-        EXPECT_EQ(texts.RightTime, c.rightTime) << c.blinkMode << ' ' << c.second;
+        EXPECT_EQ(texts.LeftTime, Shown(c.leftTime)) << c.blinkMode << ' ' << c.second;
+        EXPECT_EQ(texts.RightTime, Shown(c.rightTime)) << c.blinkMode << ' ' << c.second;
     }
 }
 
@@ -107,7 +109,8 @@ TEST_F(TickTest, TwelveHourTextsShowZeroForTwelve) {
     for (const Case& c : cases) {
         Derive(c.timeIndex, 0, c.face);
         const TickTexts texts = TickAt(At(2026, 12, 7, c.hour, c.minute, c.second));
-        EXPECT_EQ(texts.LeftTime, c.expected) << c.timeIndex << ' ' << c.hour << ':' << c.minute;
+        EXPECT_EQ(texts.LeftTime, Shown(c.expected))
+            << c.timeIndex << ' ' << c.hour << ':' << c.minute;
     }
 }
 
@@ -121,14 +124,14 @@ TEST_F(TickTest, EachSideShowsItsOwnTimeAndTheCaptionFollowsTheTitleMode) {
     const TickTexts t = TickAt(now);
     EXPECT_EQ(left.SideTime, now - 12 * OneHalfHour);
     EXPECT_EQ(right.SideTime, now - 30 * OneHalfHour);
-    EXPECT_EQ(t.LeftDate + " " + t.LeftTime, "2026-12-06 21:00");
-    EXPECT_EQ(t.RightDate + " " + t.RightTime, "2026/12/06 12:00");
+    EXPECT_EQ(t.LeftDate + u" " + t.LeftTime, u"2026-12-06 21:00");
+    EXPECT_EQ(t.RightDate + u" " + t.RightTime, u"2026/12/06 12:00");
 
-    const std::pair<std::int32_t, std::optional<Text>> cases[] = {
+    const std::pair<std::int32_t, std::optional<WideText>> cases[] = {
         {1, std::nullopt},
-        {2, Text("12.7 03:00")},
-        {3, Text("12.6 21:00 昭和基地")},
-        {4, Text("12.6 12:00 ヒューストン")},
+        {2, u"12.7 03:00"},
+        {3, u"12.6 21:00 昭和基地"},
+        {4, u"12.6 12:00 ヒューストン"},
         {5, std::nullopt},
         {0, std::nullopt},
         {6, std::nullopt}};
@@ -143,9 +146,9 @@ TEST_F(TickTest, OneTickIsOneInstantEvenWhenTheClockMovesOnBetweenReads) {
     titleMode = 2;
     Derive(3, 0); // "hh:nn", both blink together
     const TickTexts t = TickAt(EncodeDateTime(year{2026} / 12 / 7, 23, 59, 59, 999));
-    EXPECT_EQ(t.LeftDate + " " + t.LeftTime, "2026/12/07 23:59");
-    EXPECT_EQ(t.RightDate + " " + t.RightTime, "2026/12/07 23:59");
-    EXPECT_EQ(t.Caption, Text("12/7 23:59"));
+    EXPECT_EQ(t.LeftDate + u" " + t.LeftTime, u"2026/12/07 23:59");
+    EXPECT_EQ(t.RightDate + u" " + t.RightTime, u"2026/12/07 23:59");
+    EXPECT_EQ(t.Caption, WideText(u"12/7 23:59"));
 }
 
 TEST_F(TickTest, ASideOnAZoneShowsItsTimeAndBlinksWithTheComputersSeconds) {
@@ -176,9 +179,9 @@ TEST_F(TickTest, ASideOnAZoneShowsItsTimeAndBlinksWithTheComputersSeconds) {
     pc.FormatSettings.DateSep = '.';
     for (const auto& c : cases) {
         const TickTexts t = TickAt(c.pcLocal);
-        EXPECT_EQ(t.LeftDate + " " + t.LeftTime, c.leftText);
-        EXPECT_EQ(t.RightDate + " " + t.RightTime, c.rightText);
-        EXPECT_EQ(t.Caption, Text(c.caption));
+        EXPECT_EQ(t.LeftDate + u" " + t.LeftTime, Shown(c.leftText));
+        EXPECT_EQ(t.RightDate + u" " + t.RightTime, Shown(c.rightText));
+        EXPECT_EQ(t.Caption, Shown(c.caption));
     }
 }
 
@@ -221,7 +224,8 @@ TEST(ApplyHourFix, CorrectsOnlyTheTwelveHourEntriesAndGuardsShortTexts) {
                        {"12:30", 2, "12:30"},
                        {"12:30", 3, "12:30"}};
     for (const Case& c : cases)
-        EXPECT_EQ(ApplyHourFix(c.text, c.timeIndex), c.expected) << c.text << ' ' << c.timeIndex;
+        EXPECT_EQ(ApplyHourFix(Shown(c.text), c.timeIndex), Shown(c.expected))
+            << c.text << ' ' << c.timeIndex;
 }
 
 } // namespace

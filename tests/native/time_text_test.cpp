@@ -17,8 +17,8 @@ TEST(ParseTimeText, ReadsHoursMinutesSecondsAndMarkers) {
     TFormatSettings japanese;
     japanese.TimeSep = '.';
     japanese.DecimalSep = ',';
-    japanese.AmText = "午前";
-    japanese.PmText = "午後";
+    japanese.AmText = u"午前";
+    japanese.PmText = u"午後";
     TFormatSettings noMarkers;
     noMarkers.AmText.clear();
     noMarkers.PmText.clear();

@@ -7,6 +7,7 @@
 #include "engine/language_table.h"
 #include "engine/locale_settings.h"
 #include "engine/locale_source_win.h"
+#include "engine/text_win.h"
 #include "engine/time_text.h"
 
 namespace velmora {
@@ -43,9 +44,9 @@ TEST_F(LocaleWinTest, EveryListedLanguageHasItsOwnNamesAndDatePatterns) {
             EXPECT_NE(settings.DayAbbrevs, english.DayAbbrevs) << lcid;
         }
         for (const Text& pattern : {settings.ShortDatePattern, settings.LongDatePattern}) {
-            const Text date = FormatPattern(pattern, monday, settings, pc.Facts);
-            EXPECT_NE(date.find('7'), Text::npos) << lcid << " " << pattern << " " << date;
-            EXPECT_NE(date.find("26"), Text::npos) << lcid << " " << pattern << " " << date;
+            const WideText date = FormatPattern(pattern, monday, settings, pc.Facts);
+            EXPECT_NE(date.find(u'7'), WideText::npos) << lcid << " " << pattern;
+            EXPECT_NE(date.find(u"26"), WideText::npos) << lcid << " " << pattern;
         }
     }
 }
@@ -53,10 +54,10 @@ TEST_F(LocaleWinTest, EveryListedLanguageHasItsOwnNamesAndDatePatterns) {
 TEST_F(LocaleWinTest, EnglishAndJapaneseNames) {
     struct Case {
         std::int32_t lcid;
-        const char* december;
-        const char* monday;
+        std::u16string_view december;
+        std::u16string_view monday;
     };
-    const Case cases[] = {{1033, "December", "Monday"}, {1041, "12月", "月曜日"}};
+    const Case cases[] = {{1033, u"December", u"Monday"}, {1041, u"12月", u"月曜日"}};
     for (const Case& c : cases) {
         const TFormatSettings settings = Load(c.lcid);
         EXPECT_EQ(settings.MonthNames[11], c.december) << c.lcid;
@@ -77,16 +78,15 @@ TEST_F(LocaleWinTest, TheComputersRecordIsJapanese) {
 
 TEST_F(LocaleWinTest, ParsesTimeTextsWithTheComputersRecord) {
     const TFormatSettings& record = pc.FormatSettings;
+    const Text am = FromWide(ToWindowsText(record.AmText));
+    const Text pm = FromWide(ToWindowsText(record.PmText));
     struct Case {
         Text text;
         int minutes;
     };
     const Case cases[] = {
-        {"09:00", 9 * 60},
-        {"17:30", 17 * 60 + 30},
-        {"pm 9:30", 21 * 60 + 30},
-        {record.PmText + "3:15", 15 * 60 + 15},
-        {"3:15 " + record.AmText, 3 * 60 + 15},
+        {"09:00", 9 * 60},           {"17:30", 17 * 60 + 30},     {"pm 9:30", 21 * 60 + 30},
+        {pm + "3:15", 15 * 60 + 15}, {"3:15 " + am, 3 * 60 + 15},
     };
     for (const Case& c : cases)
         EXPECT_DOUBLE_EQ(ParseTimeText(c.text, record, source), c.minutes / 1440.0) << c.text;
@@ -95,10 +95,10 @@ TEST_F(LocaleWinTest, ParsesTimeTextsWithTheComputersRecord) {
 
 TEST(Win32LocaleSource, ComparesIgnoringCaseOverEqualLengths) {
     const Win32LocaleSource source;
-    EXPECT_TRUE(source.EqualIgnoreCase("pm", "PM"));
-    EXPECT_TRUE(source.EqualIgnoreCase("午後", "午後"));
-    EXPECT_FALSE(source.EqualIgnoreCase("午後", "午前"));
-    EXPECT_FALSE(source.EqualIgnoreCase("P", "PM"));
+    EXPECT_TRUE(source.EqualIgnoreCase(u"pm", u"PM"));
+    EXPECT_TRUE(source.EqualIgnoreCase(u"午後", u"午後"));
+    EXPECT_FALSE(source.EqualIgnoreCase(u"午後", u"午前"));
+    EXPECT_FALSE(source.EqualIgnoreCase(u"P", u"PM"));
     EXPECT_TRUE(source.IsValidLocale(1041));
     EXPECT_FALSE(source.IsValidLocale(0x7FFF));
     EXPECT_EQ(source.LocaleInfo(1041, locale_item::SDate), Text("/"));

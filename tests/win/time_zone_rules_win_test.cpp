@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "engine/format_pattern.h"
+#include "engine/text_win.h"
 #include "engine/time_zone_rules_win.h"
 
 namespace velmora {
@@ -19,7 +20,8 @@ DateTime Utc(int y, unsigned mo, unsigned d, int h, int mi = 0, int s = 0) {
 Text Show(std::optional<DateTime> value) {
     if (!value)
         return "none";
-    return FormatPattern("yyyy/mm/dd hh:nn:ss", *value, TFormatSettings{}, PcLocaleFacts{});
+    return FromWide(ToWindowsText(
+        FormatPattern("yyyy/mm/dd hh:nn:ss", *value, TFormatSettings{}, PcLocaleFacts{})));
 }
 
 TEST(Win32TimeZoneRules, ConvertsWithTheSystemsRulesForTheYear) {

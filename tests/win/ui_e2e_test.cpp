@@ -76,7 +76,9 @@ TEST(VelmoraProgram, LeftClockCaptionFollowsTheClock) {
         using namespace std::chrono;
         const DateTime time = EncodeDateTime(year{now.wYear} / month{now.wMonth} / day{now.wDay},
                                              now.wHour, now.wMinute);
-        return FormatPattern("m/d hh:mm ", time, pc.FormatSettings, pc.Facts) + "東京";
+        return FromWide(
+                   ToWindowsText(FormatPattern("m/d hh:mm ", time, pc.FormatSettings, pc.Facts))) +
+               "東京";
     };
     RunningClock clock(folder, L"\"" + folder.Path(L"clock.dat") + L"\"");
     ASSERT_NE(clock.Window(), nullptr);
