@@ -22,4 +22,13 @@ std::string_view LeadingChars(std::string_view s, std::size_t maxBytes) {
     return s.substr(0, end);
 }
 
+// Written out by hand: the C library's printf family would bring its whole
+// formatting engine into the executable for these few numbers.
+Text UpperHex(std::uint32_t value, int digits) {
+    Text text(static_cast<std::size_t>(digits), '0');
+    for (int i = digits - 1; i >= 0 && value != 0; --i, value >>= 4)
+        text[static_cast<std::size_t>(i)] = "0123456789ABCDEF"[value & 0xF];
+    return text;
+}
+
 } // namespace velmora

@@ -1,6 +1,7 @@
 #pragma once
 // Text inside the clock: 8-bit code page 932 bytes; lengths and positions count bytes.
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -21,5 +22,8 @@ std::size_t NextChar(std::string_view s, std::size_t pos);
 // The longest start of `s` of at most `maxBytes` bytes that ends between
 // characters.
 std::string_view LeadingChars(std::string_view s, std::size_t maxBytes);
+
+// `value` in `digits` upper-case hexadecimal digits, zero-padded ("0000FF00").
+Text UpperHex(std::uint32_t value, int digits);
 
 } // namespace velmora

@@ -1,6 +1,5 @@
 #include "settings/setting_values.h"
 
-#include <cstdio>
 
 #include "engine/conversion_error.h"
 #include "settings/color_names.h"
@@ -106,9 +105,7 @@ Text ColorText(Color color) {
         if (entry.value == color)
             return Text(entry.name);
     }
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "$%08X", static_cast<unsigned>(color));
-    return buffer;
+    return "$" + UpperHex(static_cast<std::uint32_t>(color), 8);
 }
 
 std::uint8_t FontStyleFromInteger(std::int32_t value) {

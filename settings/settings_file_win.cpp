@@ -62,7 +62,7 @@ UniqueKernelHandle CreateTemporaryBeside(const std::wstring& target, std::wstrin
                                          DWORD& error) {
     const DWORD stamp = GetCurrentProcessId() ^ GetTickCount();
     for (DWORD attempt = 0; attempt < 100; ++attempt) {
-        name = target + L"." + std::to_wstring(stamp + attempt) + L".tmp";
+        name = target + L"." + ToWide(UpperHex(stamp + attempt, 8)) + L".tmp";
         HANDLE handle = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
         if (handle != INVALID_HANDLE_VALUE)

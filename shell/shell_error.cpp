@@ -1,6 +1,5 @@
 #include "shell/shell_error.h"
 
-#include <cstdio>
 #include <string>
 
 #include "engine/text_win.h"
@@ -18,9 +17,7 @@ ShellError ShellErrorOf(HRESULT result) {
     while (!message.empty() && (message.back() == L'\r' || message.back() == L'\n'))
         message.pop_back();
     if (message.empty()) {
-        char number[32];
-        std::snprintf(number, sizeof number, "0x%08lX", static_cast<unsigned long>(result));
-        return ShellError(number);
+        return ShellError("0x" + UpperHex(static_cast<std::uint32_t>(result), 8));
     }
     return ShellError(FromWide(message));
 }

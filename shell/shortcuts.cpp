@@ -23,11 +23,11 @@ class ShellLink {
   public:
     explicit ShellLink(const std::wstring& target) {
         const HRESULT created =
-            CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+            CoCreateInstance(__uuidof(::ShellLink), nullptr, CLSCTX_INPROC_SERVER, __uuidof(IShellLinkW),
                              reinterpret_cast<void**>(link_.put()));
         if (FAILED(created) || !link_)
             throw ShellErrorOf(FAILED(created) ? created : E_NOINTERFACE);
-        file_ = link_.As<IPersistFile>(IID_IPersistFile);
+        file_ = link_.As<IPersistFile>(__uuidof(IPersistFile));
         if (!file_)
             throw ShellErrorOf(E_NOINTERFACE);
         // The UTF-16 path: a folder name outside code page 932 still resolves.

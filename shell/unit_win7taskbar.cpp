@@ -36,7 +36,7 @@ bool Win7Taskbar::TaskbarProgressInit() noexcept {
         ComPtr<IUnknown> object;
         const HRESULT created =
             CoCreateInstance(TaskbarListClass, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
-                             IID_IUnknown, reinterpret_cast<void**>(object.put()));
+                             __uuidof(IUnknown), reinterpret_cast<void**>(object.put()));
         if (FAILED(created) || !object)
             return false;
         ComPtr<ITaskbarList3> list = object.As<ITaskbarList3>(TaskbarList3Interface);
