@@ -57,16 +57,32 @@ class AbsentTaskbar final : public TaskbarProgress {
     bool Available() const override { return false; }
 };
 
-bool Checked(HMENU menu, UINT id) {
-    return (GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED) != 0;
-}
+// Which handler each command runs, from either menu or a shortcut key.
+struct CommandRoute {
+    UINT id;
+    void (TForm1::*handler)();
+};
+constexpr CommandRoute CommandRoutes[] = {
+    {ID_READIN, &TForm1::ReadIn1Click},
+    {ID_SAVE, &TForm1::Save1Click},
+    {ID_SAVEAS, &TForm1::SaveAs1Click},
+    {ID_DESKTOP, &TForm1::DeskTop1Click},
+    {ID_STARTUP, &TForm1::StartUp1Click},
+    {ID_STARTMENU, &TForm1::StartMenu1Click},
+    {ID_MINIMIZE, &TForm1::Minimize1Click},
+    {ID_EXIT, &TForm1::Exit1Click},
+    {ID_SETTING, &TForm1::Setting1Click},
+    {ID_SHOWTITLEBAR, &TForm1::ShowTitleBar2Click},
+    {ID_SHOWMENUBAR, &TForm1::ShowMenuBar2Click},
+    {ID_SHOWINTASKBAR, &TForm1::ShowInTaskBar2Click},
+    {ID_SAVESTATUS, &TForm1::IsSaveStatus2Click},
+    {ID_HELP, &TForm1::Help2Click},
+    {ID_ABOUT, &TForm1::About1Click},
+    {ID_SITE, &TForm1::Site1Click},
+};
 
 void SetChecked(HMENU menu, UINT id, bool on) {
     CheckMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
-}
-
-void Invert(HMENU menu, UINT id) {
-    SetChecked(menu, id, !Checked(menu, id));
 }
 
 RECT WindowRect(HWND window) {
@@ -99,15 +115,14 @@ TForm1::TForm1(FormDependencies dependencies)
     ReloadPcSettings();
     // Until a settings file is read the clocks run on the defaults, so the
     // tick never formats lists that were not built.
-    left_ = DefaultLeftSide();
-    right_ = DefaultRightSide();
-    for (ClockSide* side : {&left_, &right_}) {
-        LoadLocaleSettings(deps_.locale, pc_.Facts, side->LocaleID, side->FormatSettings);
-        BuildPatternLists(*side);
+    state_.Sides = {DefaultLeftSide(), DefaultRightSide()};
+    state_.TitleString = "走れブリッツェン";
+    state_.Fonts = {DesignLabelFont(), DesignLabelFont()};
+    for (ClockSide& side : state_.Sides) {
+        LoadLocaleSettings(deps_.locale, pc_.Facts, side.LocaleID, side.FormatSettings);
+        BuildPatternLists(side);
     }
-    DeriveDisplayPatterns(left_, right_, display_, deps_.fontPitch, DesignLabelFace,
-                          DesignLabelFace);
-    titleString_ = "走れブリッツェン";
+    DerivePatterns();
 }
 
 TForm1::~TForm1() {
@@ -142,7 +157,7 @@ bool TForm1::Create() {
     // The settings dialog exists from start-up on, after the settings were read.
     SettingsDialogHost& host = *this;
     form2_ = std::make_unique<TForm2>(host, deps_.fonts);
-    return form2_->Create(window_, left_.LocaleID, right_.LocaleID);
+    return form2_->Create(window_, state_.Sides[0].LocaleID, state_.Sides[1].LocaleID);
 }
 
 void TForm1::ShowFirst() {
@@ -253,6 +268,9 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (Command(LOWORD(wParam)))
             return 0;
         break;
+    case WM_INITMENUPOPUP:
+        InitMenuPopup(reinterpret_cast<HMENU>(wParam));
+        return 0;
     case WM_CONTEXTMENU: {
         POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
         if (at.x == -1 && at.y == -1)
@@ -325,85 +343,23 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 bool TForm1::Command(UINT id) {
-    // The main menu's toggles check themselves before their handler runs.
-    switch (id) {
-    case ID_SHOWTITLEBAR1:
-    case ID_SHOWMENUBAR1:
-    case ID_SHOWINTASKBAR1:
-    case ID_ISSAVESTATUS:
-        Invert(mainMenu1_, id);
-        break;
-    default:
-        break;
-    }
-    switch (id) {
-    case ID_READIN1:
-    case ID_READIN2:
-        ReadIn1Click();
-        return true;
-    case ID_SAVE1:
-    case ID_SAVE2:
-        Save1Click();
-        return true;
-    case ID_SAVEAS1:
-    case ID_SAVEAS2:
-        SaveAs1Click();
-        return true;
-    case ID_DESKTOP1:
-    case ID_DESKTOP2:
-        DeskTop1Click();
-        return true;
-    case ID_STARTUP1:
-    case ID_STARTUP2:
-        StartUp1Click();
-        return true;
-    case ID_STARTMENU1:
-    case ID_STARTMENU2:
-        StartMenu1Click();
-        return true;
-    case ID_MINIMIZE1:
-    case ID_MINIMIZE2:
-        Minimize1Click();
-        return true;
-    case ID_EXIT1:
-    case ID_EXIT2:
-        Exit1Click();
-        return true;
-    case ID_SETTING1:
-    case ID_SETTING2:
-        Setting1Click();
-        return true;
-    case ID_SHOWTITLEBAR1:
-    case ID_SHOWTITLEBAR2:
-        ShowTitleBar2Click();
-        return true;
-    case ID_SHOWMENUBAR1:
-    case ID_SHOWMENUBAR2:
-        ShowMenuBar2Click();
-        return true;
-    case ID_SHOWINTASKBAR1:
-    case ID_SHOWINTASKBAR2:
-        ShowInTaskBar2Click();
-        return true;
-    case ID_ISSAVESTATUS:
-    case ID_ISSAVESTATUS2:
-        IsSaveStatus2Click();
-        return true;
-    case ID_HELP2:
-    case ID_HELP22:
-        Help2Click();
-        return true;
-    case ID_ABOUT1:
-    case ID_ABOUT2:
-        About1Click();
-        return true;
-    case ID_SITE1:
-    case ID_SITE2:
-        Site1Click();
-        return true;
-    default:
-        return false;
-    }
+    for (const CommandRoute& route : CommandRoutes)
+        if (route.id == id) {
+            (this->*route.handler)();
+            return true;
+        }
+    return false;
+}
+
+// A menu shows the state as it is when it opens: the toggles' marks in both
+// menus, and the main menu's save item only once there is a file to save to.
+void TForm1::InitMenuPopup(HMENU menu) const {
+    SetChecked(menu, ID_SHOWTITLEBAR, state_.ShowTitleBar);
+    SetChecked(menu, ID_SHOWMENUBAR, state_.ShowMenuBar);
+    SetChecked(menu, ID_SHOWINTASKBAR, state_.ShowInTaskBar);
+    SetChecked(menu, ID_SAVESTATUS, state_.SaveStatus);
+    if (menu == GetSubMenu(mainMenu1_, 0))
+        EnableMenuItem(menu, ID_SAVE, MF_BYCOMMAND | (save1Enabled_ ? MF_ENABLED : MF_GRAYED));
 }
 
 // ---- Start-up and layout --------------------------------------------------
@@ -422,10 +378,9 @@ void TForm1::CreateControls() {
     LOGFONTW frameFont = LogFontOf({DesignFrameFace, Scale(DesignFrameFontHeight), 0, 0});
     groupBox1_.SetFont(frameFont);
     groupBox2_.SetFont(frameFont);
-    groupBox1_.SetCaption(left_.BoxName);
-    groupBox2_.SetCaption(right_.BoxName);
-    for (ClockLabel* label : labelOrder_)
-        label->SetFont(DesignLabelFont());
+    ApplyCaptions();
+    state_.Fonts = {DesignLabelFont(), DesignLabelFont()};
+    ApplyFonts();
     leftAnchored_ = true;
     anchoredWidth_ = Scale(DesignSplit);
     Layout();
@@ -540,7 +495,7 @@ void TForm1::FormResize() {
     const RECT kept = ChildRect(anchorLeft ? groupBox1_.Handle() : groupBox2_.Handle());
     anchoredWidth_ = kept.right - kept.left;
     Layout();
-    if (autoScale_)
+    if (state_.AutoScale)
         AdjustFontSize();
 }
 
@@ -556,15 +511,35 @@ void TForm1::SplitterMoved(int left) {
 }
 
 void TForm1::AdjustFontSize() {
-    for (const auto& [frame, date, time] : {std::tuple{&groupBox1_, &label1_, &label11_},
-                                            std::tuple{&groupBox2_, &label2_, &label21_}}) {
-        const FontRequest request =
-            AutoScaleFontRequest(ClientHeight(frame->Handle()), date->Font());
-        const LOGFONTW font = ToLogFont(request);
-        const FontSettings settings = FontOfRequest(request, date->Font().color);
-        date->SetFont(settings, UniqueFont(CreateFontIndirectW(&font)));
-        time->SetFont(settings, UniqueFont(CreateFontIndirectW(&font)));
+    for (const auto& [font, frame, date, time] :
+         {std::tuple{&state_.Fonts[0], &groupBox1_, &label1_, &label11_},
+          std::tuple{&state_.Fonts[1], &groupBox2_, &label2_, &label21_}}) {
+        const FontRequest request = AutoScaleFontRequest(ClientHeight(frame->Handle()), *font);
+        const LOGFONTW created = ToLogFont(request);
+        *font = FontOfRequest(request, font->color);
+        date->SetFont(*font, UniqueFont(CreateFontIndirectW(&created)));
+        time->SetFont(*font, UniqueFont(CreateFontIndirectW(&created)));
     }
+}
+
+// The labels draw each side's font from the state.
+void TForm1::ApplyFonts() {
+    label1_.SetFont(state_.Fonts[0]);
+    label11_.SetFont(state_.Fonts[0]);
+    label2_.SetFont(state_.Fonts[1]);
+    label21_.SetFont(state_.Fonts[1]);
+}
+
+void TForm1::ApplyCaptions() {
+    groupBox1_.SetCaption(state_.Sides[0].BoxName);
+    groupBox2_.SetCaption(state_.Sides[1].BoxName);
+}
+
+// The patterns a tick formats follow the sides, the blink options and
+// whether the time labels' faces are proportional.
+void TForm1::DerivePatterns() {
+    DeriveDisplayPatterns(state_.Sides[0], state_.Sides[1], state_.Display, deps_.fontPitch,
+                          state_.Fonts[0].faceName, state_.Fonts[1].faceName);
 }
 
 void TForm1::SnapMove(WINDOWPOS& position) const {
@@ -620,13 +595,11 @@ void TForm1::ChangeDpi(UINT dpi, const RECT& suggested) {
     anchoredWidth_ = MulDiv(anchoredWidth_, static_cast<int>(dpi), static_cast<int>(old));
     // Through the points the settings file keeps, so that what is written at
     // this DPI reads back as the same font.
-    for (ClockLabel* label : labelOrder_) {
-        FontSettings font = label->Font();
+    for (FontSettings& font : state_.Fonts)
         font.height =
             FontHeightFromSize(FontSizeFromHeight(font.height, static_cast<std::int32_t>(old)),
                                static_cast<std::int32_t>(dpi));
-        label->SetFont(font);
-    }
+    ApplyFonts();
     const LOGFONTW frameFont = LogFontOf({DesignFrameFace, Scale(DesignFrameFontHeight), 0, 0});
     groupBox1_.SetFont(frameFont);
     groupBox2_.SetFont(frameFont);
@@ -644,12 +617,10 @@ void TForm1::ArmTick() {
 }
 
 void TForm1::Timer1Timer() {
-    // A clock's name lives in its frame's caption.
-    left_.BoxName = groupBox1_.Caption();
-    right_.BoxName = groupBox2_.Caption();
     try {
-        const TickTexts texts = Tick({left_, right_, titleMode_, pc_, progress_, progressState_,
-                                      deps_.clock, *taskbar_, deps_.zones});
+        const TickTexts texts =
+            Tick({state_.Sides[0], state_.Sides[1], state_.TitleMode, pc_, state_.Progress,
+                  progressState_, deps_.clock, *taskbar_, deps_.zones});
         label1_.SetText(texts.LeftDate);
         label11_.SetText(texts.LeftTime);
         label2_.SetText(texts.RightDate);
@@ -668,7 +639,7 @@ void TForm1::Timer2Timer() {
 
 void TForm1::UpdateProgress() {
     try {
-        UpdateProgressWindow(progress_, progressState_, pc_.FormatSettings, deps_.locale,
+        UpdateProgressWindow(state_.Progress, progressState_, pc_.FormatSettings, deps_.locale,
                              *taskbar_);
     } catch (const ConversionError& error) {
         ReportOnce(error.what(), lastProgressError_);
@@ -707,57 +678,58 @@ void TForm1::SetCaption(const WideText& caption) {
 }
 
 void TForm1::SetStayOnTop(bool on) {
-    stayOnTop_ = on;
+    state_.StayOnTop = on;
     SetWindowPos(window_, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TForm1::SetAlpha(std::uint8_t alpha) {
-    alpha_ = alpha;
+    state_.ViewRate = alpha;
     SetLayeredWindowAttributes(window_, 0, alpha, LWA_ALPHA);
 }
 
-void TForm1::EnableSave1(bool on) {
-    EnableMenuItem(mainMenu1_, ID_SAVE1, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
-}
-
+// Each toggle flips its value in the state and applies it; the menus show
+// it when they next open.
 void TForm1::ShowTitleBar2Click() {
-    Invert(popupMenu1_, ID_SHOWTITLEBAR2);
-    const bool on = Checked(popupMenu1_, ID_SHOWTITLEBAR2);
-    // The outer rectangle stays; the client area takes the frame's place.
-    const LONG_PTR style = GetWindowLongPtrW(window_, GWL_STYLE);
-    const LONG_PTR changed = on ? (style | SizeableStyle) & ~static_cast<LONG_PTR>(WS_POPUP)
-                                : (style & ~static_cast<LONG_PTR>(SizeableStyle)) | WS_POPUP;
-    SetWindowLongPtrW(window_, GWL_STYLE, changed);
-    SetWindowPos(window_, nullptr, 0, 0, 0, 0,
-                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    SetChecked(mainMenu1_, ID_SHOWTITLEBAR1, on);
+    state_.ShowTitleBar = !state_.ShowTitleBar;
+    ApplyTitleBar();
 }
 
 void TForm1::ShowMenuBar2Click() {
-    Invert(popupMenu1_, ID_SHOWMENUBAR2);
-    const bool on = Checked(popupMenu1_, ID_SHOWMENUBAR2);
-    // Without the bar every command stays in the pop-up menu.
-    SetMenu(window_, on ? mainMenu1_ : nullptr);
-    SetChecked(mainMenu1_, ID_SHOWMENUBAR1, on);
-    FormResize();
+    state_.ShowMenuBar = !state_.ShowMenuBar;
+    ApplyMenuBar();
 }
 
 void TForm1::ShowInTaskBar2Click() {
-    Invert(popupMenu1_, ID_SHOWINTASKBAR2);
+    state_.ShowInTaskBar = !state_.ShowInTaskBar;
     FormShow();
-    SetChecked(mainMenu1_, ID_SHOWINTASKBAR1, Checked(popupMenu1_, ID_SHOWINTASKBAR2));
 }
 
 void TForm1::IsSaveStatus2Click() {
-    Invert(popupMenu1_, ID_ISSAVESTATUS2);
-    SetChecked(mainMenu1_, ID_ISSAVESTATUS, Checked(popupMenu1_, ID_ISSAVESTATUS2));
+    state_.SaveStatus = !state_.SaveStatus;
+}
+
+void TForm1::ApplyTitleBar() {
+    // The outer rectangle stays; the client area takes the frame's place.
+    const LONG_PTR style = GetWindowLongPtrW(window_, GWL_STYLE);
+    const LONG_PTR changed = state_.ShowTitleBar
+                                 ? (style | SizeableStyle) & ~static_cast<LONG_PTR>(WS_POPUP)
+                                 : (style & ~static_cast<LONG_PTR>(SizeableStyle)) | WS_POPUP;
+    SetWindowLongPtrW(window_, GWL_STYLE, changed);
+    SetWindowPos(window_, nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TForm1::ApplyMenuBar() {
+    // Without the bar every command stays in the pop-up menu.
+    SetMenu(window_, state_.ShowMenuBar ? mainMenu1_ : nullptr);
+    FormResize();
 }
 
 void TForm1::FormShow() {
     // The owner window carries the taskbar button. It is shown without
     // taking the activation from the main window.
-    ShowWindow(app_.Handle(), Checked(popupMenu1_, ID_SHOWINTASKBAR2) ? SW_SHOWNA : SW_HIDE);
+    ShowWindow(app_.Handle(), state_.ShowInTaskBar ? SW_SHOWNA : SW_HIDE);
 }
 
 void TForm1::AppRestore() {
@@ -792,7 +764,7 @@ void TForm1::FormMouseMove(WPARAM keys, POINT client) {
         return;
     ReleaseCapture();
     // With a title bar the window has a sizing frame of its own.
-    if (hit.zone != 0 && Checked(mainMenu1_, ID_SHOWTITLEBAR1))
+    if (hit.zone != 0 && state_.ShowTitleBar)
         return;
     // The system's loop follows the pointer from where it is now: the way it
     // came since the press is applied first, so the grabbed point stays under it.

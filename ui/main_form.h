@@ -1,7 +1,7 @@
 #pragma once
 // The main window: two clocks side by side in their frames, the menus and
 // toggles, borderless moving and sizing, and the settings it reads and writes.
-// It holds the whole state of the clock for the run.
+// It holds the whole state of the clock for the run, in one record.
 #include <windows.h>
 
 #include <shellapi.h>
@@ -21,6 +21,7 @@
 #include "ui/app_window.h"
 #include "ui/clock_label.h"
 #include "ui/frame_box.h"
+#include "ui/main_form_state.h"
 #include "ui/services.h"
 #include "ui/settings_dialog.h"
 #include "ui/splitter.h"
@@ -85,8 +86,8 @@ class TForm1 : private SettingsDialogHost {
     const Text& CurrentFileName() const { return currentFileName_; }
     bool ResizeArmed() const { return resizeArmed_; }
     bool TaskbarReady() const { return taskbarReady_; }
-    std::int32_t TitleMode() const { return titleMode_; }
-    const ClockSide& Side(int index) const { return index == 0 ? left_ : right_; }
+    const MainFormState& State() const { return state_; }
+    const ClockSide& Side(int index) const { return state_.Sides[static_cast<std::size_t>(index)]; }
     // 0 Label1, 1 Label11, 2 Label2, 3 Label21.
     const ClockLabel& Label(int index) const {
         return *labelOrder_[static_cast<std::size_t>(index)];
@@ -103,6 +104,7 @@ class TForm1 : private SettingsDialogHost {
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool Command(UINT id);
+    void InitMenuPopup(HMENU menu) const;
 
     void CreateControls();
     void Layout();
@@ -116,16 +118,23 @@ class TForm1 : private SettingsDialogHost {
     void SetCaption(const Text& caption);
     void SetCaption(const WideText& caption);
     void SetStayOnTop(bool on);
+    void ApplyTitleBar();
+    void ApplyMenuBar();
+    void ApplyCaptions();
+    void ApplyFonts();
+    void DerivePatterns();
     // What the settings dialog reads and changes live.
-    std::uint8_t Alpha() const override { return alpha_; }
+    std::uint8_t Alpha() const override { return state_.ViewRate; }
     void SetAlpha(std::uint8_t alpha) override;
     const PcSettings& Pc() const override { return pc_; }
     const LocaleSource& Locale() const override { return deps_.locale; }
     const TimeZoneRules& Zones() const override { return deps_.zones; }
     ClockReading ReadClock() const override { return deps_.clock.Read(); }
-    void EnableSave1(bool on);
+    void EnableSave1(bool on) { save1Enabled_ = on; }
     void ApplySettings(const Settings& settings, const Text& fileName);
     Settings CaptureSettings() const;
+    SettingsDialogState DialogState() const;
+    void TakeDialogState(const SettingsDialogState& state);
     void OfferToSaveUnreadSettings();
     WindowEnvironment Environment(const WINDOWPLACEMENT& placement) const;
     std::int32_t WindowState() const;
@@ -160,23 +169,14 @@ class TForm1 : private SettingsDialogHost {
     std::array<ClockLabel*, 4> labelOrder_{&label1_, &label11_, &label2_, &label21_};
 
     // The clock's state.
+    MainFormState state_;
     PcSettings pc_;
     std::unique_ptr<BuiltInEraCalendar> eraCalendar_;
-    ClockSide left_;
-    ClockSide right_;
-    DisplayOptions display_;
-    bool viewMode_ = false;
-    std::uint8_t alpha_ = 255;
-    bool stayOnTop_ = false;
-    std::int32_t titleMode_ = 1;
-    Text titleString_;
-    ProgressSettings progress_;
     ProgressState progressState_;
-    bool autoScale_ = false;
-    bool sameFont_ = true;
     std::unique_ptr<TaskbarProgress> taskbar_;
     bool taskbarReady_ = false;
     Text currentFileName_;
+    bool save1Enabled_ = false; // the main menu's save item; the pop-up's is always enabled
     Text initialDirectory_;
     std::minstd_rand random_;
     std::unique_ptr<TForm2> form2_; // created hidden at start-up, reused

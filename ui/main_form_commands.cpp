@@ -2,9 +2,6 @@
 // shell: the settings, the three shortcuts, the About box, help and home page.
 #include "ui/main_form.h"
 
-#include <array>
-
-#include "engine/display_patterns.h"
 #include "engine/pattern_lists.h"
 #include "engine/side_time.h"
 #include "engine/tick.h"
@@ -18,16 +15,20 @@ namespace velmora {
 // The dialog edits a copy of the state; only OK brings it back, after which
 // everything that depends on it is derived anew.
 void TForm1::Setting1Click() {
-    const std::array<ClockSide*, 2> sides{&left_, &right_};
-    const std::array<FrameBox*, 2> frames{&groupBox1_, &groupBox2_};
-    const std::array<const ClockLabel*, 2> dateLabels{&label1_, &label2_};
+    SettingsDialogState state = DialogState();
+    // Cancel: the dialog has already put the alpha value back.
+    if (!form2_->Execute(state))
+        return;
+    TakeDialogState(state);
+}
 
+SettingsDialogState TForm1::DialogState() const {
     SettingsDialogState state;
     const ClockReading now = deps_.clock.Read();
-    for (std::size_t i = 0; i < sides.size(); ++i) {
-        const ClockSide& from = *sides[i];
+    for (std::size_t i = 0; i < state.Sides.size(); ++i) {
+        const ClockSide& from = state_.Sides[i];
         SettingsDialogSide& to = state.Sides[i];
-        to.BoxName = frames[i]->Caption();
+        to.BoxName = from.BoxName;
         // On a zone, the offset list shows the zone's offset now, the
         // natural start when the user goes back to a fixed offset.
         to.DiffIndex = DiffIndexToStore(from, now, deps_.zones);
@@ -35,30 +36,28 @@ void TForm1::Setting1Click() {
         to.DateIndex = from.DateIndex;
         to.TimeIndex = from.TimeIndex;
         to.LocaleID = from.LocaleID;
-        to.Font = dateLabels[i]->Font();
+        to.Font = state_.Fonts[i];
         to.SideTime = from.SideTime;
         to.DatePatternList = from.DatePatternList;
         to.TimePatternList = from.TimePatternList;
     }
-    state.BlinkMode = display_.BlinkMode;
-    state.SwingBlink = display_.SwingBlink;
-    state.ViewMode = viewMode_;
-    state.StayOnTop = stayOnTop_;
-    state.TitleMode = titleMode_;
-    state.TitleString = titleString_;
-    state.AutoScale = autoScale_;
-    state.SameFont = sameFont_;
+    state.BlinkMode = state_.Display.BlinkMode;
+    state.SwingBlink = state_.Display.SwingBlink;
+    state.ViewMode = state_.ViewMode;
+    state.StayOnTop = state_.StayOnTop;
+    state.TitleMode = state_.TitleMode;
+    state.TitleString = state_.TitleString;
+    state.AutoScale = state_.AutoScale;
+    state.SameFont = state_.SameFont;
     state.TaskbarReady = taskbarReady_;
-    state.Progress = progress_;
+    state.Progress = state_.Progress;
+    return state;
+}
 
-    // Cancel: the dialog has already put the alpha value back.
-    if (!form2_->Execute(state))
-        return;
-
-    for (std::size_t i = 0; i < sides.size(); ++i) {
+void TForm1::TakeDialogState(const SettingsDialogState& state) {
+    for (std::size_t i = 0; i < state.Sides.size(); ++i) {
         const SettingsDialogSide& from = state.Sides[i];
-        ClockSide& side = *sides[i];
-        frames[i]->SetCaption(from.BoxName);
+        ClockSide& side = state_.Sides[i];
         side.BoxName = from.BoxName;
         side.DiffIndex = from.DiffIndex;
         side.TimeZone = from.TimeZone;
@@ -67,26 +66,24 @@ void TForm1::Setting1Click() {
         side.LocaleID = from.LocaleID;
         LoadLocaleSettings(deps_.locale, pc_.Facts, side.LocaleID, side.FormatSettings);
         RefreshLocalePatterns(side);
+        // With "左右同じ" the dialog has already given the right side the left font.
+        state_.Fonts[i] = from.Font;
     }
-    display_.BlinkMode = state.BlinkMode;
-    display_.SwingBlink = state.SwingBlink;
-    autoScale_ = state.AutoScale;
-    sameFont_ = state.SameFont;
-    // With "左右同じ" the dialog has already given the right side the left font.
-    label1_.SetFont(state.Sides[0].Font);
-    label11_.SetFont(label1_.Font());
-    label2_.SetFont(state.Sides[1].Font);
-    label21_.SetFont(label2_.Font());
-    DeriveDisplayPatterns(left_, right_, display_, deps_.fontPitch, label11_.Font().faceName,
-                          label21_.Font().faceName);
+    state_.Display.BlinkMode = state.BlinkMode;
+    state_.Display.SwingBlink = state.SwingBlink;
+    state_.AutoScale = state.AutoScale;
+    state_.SameFont = state.SameFont;
+    ApplyCaptions();
+    ApplyFonts();
+    DerivePatterns();
     // The alpha value is not copied: the slider has set it live.
-    viewMode_ = state.ViewMode;
+    state_.ViewMode = state.ViewMode;
     SetStayOnTop(state.StayOnTop);
-    titleMode_ = state.TitleMode;
-    titleString_ = state.TitleString;
-    if (const auto title = FixedTitle(titleMode_, titleString_))
+    state_.TitleMode = state.TitleMode;
+    state_.TitleString = state.TitleString;
+    if (const auto title = FixedTitle(state_.TitleMode, state_.TitleString))
         SetCaption(*title);
-    progress_ = state.Progress;
+    state_.Progress = state.Progress;
     lastProgressError_.reset(); // new settings: an error is worth showing again
     lastTickError_.reset();
     UpdateProgress();

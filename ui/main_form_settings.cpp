@@ -13,18 +13,9 @@
 #include "settings/settings_reader.h"
 #include "settings/settings_writer.h"
 #include "ui/form_logic.h"
-#include "ui/resource.h"
 
 namespace velmora {
 namespace {
-
-bool Checked(HMENU menu, UINT id) {
-    return (GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED) != 0;
-}
-
-void SetChecked(HMENU menu, UINT id, bool on) {
-    CheckMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
-}
 
 WINDOWPLACEMENT CurrentPlacement(HWND window) {
     WINDOWPLACEMENT placement{};
@@ -103,7 +94,7 @@ WindowEnvironment TForm1::Environment(const WINDOWPLACEMENT& placement) const {
     GetClientRect(window_, &client);
     environment.clientWidth = client.right;
     environment.pixelsPerInch = static_cast<std::int32_t>(dpi_);
-    environment.currentFaceNames = {label1_.Font().faceName, label2_.Font().faceName};
+    environment.currentFaceNames = {state_.Fonts[0].faceName, state_.Fonts[1].faceName};
     return environment;
 }
 
@@ -137,75 +128,28 @@ void TForm1::ReadSettings(const Text& fileName) {
         throw *read.error;
 }
 
+// The file's values become the state, and the window is drawn from it.
 void TForm1::ApplySettings(const Settings& s, const Text& fileName) {
     applyingSettings_ = true;
-    groupBox1_.SetCaption(s.sides[0].boxName);
-    groupBox2_.SetCaption(s.sides[1].boxName);
-    for (const auto& [side, values] :
-         {std::pair{&left_, &s.sides[0]}, std::pair{&right_, &s.sides[1]}}) {
-        side->BoxName = values->boxName;
-        side->DiffIndex = values->diffIndex;
-        side->DateIndex = values->dateIndex;
-        side->TimeIndex = values->timeIndex;
-        side->LocaleID = values->localeId;
-        side->TimeZone = values->timeZone;
-    }
-
-    display_.BlinkMode = s.blinkMode;
-    display_.SwingBlink = s.swingBlink;
-    viewMode_ = s.viewMode;
-    SetAlpha(s.viewRate);
-    SetStayOnTop(s.stayOnTop);
-    titleMode_ = s.titleMode;
-    titleString_ = s.titleString;
-
-    SetChecked(mainMenu1_, ID_SHOWTITLEBAR1, s.showTitleBar);
-    SetChecked(mainMenu1_, ID_SHOWMENUBAR1, s.showMenuBar);
-    SetChecked(mainMenu1_, ID_SHOWINTASKBAR1, s.showInTaskBar);
-    SetChecked(mainMenu1_, ID_ISSAVESTATUS, s.saveStatus);
-    SetChecked(popupMenu1_, ID_ISSAVESTATUS2, s.saveStatus);
-
-    progress_.ProgressTime = s.progressTime;
-    progress_.ProgressColor = s.progressColor;
-    progress_.ProgressFrom = s.progressFrom;
-    progress_.ProgressTo = s.progressTo;
+    CopySettingsToState(s, state_);
     lastProgressError_.reset(); // new settings: an error is worth showing again
     lastTickError_.reset();
 
-    autoScale_ = s.autoScale;
-    sameFont_ = s.sameFont;
-    label1_.SetFont(s.fonts[0]);
-    label11_.SetFont(s.fonts[0]);
-    label2_.SetFont(s.fonts[1]);
-    label21_.SetFont(s.fonts[1]);
-
-    if (const auto title = FixedTitle(titleMode_, titleString_))
+    ApplyCaptions();
+    SetAlpha(state_.ViewRate);
+    SetStayOnTop(state_.StayOnTop);
+    ApplyFonts();
+    if (const auto title = FixedTitle(state_.TitleMode, state_.TitleString))
         SetCaption(*title);
+    ApplyTitleBar();
+    ApplyMenuBar();
+    FormShow();
 
-    // Each toggle flips the pop-up item back to the value read and applies it.
-    for (const auto& [main, popup] : {std::pair{ID_SHOWTITLEBAR1, ID_SHOWTITLEBAR2},
-                                      std::pair{ID_SHOWMENUBAR1, ID_SHOWMENUBAR2},
-                                      std::pair{ID_SHOWINTASKBAR1, ID_SHOWINTASKBAR2}}) {
-        SetChecked(popupMenu1_, popup, !Checked(mainMenu1_, main));
-        switch (popup) {
-        case ID_SHOWTITLEBAR2:
-            ShowTitleBar2Click();
-            break;
-        case ID_SHOWMENUBAR2:
-            ShowMenuBar2Click();
-            break;
-        default:
-            ShowInTaskBar2Click();
-            break;
-        }
+    for (ClockSide& side : state_.Sides) {
+        LoadLocaleSettings(deps_.locale, pc_.Facts, side.LocaleID, side.FormatSettings);
+        BuildPatternLists(side);
     }
-
-    for (ClockSide* side : {&left_, &right_}) {
-        LoadLocaleSettings(deps_.locale, pc_.Facts, side->LocaleID, side->FormatSettings);
-        BuildPatternLists(*side);
-    }
-    DeriveDisplayPatterns(left_, right_, display_, deps_.fontPitch, label11_.Font().faceName,
-                          label21_.Font().faceName);
+    DerivePatterns();
 
     leftAnchored_ = true;
     anchoredWidth_ = s.split;
@@ -219,6 +163,7 @@ void TForm1::ApplySettings(const Settings& s, const Text& fileName) {
 
 Settings TForm1::CaptureSettings() const {
     Settings s;
+    CopyStateToSettings(state_, s);
     s.placement = ValuesOf(CurrentPlacement(window_));
     RECT frame{};
     GetWindowRect(groupBox1_.Handle(), &frame);
@@ -227,30 +172,8 @@ Settings TForm1::CaptureSettings() const {
     // A side on a time zone also stores the zone's offset now, for programs
     // that know only the fixed offsets.
     const ClockReading now = deps_.clock.Read();
-    s.sides[0] = {groupBox1_.Caption(), DiffIndexToStore(left_, now, deps_.zones),
-                  left_.DateIndex,      left_.TimeIndex,
-                  left_.LocaleID,       left_.TimeZone};
-    s.sides[1] = {groupBox2_.Caption(), DiffIndexToStore(right_, now, deps_.zones),
-                  right_.DateIndex,     right_.TimeIndex,
-                  right_.LocaleID,      right_.TimeZone};
-    s.blinkMode = display_.BlinkMode;
-    s.swingBlink = display_.SwingBlink;
-    s.viewMode = viewMode_;
-    s.viewRate = alpha_;
-    s.stayOnTop = stayOnTop_;
-    s.titleMode = titleMode_;
-    s.titleString = titleString_;
-    s.showTitleBar = Checked(mainMenu1_, ID_SHOWTITLEBAR1);
-    s.showMenuBar = Checked(mainMenu1_, ID_SHOWMENUBAR1);
-    s.showInTaskBar = Checked(mainMenu1_, ID_SHOWINTASKBAR1);
-    s.saveStatus = Checked(mainMenu1_, ID_ISSAVESTATUS);
-    s.progressTime = progress_.ProgressTime;
-    s.progressColor = progress_.ProgressColor;
-    s.progressFrom = progress_.ProgressFrom;
-    s.progressTo = progress_.ProgressTo;
-    s.autoScale = autoScale_;
-    s.sameFont = sameFont_;
-    s.fonts = {label1_.Font(), label2_.Font()};
+    for (std::size_t i = 0; i < s.sides.size(); ++i)
+        s.sides[i].diffIndex = DiffIndexToStore(state_.Sides[i], now, deps_.zones);
     return s;
 }
 

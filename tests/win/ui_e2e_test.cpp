@@ -130,7 +130,7 @@ TEST(VelmoraProgram, SettingsDialogFromTheMenuSwitchesTheLeftClockToEnglish) {
     EXPECT_FALSE(HasEnglishDayName(WindowText(leftDate))) << WindowText(leftDate);
 
     // "オプション(&O)" → "設定(&S)...", then "英語,1033" for the left clock and OK.
-    PostMessageW(clock.Window(), WM_COMMAND, ID_SETTING1, 0);
+    PostMessageW(clock.Window(), WM_COMMAND, ID_SETTING, 0);
     const HWND dialog = WaitForWindow(clock.ProcessId(), nullptr, L"設定", 100);
     ASSERT_NE(dialog, nullptr);
     const int listId = CommandIdOf(ControlId::ComboBox13);

@@ -38,7 +38,7 @@ int FrameWidth(const TForm1& form, int side) {
     return Width(ChildRect(form.Frame(side).Handle()));
 }
 bool SaveGrayed(const TForm1& form) {
-    return GetMenuState(form.MainMenu(), ID_SAVE1, MF_BYCOMMAND) & MF_GRAYED;
+    return OpenedMenuState(form, form.MainMenu(), ID_SAVE) & MF_GRAYED;
 }
 bool Has(const std::string& text, const std::string& part) {
     return text.find(part) != text.npos;
@@ -107,10 +107,7 @@ TEST_F(FormTest, CaptionAndTaskbarTextPerTitleMode) {
     EXPECT_EQ(WindowText(form->Handle()), "changed");
 }
 
-const std::tuple<UINT, UINT> TogglePairs[] = {{ID_SHOWTITLEBAR1, ID_SHOWTITLEBAR2},
-                                              {ID_SHOWMENUBAR1, ID_SHOWMENUBAR2},
-                                              {ID_SHOWINTASKBAR1, ID_SHOWINTASKBAR2},
-                                              {ID_ISSAVESTATUS, ID_ISSAVESTATUS2}};
+const UINT Toggles[] = {ID_SHOWTITLEBAR, ID_SHOWMENUBAR, ID_SHOWINTASKBAR, ID_SAVESTATUS};
 
 TEST_F(FormTest, TogglePairsFollowTheFile) {
     const struct {
@@ -127,10 +124,8 @@ TEST_F(FormTest, TogglePairsFollowTheFile) {
     for (const auto& c : cases) {
         TForm1& window = Start("[MODE]\r\n" + c.mode);
         for (int i = 0; i < 4; ++i) {
-            EXPECT_EQ(MenuChecked(window.MainMenu(), std::get<0>(TogglePairs[i])), c.on[i])
-                << c.mode << i;
-            EXPECT_EQ(MenuChecked(window.PopupMenu(), std::get<1>(TogglePairs[i])), c.on[i])
-                << c.mode << i;
+            EXPECT_EQ(MenuChecked(window, window.MainMenu(), Toggles[i]), c.on[i]) << c.mode << i;
+            EXPECT_EQ(MenuChecked(window, window.PopupMenu(), Toggles[i]), c.on[i]) << c.mode << i;
         }
         const LONG_PTR style = GetWindowLongPtrW(window.Handle(), GWL_STYLE);
         EXPECT_EQ((style & WS_CAPTION) == WS_CAPTION, c.on[0]) << c.mode;
@@ -138,13 +133,13 @@ TEST_F(FormTest, TogglePairsFollowTheFile) {
         EXPECT_EQ(GetMenu(window.Handle()) != nullptr, c.on[1]) << c.mode;
         EXPECT_EQ(IsWindowVisible(window.ApplicationHandle()) != FALSE, c.on[2]) << c.mode;
     }
-    // A main-menu click, then the pop-up twin: back where it started.
+    // Two clicks, from either menu: back where it started, both menus alike.
     TForm1& window = Start("");
-    for (const auto& [mainId, popupId] : TogglePairs)
+    for (const UINT id : Toggles)
         for (const bool on : {false, true}) {
-            SendMessageW(window.Handle(), WM_COMMAND, on ? popupId : mainId, 0);
-            EXPECT_EQ(MenuChecked(window.MainMenu(), mainId), on) << mainId;
-            EXPECT_EQ(MenuChecked(window.PopupMenu(), popupId), on) << popupId;
+            SendMessageW(window.Handle(), WM_COMMAND, id, 0);
+            EXPECT_EQ(MenuChecked(window, window.MainMenu(), id), on) << id;
+            EXPECT_EQ(MenuChecked(window, window.PopupMenu(), id), on) << id;
         }
 }
 
@@ -175,9 +170,9 @@ TEST_F(FormTest, MenuBarHidesAndComesBackAndPopupHasThreeColumns) {
         if (item.fType & MFT_MENUBARBREAK)
             breaks.push_back(item.wID);
     }
-    EXPECT_EQ(breaks, (std::vector<UINT>{ID_SETTING2, ID_HELP22}));
+    EXPECT_EQ(breaks, (std::vector<UINT>{ID_SETTING, ID_HELP}));
     EXPECT_TRUE(SaveGrayed(window)); // Save is disabled in the main menu only
-    EXPECT_FALSE(GetMenuState(window.PopupMenu(), ID_SAVE2, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_FALSE(OpenedMenuState(window, window.PopupMenu(), ID_SAVE) & MF_GRAYED);
 }
 
 TEST_F(FormTest, LabelHeightsAfterResize) {

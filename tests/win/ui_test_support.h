@@ -139,8 +139,19 @@ class FormFixture {
     }
 };
 
-inline bool MenuChecked(HMENU menu, UINT id) {
-    return (GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED) != 0;
+// A menu item as the user sees it: the window sets marks and enabled items
+// as each menu and its submenus open.
+inline UINT OpenedMenuState(const TForm1& form, HMENU menu, UINT id) {
+    for (int i = 0; i < GetMenuItemCount(menu); ++i)
+        if (const HMENU submenu = GetSubMenu(menu, i))
+            SendMessageW(form.Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(submenu),
+                         static_cast<LPARAM>(i));
+    SendMessageW(form.Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), 0);
+    return GetMenuState(menu, id, MF_BYCOMMAND);
+}
+
+inline bool MenuChecked(const TForm1& form, HMENU menu, UINT id) {
+    return (OpenedMenuState(form, menu, id) & MF_CHECKED) != 0;
 }
 
 inline RECT ChildRect(HWND child) {
