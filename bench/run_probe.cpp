@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <string>
 
+#include "engine/unique_handle_win.h"
 #include "tests/win/process_figures.h"
 
 namespace {
@@ -43,29 +44,28 @@ int Find(double waitSeconds) {
 }
 
 int Sample(DWORD processId) {
-    const HANDLE process =
-        OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
+    const velmora::UniqueKernelHandle process(
+        OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId));
     if (!process) {
         std::fprintf(stderr, "no such process\n");
         return 1;
     }
-    const velmora::testing::ProcessFigures figures = velmora::testing::FiguresOf(process);
+    const velmora::testing::ProcessFigures figures = velmora::testing::FiguresOf(process.get());
     std::printf("gdi_objects=%zu user_objects=%zu private_bytes=%zu\n", figures.gdiObjects,
                 figures.userObjects, figures.privateBytes);
-    CloseHandle(process);
     return 0;
 }
 
 int Close(DWORD processId) {
     const HWND window = ShownMainWindow(processId, 0);
-    const HANDLE process = window ? OpenProcess(SYNCHRONIZE, FALSE, processId) : nullptr;
+    const velmora::UniqueKernelHandle process(window ? OpenProcess(SYNCHRONIZE, FALSE, processId)
+                                                     : nullptr);
     if (!process) {
         std::fprintf(stderr, "no clock window\n");
         return 1;
     }
     PostMessageW(window, WM_CLOSE, 0, 0);
-    const bool ended = WaitForSingleObject(process, 30'000) == WAIT_OBJECT_0;
-    CloseHandle(process);
+    const bool ended = WaitForSingleObject(process.get(), 30'000) == WAIT_OBJECT_0;
     std::printf("ended=%d\n", ended ? 1 : 0);
     return ended ? 0 : 1;
 }

@@ -28,11 +28,11 @@ struct RegistryTzi {
 static_assert(sizeof(RegistryTzi) == 44);
 
 UniqueKey OpenZone(const std::wstring& keyName) {
-    HKEY opened = nullptr;
+    UniqueKey key;
     const std::wstring path = std::wstring(ZonesKey) + L"\\" + keyName;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, key.put()) != ERROR_SUCCESS)
         return UniqueKey();
-    return UniqueKey(opened);
+    return key;
 }
 
 // What EnumDynamicTimeZoneInformation gives for the zone, read from its key
@@ -63,10 +63,9 @@ std::optional<DYNAMIC_TIME_ZONE_INFORMATION> ReadZone(const std::wstring& keyNam
 
 std::set<Text> ZoneKeyNames() {
     std::set<Text> names;
-    HKEY opened = nullptr;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, ZonesKey, 0, KEY_READ, &opened) != ERROR_SUCCESS)
+    UniqueKey zones;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, ZonesKey, 0, KEY_READ, zones.put()) != ERROR_SUCCESS)
         return names;
-    const UniqueKey zones(opened);
     wchar_t name[256]{};
     for (DWORD i = 0;; ++i) {
         DWORD length = 256;

@@ -1,6 +1,7 @@
 #pragma once
-// Move-only owners for Windows handles and COM pointers, so that nothing
-// leaks in a clock that runs for months.
+// Move-only owners for the Windows handles the clock holds, COM pointers and
+// COM on a thread, so that nothing leaks in a clock that runs for months.
+#include <objbase.h>
 #include <unknwn.h>
 #include <windows.h>
 
@@ -8,9 +9,12 @@
 
 namespace velmora {
 
-// Owns a handle and frees it with Close::Free; `Invalid` is the empty value.
-template <typename Handle, typename Close, Handle Invalid = Handle{}> class UniqueHandle {
+// Owns one handle. The traits name its type, the value an empty owner holds,
+// which values are no handle at all, and how a handle is freed.
+template <typename Traits> class UniqueHandle {
   public:
+    using Handle = typename Traits::Handle;
+
     UniqueHandle() = default;
     explicit UniqueHandle(Handle handle) : handle_(handle) {}
     UniqueHandle(const UniqueHandle&) = delete;
@@ -23,38 +27,63 @@ template <typename Handle, typename Close, Handle Invalid = Handle{}> class Uniq
     ~UniqueHandle() { reset(); }
 
     Handle get() const { return handle_; }
-    explicit operator bool() const { return handle_ != Invalid; }
-    Handle release() { return std::exchange(handle_, Invalid); }
-    void reset(Handle handle = Invalid) {
-        if (handle_ != Invalid)
-            Close::Free(handle_);
-        handle_ = handle;
+    explicit operator bool() const { return !Traits::IsEmpty(handle_); }
+    Handle release() { return std::exchange(handle_, Traits::Empty()); }
+    void reset(Handle handle = Traits::Empty()) {
+        const Handle old = std::exchange(handle_, handle);
+        if (!Traits::IsEmpty(old))
+            Traits::Free(old);
+    }
+    // For functions that hand out a new handle through a pointer; the one
+    // held is freed first.
+    Handle* put() {
+        reset();
+        return &handle_;
     }
 
   private:
-    Handle handle_ = Invalid;
+    Handle handle_ = Traits::Empty();
 };
 
-struct GdiObjectClose {
-    static void Free(HGDIOBJ h) { DeleteObject(h); }
-};
-struct FontClose {
-    static void Free(HFONT h) { DeleteObject(h); }
-};
-struct MemoryDcClose {
-    static void Free(HDC h) { DeleteDC(h); }
-};
-struct KeyClose {
-    static void Free(HKEY h) { RegCloseKey(h); }
-};
-struct KernelHandleClose {
-    static void Free(HANDLE h) { CloseHandle(h); }
+// Most kinds of handle: null is the only empty value.
+template <typename H, auto Close> struct NullEmptyTraits {
+    using Handle = H;
+    static Handle Empty() { return nullptr; }
+    static bool IsEmpty(Handle handle) { return handle == nullptr; }
+    static void Free(Handle handle) { Close(handle); }
 };
 
-using UniqueFont = UniqueHandle<HFONT, FontClose>;
-using UniqueMemoryDc = UniqueHandle<HDC, MemoryDcClose>;
-using UniqueKey = UniqueHandle<HKEY, KeyClose>;
-using UniqueKernelHandle = UniqueHandle<HANDLE, KernelHandleClose>;
+// Kernel handles: some functions fail with null, others (CreateFileW,
+// FindFirstFileW, CreateToolhelp32Snapshot) with INVALID_HANDLE_VALUE, so
+// both are empty. An empty owner holds null, which no wait mistakes for the
+// current process as it would INVALID_HANDLE_VALUE.
+template <auto Close> struct KernelHandleTraits {
+    using Handle = HANDLE;
+    static Handle Empty() { return nullptr; }
+    static bool IsEmpty(Handle handle) {
+        return handle == nullptr || handle == INVALID_HANDLE_VALUE;
+    }
+    static void Free(Handle handle) { Close(handle); }
+};
+
+// Files and searches: empty holds INVALID_HANDLE_VALUE, as their functions answer.
+template <auto Close> struct FileHandleTraits : KernelHandleTraits<Close> {
+    static HANDLE Empty() { return INVALID_HANDLE_VALUE; }
+};
+
+using UniqueKernelHandle = UniqueHandle<KernelHandleTraits<&CloseHandle>>;
+using UniqueFile = UniqueHandle<FileHandleTraits<&CloseHandle>>;
+using UniqueFind = UniqueHandle<FileHandleTraits<&FindClose>>;
+using UniqueKey = UniqueHandle<NullEmptyTraits<HKEY, &RegCloseKey>>;
+using UniqueModule = UniqueHandle<NullEmptyTraits<HMODULE, &FreeLibrary>>;
+using UniqueMenu = UniqueHandle<NullEmptyTraits<HMENU, &DestroyMenu>>;
+using UniqueIcon = UniqueHandle<NullEmptyTraits<HICON, &DestroyIcon>>;
+using UniqueFont = UniqueHandle<NullEmptyTraits<HFONT, &DeleteObject>>;
+using UniqueBitmap = UniqueHandle<NullEmptyTraits<HBITMAP, &DeleteObject>>;
+using UniqueBrush = UniqueHandle<NullEmptyTraits<HBRUSH, &DeleteObject>>;
+using UniqueMemoryDc = UniqueHandle<NullEmptyTraits<HDC, &DeleteDC>>;
+// Memory the system allocated for the caller with LocalAlloc.
+template <typename T> using UniqueLocal = UniqueHandle<NullEmptyTraits<T*, &LocalFree>>;
 
 // A window's device context: released to the window it came from.
 class WindowDc {
@@ -84,6 +113,25 @@ class SelectedObject {
   private:
     HDC dc_;
     HGDIOBJ old_;
+};
+
+// A single-threaded COM apartment on this thread for one scope. Every
+// successful initialisation, S_FALSE (already initialised) included, is
+// balanced by one uninitialisation; a failed one by none.
+class ComApartment {
+  public:
+    ComApartment() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+    ~ComApartment() {
+        if (SUCCEEDED(result_))
+            CoUninitialize();
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+    explicit operator bool() const { return SUCCEEDED(result_); }
+
+  private:
+    HRESULT result_;
 };
 
 // Owns one reference to a COM interface.

@@ -39,12 +39,11 @@ FileError CreateError(const std::wstring& path, DWORD code) {
 // to a settings file stays a link and the file it leads to is replaced; the
 // path as given when nothing is there to follow.
 std::wstring FinalPath(const std::wstring& path) {
-    HANDLE handle =
-        CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
+    const UniqueFile file(CreateFileW(path.c_str(), 0,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!file)
         return path;
-    const UniqueKernelHandle file(handle);
     const DWORD length = GetFinalPathNameByHandleW(file.get(), nullptr, 0, FILE_NAME_NORMALIZED);
     if (length == 0)
         return path;
@@ -58,15 +57,14 @@ std::wstring FinalPath(const std::wstring& path) {
 }
 
 // A temporary file beside the target, so that the final rename stays on one volume.
-UniqueKernelHandle CreateTemporaryBeside(const std::wstring& target, std::wstring& name,
-                                         DWORD& error) {
+UniqueFile CreateTemporaryBeside(const std::wstring& target, std::wstring& name, DWORD& error) {
     const DWORD stamp = GetCurrentProcessId() ^ GetTickCount();
     for (DWORD attempt = 0; attempt < 100; ++attempt) {
         name = target + L"." + ToWide(UpperHex(stamp + attempt, 8)) + L".tmp";
-        HANDLE handle = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (handle != INVALID_HANDLE_VALUE)
-            return UniqueKernelHandle(handle);
+        UniqueFile file(CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (file)
+            return file;
         error = GetLastError();
         if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS)
             break;
@@ -140,7 +138,7 @@ DWORD ReplaceByRename(const std::wstring& target, std::string_view bytes, DWORD 
                       bool& created) {
     std::wstring temporary;
     DWORD error = ERROR_SUCCESS;
-    UniqueKernelHandle file = CreateTemporaryBeside(target, temporary, error);
+    UniqueFile file = CreateTemporaryBeside(target, temporary, error);
     created = static_cast<bool>(file);
     if (!created)
         return error;
@@ -163,11 +161,10 @@ DWORD ReplaceByRename(const std::wstring& target, std::string_view bytes, DWORD 
 // go back when the new ones cannot all be written, so it is never left cut
 // short. ERROR_SUCCESS, or why it failed.
 DWORD OverwriteInPlace(const std::wstring& target, std::string_view bytes) {
-    HANDLE handle = CreateFileW(target.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
+    const UniqueFile file(CreateFileW(target.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
         return GetLastError();
-    const UniqueKernelHandle file(handle);
     DWORD error = ERROR_SUCCESS;
     const std::optional<std::string> old = ReadAll(file.get(), error);
     if (!old)
@@ -182,12 +179,11 @@ DWORD OverwriteInPlace(const std::wstring& target, std::string_view bytes) {
 } // namespace
 
 Text SystemErrorText(unsigned long code) {
-    wchar_t* buffer = nullptr;
+    UniqueLocal<wchar_t> buffer;
     const DWORD length = FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    std::wstring text(buffer != nullptr ? buffer : L"", length);
-    LocalFree(buffer);
+        nullptr, code, 0, reinterpret_cast<wchar_t*>(buffer.put()), 0, nullptr);
+    std::wstring text(buffer ? buffer.get() : L"", length);
     while (!text.empty() && text.back() <= L' ')
         text.pop_back();
     return FromWide(text);
@@ -208,11 +204,11 @@ std::optional<std::string> WinSettingsFileSystem::ReadWholeFile(std::string_view
     if (attributes & FILE_ATTRIBUTE_DIRECTORY)
         return std::nullopt;
 
-    HANDLE handle = CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
+    const UniqueFile file(CreateFileW(wide.c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
         throw OpenError(wide, GetLastError());
-    const UniqueKernelHandle file(handle);
     DWORD error = ERROR_SUCCESS;
     std::optional<std::string> bytes = ReadAll(file.get(), error);
     if (!bytes)

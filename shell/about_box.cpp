@@ -23,18 +23,6 @@ constexpr int ButtonsTop = 18; // below the text
 
 constexpr DWORD BoxStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_CLIPCHILDREN;
 
-struct Icon {
-    HICON handle = nullptr;
-    bool owned = false;
-    Icon() = default;
-    Icon(const Icon&) = delete;
-    Icon& operator=(const Icon&) = delete;
-    ~Icon() {
-        if (owned)
-            DestroyIcon(handle);
-    }
-};
-
 // What the box keeps between its messages.
 struct AboutState {
     AboutState(const AboutRequest& boxRequest, std::wstring boxText)
@@ -43,7 +31,8 @@ struct AboutState {
     std::wstring text;
     UINT dpi = 96;
     UniqueFont font;
-    Icon icon;
+    UniqueIcon ownIcon;
+    HICON icon = nullptr; // the own icon, or the system's shared one when that is missing
     int iconSize = 32;
     RECT textRect{};
     bool repaintingWhole = false;
@@ -77,15 +66,11 @@ UniqueFont MessageFont(UINT dpi) {
     return UniqueFont(CreateFontIndirectW(&metrics.lfMessageFont));
 }
 
-void LoadApplicationIcon(Icon& icon, int size) {
-    if (icon.owned)
-        DestroyIcon(icon.handle);
-    icon.handle =
-        static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_VELMORA),
-                                      IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
-    icon.owned = icon.handle != nullptr;
-    if (!icon.handle)
-        icon.handle = LoadIconW(nullptr, IDI_APPLICATION);
+void LoadApplicationIcon(AboutState& state) {
+    state.ownIcon.reset(static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_VELMORA), IMAGE_ICON,
+                   state.iconSize, state.iconSize, LR_DEFAULTCOLOR)));
+    state.icon = state.ownIcon ? state.ownIcon.get() : LoadIconW(nullptr, IDI_APPLICATION);
 }
 
 int Scaled(int pixels, UINT dpi) {
@@ -142,8 +127,8 @@ void TakeMetrics(HWND box, AboutState& state) {
     state.dpi = GetDpiForWindow(box);
     state.font = MessageFont(state.dpi);
     state.iconSize = GetSystemMetricsForDpi(SM_CXICON, state.dpi);
-    LoadApplicationIcon(state.icon, state.iconSize);
-    SendMessageW(box, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(state.icon.handle));
+    LoadApplicationIcon(state);
+    SendMessageW(box, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(state.icon));
 }
 
 void Open(HWND box, AboutState& state) {
@@ -183,8 +168,8 @@ void Paint(HWND box, AboutState& state) {
     RECT client;
     GetClientRect(box, &client);
     AboutPaint(dc, client, state.request.nextEndColour());
-    DrawIconEx(dc, Scaled(Margin, state.dpi), Scaled(Margin, state.dpi), state.icon.handle,
-               state.iconSize, state.iconSize, 0, nullptr, DI_NORMAL);
+    DrawIconEx(dc, Scaled(Margin, state.dpi), Scaled(Margin, state.dpi), state.icon, state.iconSize,
+               state.iconSize, 0, nullptr, DI_NORMAL);
     {
         SelectedObject font(dc, state.font.get());
         SetBkMode(dc, TRANSPARENT);

@@ -24,10 +24,8 @@ std::wstring Expanded(const std::wstring& text) {
 std::wstring ReadShellFolder(HKEY root, const wchar_t* keyPath, const wchar_t* name) {
     // Reading is all the lookup needs; a missing key is no reason to create one.
     UniqueKey key;
-    HKEY opened = nullptr;
-    if (RegOpenKeyExW(root, keyPath, 0, KEY_READ, &opened) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(root, keyPath, 0, KEY_READ, key.put()) != ERROR_SUCCESS)
         return {};
-    key.reset(opened);
 
     DWORD type = 0;
     DWORD bytes = 0;

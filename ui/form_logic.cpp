@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "engine/text_win.h"
+#include "engine/unique_handle_win.h"
 #include "settings/settings_writer.h"
 
 namespace velmora {
@@ -180,15 +181,14 @@ Text IniPathOf(const Text& path) {
 
 StartupChoice ChooseStartupFile(const std::wstring& commandLine, const Text& executablePath) {
     int count = 0;
-    LPWSTR* arguments = CommandLineToArgvW(commandLine.c_str(), &count);
+    const UniqueLocal<LPWSTR> arguments(CommandLineToArgvW(commandLine.c_str(), &count));
     StartupChoice choice;
     if (arguments && count >= 2) {
-        choice.file = Trim(FromWide(arguments[1]));
+        choice.file = Trim(FromWide(arguments.get()[1]));
         choice.fromCommandLine = true;
     } else {
         choice.file = IniPathOf(executablePath);
     }
-    LocalFree(arguments);
     return choice;
 }
 

@@ -2,13 +2,12 @@
 // with its owner window, and the message loop until the main window closes.
 #include <windows.h>
 
-#include <objbase.h>
-
 #include "engine/clock_source_win.h"
 #include "engine/font_pitch_win.h"
 #include "engine/locale_source_win.h"
 #include "engine/text_win.h"
 #include "engine/time_zone_rules_win.h"
+#include "engine/unique_handle_win.h"
 #include "settings/settings_file_win.h"
 #include "shell/dll_search.h"
 #include "shell/executable_path.h"
@@ -52,9 +51,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // Before anything loads a DLL by name: never from the current folder.
     velmora::RestrictDllSearchToSystem32();
     // The taskbar progress and the shell's objects need a single-threaded apartment.
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    const int result = velmora::Run();
-    if (SUCCEEDED(com))
-        CoUninitialize();
-    return result;
+    const velmora::ComApartment com;
+    return velmora::Run();
 }

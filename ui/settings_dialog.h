@@ -168,8 +168,8 @@ class TForm2 {
     UINT dpi_ = 96;
     UniqueFont dialogFont_;
     UniqueFont pickerFont_;
-    std::array<UniqueHandle<HBRUSH, GdiObjectClose>, 3> colourBrushes_;
-    UniqueHandle<HBRUSH, GdiObjectClose> white_;
+    std::array<UniqueBrush, 3> colourBrushes_;
+    UniqueBrush white_;
 
     // Hidden parts of the form.
     std::vector<Text> memo4_; // the identifiers of the language lists' entries

@@ -7,15 +7,6 @@
 
 namespace velmora {
 
-struct BitmapClose {
-    static void Free(HBITMAP h) { DeleteObject(h); }
-};
-using UniqueBitmap = UniqueHandle<HBITMAP, BitmapClose>;
-struct IconClose {
-    static void Free(HICON h) { DestroyIcon(h); }
-};
-using UniqueIcon = UniqueHandle<HICON, IconClose>;
-
 // Registers the class unless this process has already done so.
 void RegisterWindowClassOnce(const wchar_t* name, WNDPROC procedure, HCURSOR cursor,
                              HBRUSH background, UINT style = 0);

@@ -20,14 +20,14 @@
 
 namespace {
 
+using velmora::UniqueFile;
 using velmora::UniqueKernelHandle;
 
 int Hold(const wchar_t* path, const wchar_t* ready, const wchar_t* release) {
-    HANDLE handle =
-        CreateFileW(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
+    const UniqueFile file(
+        CreateFileW(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
         return 1;
-    const UniqueKernelHandle file(handle);
     const UniqueKernelHandle readyEvent(OpenEventW(EVENT_MODIFY_STATE, FALSE, ready));
     const UniqueKernelHandle releaseEvent(OpenEventW(SYNCHRONIZE, FALSE, release));
     if (!readyEvent || !releaseEvent)
@@ -38,22 +38,21 @@ int Hold(const wchar_t* path, const wchar_t* ready, const wchar_t* release) {
 
 // The error code of a plain write of `bytes` bytes to a new file.
 DWORD PlainWriteError(const std::wstring& path, const std::string& bytes) {
-    HANDLE handle = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
+    UniqueFile file(
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    if (!file)
         return GetLastError();
     DWORD error = ERROR_SUCCESS;
-    {
-        const UniqueKernelHandle file(handle);
-        std::string_view rest = bytes;
-        while (!rest.empty() && error == ERROR_SUCCESS) {
-            DWORD written = 0;
-            if (!WriteFile(file.get(), rest.data(), static_cast<DWORD>(rest.size()), &written,
-                           nullptr) ||
-                written == 0)
-                error = GetLastError();
-            rest.remove_prefix(written);
-        }
+    std::string_view rest = bytes;
+    while (!rest.empty() && error == ERROR_SUCCESS) {
+        DWORD written = 0;
+        if (!WriteFile(file.get(), rest.data(), static_cast<DWORD>(rest.size()), &written,
+                       nullptr) ||
+            written == 0)
+            error = GetLastError();
+        rest.remove_prefix(written);
     }
+    file.reset(); // closed before it is deleted
     DeleteFileW(path.c_str());
     return error;
 }
@@ -68,12 +67,11 @@ int WritePastLimit(const wchar_t* path, const wchar_t* size, const wchar_t* resu
         message = error.what();
     }
     const std::string report = std::to_string(plainError) + "\n" + message;
-    HANDLE out = CreateFileW(result, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (out == INVALID_HANDLE_VALUE)
+    const UniqueFile out(CreateFileW(result, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    if (!out)
         return 1;
-    const UniqueKernelHandle closed(out);
     DWORD written = 0;
-    WriteFile(out, report.data(), static_cast<DWORD>(report.size()), &written, nullptr);
+    WriteFile(out.get(), report.data(), static_cast<DWORD>(report.size()), &written, nullptr);
     return 0;
 }
 

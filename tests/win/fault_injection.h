@@ -41,15 +41,14 @@ inline Text OpenErrorText(const Text& path, DWORD code) {
 inline std::set<std::wstring> FolderNames(const std::wstring& folder) {
     std::set<std::wstring> names;
     WIN32_FIND_DATAW found{};
-    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
+    const UniqueFind search(FindFirstFileW((folder + L"\\*").c_str(), &found));
+    if (!search)
         return names;
     do {
         const std::wstring name = found.cFileName;
         if (name != L"." && name != L"..")
             names.insert(name);
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
+    } while (FindNextFileW(search.get(), &found));
     return names;
 }
 
@@ -105,14 +104,14 @@ inline std::optional<DWORD> RunUnixShell(const std::string& command) {
                         ShellQuoted(unixDone + ".part") + " " + ShellQuoted(unixDone)))
         return std::nullopt;
     for (int wait = 0; wait < 6000; ++wait, Sleep(10)) {
-        HANDLE file =
-            CreateFileW(done.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-        if (file == INVALID_HANDLE_VALUE)
+        UniqueFile file(
+            CreateFileW(done.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        if (!file)
             continue;
         char text[16] = {};
         DWORD read = 0;
-        ReadFile(file, text, sizeof text - 1, &read, nullptr);
-        CloseHandle(file);
+        ReadFile(file.get(), text, sizeof text - 1, &read, nullptr);
+        file.reset(); // closed before it is deleted
         DeleteFileW(done.c_str());
         return static_cast<DWORD>(std::strtoul(text, nullptr, 10));
     }
@@ -154,13 +153,14 @@ WriteUnderFileSizeLimit(std::size_t limit, const std::wstring& target, std::size
         FileSizeLimited(limit) + ShellQuoted(WineLoader()) + " " +
         ShellQuoted(FromWide(FaultHelperPath())) + " write " + ShellQuoted(FromWide(target)) + " " +
         std::to_string(bytes) + " " + ShellQuoted(FromWide(report)));
-    HANDLE file = CreateFileW(report.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (code != 0u || file == INVALID_HANDLE_VALUE)
+    UniqueFile file(
+        CreateFileW(report.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (code != 0u || !file)
         return std::nullopt;
     char text[2048] = {};
     DWORD read = 0;
-    ReadFile(file, text, sizeof text - 1, &read, nullptr);
-    CloseHandle(file);
+    ReadFile(file.get(), text, sizeof text - 1, &read, nullptr);
+    file.reset(); // closed before it is deleted
     DeleteFileW(report.c_str());
     const std::string lines(text, read);
     const std::size_t end = lines.find('\n');
@@ -230,11 +230,9 @@ class ReadOnlyFolder {
   private:
     bool Refused() const {
         const std::wstring probe = folder_ + L"\\probe.tmp";
-        HANDLE file = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file == INVALID_HANDLE_VALUE)
+        if (!UniqueFile(CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr)))
             return true;
-        CloseHandle(file);
         DeleteFileW(probe.c_str());
         return false;
     }

@@ -173,7 +173,7 @@ const HostileCase Corpus[] = {
 };
 
 bool WriteAllBytes(const std::wstring& path, const std::string& bytes) {
-    const UniqueKernelHandle file(
+    const UniqueFile file(
         CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     if (!file)
         return false;
@@ -184,7 +184,7 @@ bool WriteAllBytes(const std::wstring& path, const std::string& bytes) {
 }
 
 bool MakeSparse(const std::wstring& path, LONGLONG bytes) {
-    const UniqueKernelHandle file(
+    const UniqueFile file(
         CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     LARGE_INTEGER size{};
     size.QuadPart = bytes;

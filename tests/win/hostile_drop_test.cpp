@@ -66,7 +66,7 @@ class DroppingOnTheWindow : public ::testing::Test, public FormFixture {
     Observed DropAndObserve(const HostileCase& item, const std::wstring& path) {
         Drop(firstState);
         errors.messages.clear();
-        UniqueKernelHandle held;
+        UniqueFile held;
         if (item.use == Use::HeldOpen)
             held.reset(
                 CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));

@@ -126,7 +126,7 @@ void Observe(ProgramRun& run) {
         run.trouble = "could not make the file";
         return;
     }
-    UniqueKernelHandle held;
+    UniqueFile held;
     if (item.use == Use::HeldOpen)
         held.reset(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
 

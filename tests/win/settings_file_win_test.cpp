@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/text_win.h"
+#include "engine/unique_handle_win.h"
 #include "settings/file_error.h"
 
 namespace velmora {
@@ -49,6 +50,42 @@ void ExpectError(const std::function<void()>& action, const Text& message) {
     } catch (const FileError& e) {
         EXPECT_EQ(Text(e.what()), message);
     }
+}
+
+// Both failure answers of the system's functions are no handle to the
+// owners: they test false and close nothing (closing sets the last error).
+// A handle taken through put() frees the one held, and a move empties the
+// source.
+TEST(UniqueFile, NullAndInvalidAreEmptyAndAReplacedHandleIsClosed) {
+    for (const HANDLE empty : {HANDLE{}, INVALID_HANDLE_VALUE}) {
+        SetLastError(ERROR_SUCCESS);
+        {
+            const UniqueFile file(empty);
+            const UniqueKernelHandle kernel(empty);
+            EXPECT_FALSE(file) << empty;
+            EXPECT_FALSE(kernel) << empty;
+        }
+        EXPECT_EQ(GetLastError(), DWORD{ERROR_SUCCESS}) << empty;
+    }
+    EXPECT_EQ(UniqueFile().get(), INVALID_HANDLE_VALUE);
+    EXPECT_EQ(UniqueKernelHandle().get(), nullptr);
+
+    const auto isOpen = [](HANDLE handle) {
+        DWORD flags = 0;
+        return GetHandleInformation(handle, &flags) != 0;
+    };
+    const HANDLE first = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    const HANDLE second = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    const HANDLE third = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    UniqueFile file(first);
+    const UniqueFile moved = std::move(file);
+    EXPECT_FALSE(file);
+    EXPECT_EQ(moved.get(), first);
+    *file.put() = second;
+    *file.put() = third;
+    EXPECT_TRUE(isOpen(first));
+    EXPECT_FALSE(isOpen(second));
+    EXPECT_TRUE(isOpen(third));
 }
 
 TEST(WinSettingsFile, MissingFilesReadAsNothingAndWrittenBytesReadBack) {
@@ -107,13 +144,13 @@ TEST(WinSettingsFile, AFileHeldOpenByAnotherCannotBeReadOrReplaced) {
     WinSettingsFileSystem files;
     const Text path = folder.File(L"held.ini");
     files.WriteWholeFile(path, "[A]\r\n");
-    HANDLE held = CreateFileW(folder.Wide(L"held.ini").c_str(), GENERIC_READ, 0, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    UniqueFile held(CreateFileW(folder.Wide(L"held.ini").c_str(), GENERIC_READ, 0, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(held);
     ExpectError([&] { files.ReadWholeFile(path); },
                 Message(path, "は開けません。", ERROR_SHARING_VIOLATION));
     EXPECT_THROW(files.WriteWholeFile(path, "new"), FileError);
-    CloseHandle(held);
+    held.reset();
     EXPECT_EQ(files.ReadWholeFile(path), "[A]\r\n");
     EXPECT_EQ(folder.Count(), 1u);
 }

@@ -52,9 +52,9 @@ TEST(AboutPaintTest, TheLowestBitOfTheEndColourChoosesTheDirection) {
         BITMAPINFO info{};
         info.bmiHeader = {sizeof(BITMAPINFOHEADER), W, -H, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
         std::uint32_t* bits = nullptr; // 0x00RRGGBB, top row first
-        const HBITMAP bitmap = CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS,
-                                                reinterpret_cast<void**>(&bits), nullptr, 0);
-        SelectObject(dc.get(), bitmap);
+        const UniqueBitmap bitmap(CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS,
+                                                   reinterpret_cast<void**>(&bits), nullptr, 0));
+        const SelectedObject selected(dc.get(), bitmap.get());
         AboutPaint(dc.get(), RECT{0, 0, W, H}, end);
         const auto closeTo = [&](int x, int y, COLORREF want) {
             const std::uint32_t got = bits[y * W + x];
@@ -69,8 +69,6 @@ TEST(AboutPaintTest, TheLowestBitOfTheEndColourChoosesTheDirection) {
         // Along the gradient the far edge has the end colour; across it nothing changes.
         EXPECT_TRUE(vertical ? closeTo(0, H - 1, end) : closeTo(W - 1, 0, end));
         EXPECT_TRUE(vertical ? closeTo(W - 1, 0, 0xFFFFFF) : closeTo(0, H - 1, 0xFFFFFF));
-        dc.reset();
-        DeleteObject(bitmap);
     }
 }
 

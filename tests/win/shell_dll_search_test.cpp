@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/unique_handle_win.h"
 #include "shell/dll_search.h"
 
 namespace velmora {
@@ -31,21 +32,12 @@ TEST(DllSearchTest, ABareNameIsNoLongerFoundInTheCurrentFolder) {
     GetCurrentDirectoryW(MAX_PATH, previous);
     ASSERT_TRUE(SetCurrentDirectoryW(folder.c_str()));
 
-    HMODULE before = LoadLibraryW(L"velmoraplanted.dll");
-    EXPECT_NE(before, nullptr) << "the usual search finds the current folder";
-    if (before)
-        FreeLibrary(before);
-
+    EXPECT_TRUE(UniqueModule(LoadLibraryW(L"velmoraplanted.dll")))
+        << "the usual search finds the current folder";
     RestrictDllSearchToSystem32();
-    HMODULE after = LoadLibraryW(L"velmoraplanted.dll");
-    EXPECT_EQ(after, nullptr);
-    if (after)
-        FreeLibrary(after);
+    EXPECT_FALSE(UniqueModule(LoadLibraryW(L"velmoraplanted.dll")));
     // System DLLs still load by name.
-    HMODULE systemDll = LoadLibraryW(L"version.dll");
-    EXPECT_NE(systemDll, nullptr);
-    if (systemDll)
-        FreeLibrary(systemDll);
+    EXPECT_TRUE(UniqueModule(LoadLibraryW(L"version.dll")));
 
     SetCurrentDirectoryW(previous);
     DeleteFileW(planted.c_str());

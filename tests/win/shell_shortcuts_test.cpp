@@ -60,17 +60,15 @@ void RemoveLinks() {
 class ShortcutsTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+        ASSERT_TRUE(com);
         RemoveLinks();
     }
-    void TearDown() override {
-        RemoveLinks();
-        CoUninitialize();
-    }
+    void TearDown() override { RemoveLinks(); }
     ShortcutRequest Request() {
         return {nullptr, ExecutablePath(), [this] { return title; },
                 [this](const Text& text) { title = text; }, boxes};
     }
+    ComApartment com;
     Text title;
     ScriptedBoxes boxes;
 };

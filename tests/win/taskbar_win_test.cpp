@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/unique_handle_win.h"
 #include "shell/unit_win7taskbar.h"
 
 namespace velmora {
@@ -15,7 +16,7 @@ namespace {
 class TaskbarWinTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+        ASSERT_TRUE(com);
         // A message-only window: hidden, and it needs no display.
         window = CreateWindowExW(0, L"STATIC", L"Velmora", WS_OVERLAPPED, 0, 0, 100, 100,
                                  HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr), nullptr);
@@ -24,9 +25,9 @@ class TaskbarWinTest : public ::testing::Test {
     void TearDown() override {
         if (window)
             DestroyWindow(window);
-        CoUninitialize();
     }
 
+    ComApartment com;
     HWND window = nullptr;
 };
 

@@ -34,11 +34,10 @@ inline std::string Replaced(std::string_view text, std::string_view from, std::s
 
 // The whole file; nothing when it cannot be opened.
 inline std::string ReadBytes(const std::wstring& path) {
-    const HANDLE opened = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                      OPEN_EXISTING, 0, nullptr);
-    if (opened == INVALID_HANDLE_VALUE) // not a null handle: GetFileSize would say 4 GB
+    const UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                      OPEN_EXISTING, 0, nullptr));
+    if (!file) // else GetFileSize would say 4 GB
         return {};
-    const UniqueKernelHandle file(opened);
     std::string bytes(GetFileSize(file.get(), nullptr), '\0');
     DWORD read = 0;
     ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
@@ -47,7 +46,7 @@ inline std::string ReadBytes(const std::wstring& path) {
 }
 
 inline void WriteBytes(const std::wstring& path, const std::string& bytes) {
-    const UniqueKernelHandle file(
+    const UniqueFile file(
         CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     DWORD written = 0;
     WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);

@@ -108,11 +108,15 @@ TEST_F(ScriptTest, EveryLanguageShowsTheSystemsNamesExactly) {
 // the missing-glyph box that the label's font draws for a character no font
 // has.
 TEST_F(ScriptTest, ThaiArabicKoreanAndCzechNamesAreDrawnWithRealGlyphs) {
-    const HDC screen = GetDC(nullptr);
-    const HDC dc = CreateCompatibleDC(screen);
-    const HBITMAP bitmap = CreateCompatibleBitmap(screen, 64, 64);
-    ReleaseDC(nullptr, screen);
-    const HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    UniqueMemoryDc memory;
+    UniqueBitmap bitmap;
+    {
+        const WindowDc screen(nullptr);
+        memory.reset(CreateCompatibleDC(screen.get()));
+        bitmap.reset(CreateCompatibleBitmap(screen.get(), 64, 64));
+    }
+    const SelectedObject selected(memory.get(), bitmap.get());
+    const HDC dc = memory.get();
     const auto draw = [&](HFONT font, std::wstring_view character) {
         RECT area{0, 0, 64, 64};
         FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
@@ -142,9 +146,6 @@ TEST_F(ScriptTest, ThaiArabicKoreanAndCzechNamesAreDrawnWithRealGlyphs) {
             EXPECT_NE(drawn, blank) << lcid << " U+" << std::hex << int(c);
         }
     }
-    SelectObject(dc, oldBitmap);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
 }
 
 // After the 32 rows the system's other locales follow under their own names,

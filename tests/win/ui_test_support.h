@@ -1,7 +1,6 @@
 #pragma once
 // The main window under test: a set clock, settings files in memory, error
 // boxes and file dialogs that only record.
-#include <objbase.h>
 #include <windows.h>
 
 #include <deque>
@@ -15,6 +14,7 @@
 #include "engine/locale_source_win.h"
 #include "engine/text_win.h"
 #include "engine/time_zone_rules_win.h"
+#include "engine/unique_handle_win.h"
 #include "tests/native/memory_file_system.h"
 #include "tests/native/recording_taskbar.h"
 #include "tests/win/shell_test_support.h"
@@ -83,24 +83,9 @@ class ScriptedFonts final : public FontChooser {
     }
 };
 
-// The apartment the program's entry point gives its user-interface thread.
-class ComApartment {
-  public:
-    ComApartment() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-    ~ComApartment() {
-        if (SUCCEEDED(result_))
-            CoUninitialize();
-    }
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-
-  private:
-    HRESULT result_;
-};
-
 class FormFixture {
   public:
-    ComApartment com;
+    ComApartment com; // as the program's entry point gives its user-interface thread
     SetClock clock;
     Win32TimeZoneRules zones;
     Win32LocaleSource locale;

@@ -25,11 +25,11 @@ void PrintTree(HWND window, HDC target, POINT origin) {
     const int height = rect.bottom - rect.top;
     {
         UniqueMemoryDc dc(CreateCompatibleDC(target));
-        UniqueHandle<HGDIOBJ, GdiObjectClose> bitmap(CreateCompatibleBitmap(target, width, height));
+        UniqueBitmap bitmap(CreateCompatibleBitmap(target, width, height));
         SelectedObject selected(dc.get(), bitmap.get());
-        UniqueHandle<HGDIOBJ, GdiObjectClose> key(CreateSolidBrush(SeeThrough));
+        UniqueBrush key(CreateSolidBrush(SeeThrough));
         const RECT all{0, 0, width, height};
-        FillRect(dc.get(), &all, static_cast<HBRUSH>(key.get()));
+        FillRect(dc.get(), &all, key.get());
         // A frame's background would cover what it holds.
         wchar_t className[16]{};
         GetClassNameW(window, className, 16);
@@ -61,8 +61,7 @@ bool SaveWindowPicture(HWND window, const std::wstring& fileName) {
 
     WindowDc screen(window);
     UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
-    UniqueHandle<HGDIOBJ, GdiObjectClose> bitmap(
-        CreateCompatibleBitmap(screen.get(), width, height));
+    UniqueBitmap bitmap(CreateCompatibleBitmap(screen.get(), width, height));
     {
         SelectedObject selected(memory.get(), bitmap.get());
         PrintTree(window, memory.get(), POINT{0, 0});
@@ -76,7 +75,7 @@ bool SaveWindowPicture(HWND window, const std::wstring& fileName) {
     info.biBitCount = 32;
     info.biCompression = BI_RGB;
     std::vector<std::uint8_t> pixels(static_cast<std::size_t>(width) * height * 4);
-    if (!GetDIBits(memory.get(), static_cast<HBITMAP>(bitmap.get()), 0, height, pixels.data(),
+    if (!GetDIBits(memory.get(), bitmap.get(), 0, height, pixels.data(),
                    reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS))
         return false;
 
@@ -84,12 +83,10 @@ bool SaveWindowPicture(HWND window, const std::wstring& fileName) {
     head.bfType = 0x4D42; // "BM"
     head.bfOffBits = sizeof head + sizeof info;
     head.bfSize = head.bfOffBits + static_cast<DWORD>(pixels.size());
-    UniqueKernelHandle file(CreateFileW(fileName.c_str(), GENERIC_WRITE, 0, nullptr,
-                                        CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.get() == INVALID_HANDLE_VALUE) {
-        file.release();
+    const UniqueFile file(CreateFileW(fileName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
         return false;
-    }
     DWORD written = 0;
     bool ok = WriteFile(file.get(), &head, sizeof head, &written, nullptr);
     ok = ok && WriteFile(file.get(), &info, sizeof info, &written, nullptr);
