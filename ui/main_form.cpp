@@ -128,8 +128,6 @@ TForm1::TForm1(FormDependencies dependencies)
 TForm1::~TForm1() {
     if (window_)
         DestroyWindow(window_);
-    if (popupMenuRoot_)
-        DestroyMenu(popupMenuRoot_);
 }
 
 bool TForm1::Create() {
@@ -138,9 +136,10 @@ bool TForm1::Create() {
     RegisterWindowClassOnce(ClassName, Procedure, LoadCursorW(nullptr, IDC_ARROW),
                             GetSysColorBrush(COLOR_BTNFACE));
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    mainMenu1_ = LoadMenuW(instance, L"MainMenu1");
-    popupMenuRoot_ = LoadMenuW(instance, L"PopupMenu1");
-    popupMenu1_ = GetSubMenu(popupMenuRoot_, 0);
+    mainMenu1_.reset(LoadMenuW(instance, L"MainMenu1"));
+    popupMenuRoot_.reset(LoadMenuW(instance, L"PopupMenu1"));
+    popupMenu1_ = GetSubMenu(popupMenuRoot_.get(), 0);
+    // A table loaded from the resources is freed with the program.
     accelerators_ = LoadAcceleratorsW(instance, L"Accelerators1");
     taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
 
@@ -150,7 +149,7 @@ bool TForm1::Create() {
     AdjustWindowRectExForDpi(&outer, style, TRUE, WS_EX_LAYERED, dpi_);
     CreateWindowExW(WS_EX_LAYERED, ClassName, ToWide(ProductTitle).c_str(), style, CW_USEDEFAULT,
                     CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top,
-                    app_.Handle(), mainMenu1_, instance, this);
+                    app_.Handle(), mainMenu1_.get(), instance, this);
     if (!window_)
         return false;
     SetIcons();
@@ -248,11 +247,10 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
         KillTimer(window_, Timer1Id);
         KillTimer(window_, Timer2Id);
-        // The main menu is not destroyed with the window while it is hidden,
-        // so it is always freed here.
+        // A shown menu bar would be destroyed with the window: detached, it
+        // is freed once, by its owner.
         SetMenu(window_, nullptr);
-        DestroyMenu(mainMenu1_);
-        mainMenu1_ = nullptr;
+        mainMenu1_.reset();
         return 0;
     case WM_TIMER:
         if (wParam == Timer1Id) {
@@ -358,7 +356,7 @@ void TForm1::InitMenuPopup(HMENU menu) const {
     SetChecked(menu, ID_SHOWMENUBAR, state_.ShowMenuBar);
     SetChecked(menu, ID_SHOWINTASKBAR, state_.ShowInTaskBar);
     SetChecked(menu, ID_SAVESTATUS, state_.SaveStatus);
-    if (menu == GetSubMenu(mainMenu1_, 0))
+    if (menu == GetSubMenu(mainMenu1_.get(), 0))
         EnableMenuItem(menu, ID_SAVE, MF_BYCOMMAND | (save1Enabled_ ? MF_ENABLED : MF_GRAYED));
 }
 
@@ -577,9 +575,9 @@ void TForm1::SnapDrag(RECT& rect) {
 SIZE TForm1::MinimumSize() const {
     const bool menuShown = GetMenu(window_) != nullptr;
     int barWidth = 0;
-    for (int item = 0; menuShown && item < GetMenuItemCount(mainMenu1_); ++item) {
+    for (int item = 0; menuShown && item < GetMenuItemCount(mainMenu1_.get()); ++item) {
         RECT rect{};
-        if (GetMenuItemRect(window_, mainMenu1_, static_cast<UINT>(item), &rect))
+        if (GetMenuItemRect(window_, mainMenu1_.get(), static_cast<UINT>(item), &rect))
             barWidth += rect.right - rect.left;
     }
     RECT least{0, 0, std::max(Scale(MinimumClientWidth), barWidth), Scale(MinimumClientHeight)};
@@ -722,7 +720,7 @@ void TForm1::ApplyTitleBar() {
 
 void TForm1::ApplyMenuBar() {
     // Without the bar every command stays in the pop-up menu.
-    SetMenu(window_, state_.ShowMenuBar ? mainMenu1_ : nullptr);
+    SetMenu(window_, state_.ShowMenuBar ? mainMenu1_.get() : nullptr);
     FormResize();
 }
 

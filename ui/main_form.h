@@ -95,7 +95,7 @@ class TForm1 : private SettingsDialogHost {
     const FrameBox& Frame(int index) const { return index == 0 ? groupBox1_ : groupBox2_; }
     HWND SplitterHandle() const { return splitter1_.Handle(); }
     TForm2& SettingsDialog() { return *form2_; }
-    HMENU MainMenu() const { return mainMenu1_; }
+    HMENU MainMenu() const { return mainMenu1_.get(); }
     HMENU PopupMenu() const { return popupMenu1_; }
     const Text& InitialDirectory() const { return initialDirectory_; }
     int LabelTop() const;
@@ -153,9 +153,9 @@ class TForm1 : private SettingsDialogHost {
     UniqueIcon smallIcon_;
     AppWindow app_;
     HWND window_ = nullptr;
-    HMENU mainMenu1_ = nullptr;
-    HMENU popupMenuRoot_ = nullptr;
-    HMENU popupMenu1_ = nullptr;
+    UniqueMenu mainMenu1_;
+    UniqueMenu popupMenuRoot_;
+    HMENU popupMenu1_ = nullptr; // its first submenu, freed with it
     HACCEL accelerators_ = nullptr;
     std::function<void()> destroyed_;
 
