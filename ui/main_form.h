@@ -85,7 +85,7 @@ class TForm1 : private SettingsDialogHost {
     const Text& CurrentFileName() const { return currentFileName_; }
     bool ResizeArmed() const { return resizeArmed_; }
     bool TaskbarReady() const { return taskbarReady_; }
-    std::int32_t TitleMode() const { return titleMode_; }
+    TitleSource TitleMode() const { return titleMode_; }
     const ClockSide& Side(int index) const { return index == 0 ? left_ : right_; }
     // 0 Label1, 1 Label11, 2 Label2, 3 Label21.
     const ClockLabel& Label(int index) const {
@@ -128,7 +128,7 @@ class TForm1 : private SettingsDialogHost {
     Settings CaptureSettings() const;
     void OfferToSaveUnreadSettings();
     WindowEnvironment Environment(const WINDOWPLACEMENT& placement) const;
-    std::int32_t WindowState() const;
+    WindowShowState WindowState() const;
     bool TakesZoneCursor(HWND target) const;
     void SnapMove(WINDOWPOS& position) const;
     void SnapDrag(RECT& rect);
@@ -168,7 +168,7 @@ class TForm1 : private SettingsDialogHost {
     bool viewMode_ = false;
     std::uint8_t alpha_ = 255;
     bool stayOnTop_ = false;
-    std::int32_t titleMode_ = 1;
+    TitleSource titleMode_{};
     Text titleString_;
     ProgressSettings progress_;
     ProgressState progressState_;
@@ -188,7 +188,7 @@ class TForm1 : private SettingsDialogHost {
     bool leftAnchored_ = true;
     int anchoredWidth_ = 0; // the width of the frame on the anchored side
     int dateLabelHeight_ = 0;
-    std::int32_t initialState_ = 0;
+    WindowShowState initialState_{};
     bool shownOnce_ = false;
     bool keepIniAtExit_ = false; // our ".ini" exists but could not be read
     LPCWSTR cursor_ = IDC_ARROW;
