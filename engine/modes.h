@@ -6,13 +6,15 @@
 
 namespace velmora {
 
-// What the caption and the taskbar text show.
+// What the caption and the taskbar text show. The tick writes the times;
+// the product title and the free text are set when settings are loaded or
+// confirmed; other values leave the caption alone.
 enum class TitleSource : std::int32_t {
-    ProductTitle = 1, // set when settings are loaded or confirmed
-    PcTime = 2,       // the tick writes these three
+    ProductTitle = 1,
+    PcTime = 2,
     LeftClock = 3,
     RightClock = 4,
-    TitleString = 5, // the free text, set as the first
+    TitleString = 5,
 };
 
 // How the two clocks' separators blink.
