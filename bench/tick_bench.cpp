@@ -7,6 +7,8 @@
 #include "engine/era_calendar.h"
 #include "engine/pattern_lists.h"
 #include "engine/tick.h"
+#include "settings/clock_side_values.h"
+#include "settings/settings_reader.h"
 
 namespace velmora {
 namespace {
@@ -47,8 +49,8 @@ void RunTicks(benchmark::State& state, int dateIndex, int timeIndex) {
     const IconvCp932Decoder decoder;
     pc.Facts.Decoder = &decoder;
 
-    ClockSide left = DefaultLeftSide();
-    ClockSide right = DefaultRightSide();
+    ClockSide left = ClockSideOf(DefaultSettings().sides[0]);
+    ClockSide right = ClockSideOf(DefaultSettings().sides[1]);
     for (ClockSide* side : {&left, &right}) {
         BuildPatternLists(*side);
         side->DateIndex = dateIndex;

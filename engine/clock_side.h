@@ -5,6 +5,7 @@
 
 #include "engine/date_time.h"
 #include "engine/format_settings.h"
+#include "engine/modes.h"
 #include "engine/text.h"
 
 namespace velmora {
@@ -32,11 +33,8 @@ struct ClockSide {
 
 // Display options shared by both sides.
 struct DisplayOptions {
-    std::int32_t BlinkMode = 0; // 0 simultaneous, 1 alternate, 2 stop
+    BlinkPairing BlinkMode{};
     bool SwingBlink = false;
 };
-
-ClockSide DefaultLeftSide();  // "昭和基地", 6 hours behind
-ClockSide DefaultRightSide(); // "ヒューストン", 15 hours behind
 
 } // namespace velmora

@@ -11,13 +11,22 @@ namespace {
 // Which pattern each clock shows on odd and even seconds, by blink mode.
 enum Shown { Colon, Blank };
 struct Pairing {
+    BlinkPairing mode;
     Shown leftOdd, leftEven, rightOdd, rightEven;
 };
 constexpr std::array<Pairing, 3> Pairings{{
-    {Colon, Blank, Colon, Blank}, // simultaneous
-    {Colon, Blank, Blank, Colon}, // alternate: one clock shows its separator at any second
-    {Colon, Colon, Colon, Colon}, // stop
+    {BlinkPairing::Simultaneous, Colon, Blank, Colon, Blank},
+    // One clock shows its separator at any second.
+    {BlinkPairing::Alternate, Colon, Blank, Blank, Colon},
+    {BlinkPairing::Stop, Colon, Colon, Colon, Colon},
 }};
+// A mode's value is its row.
+static_assert([] {
+    for (std::size_t i = 0; i < Pairings.size(); ++i)
+        if (static_cast<std::size_t>(Pairings[i].mode) != i)
+            return false;
+    return true;
+}());
 
 bool IsMinutesLetter(char c) {
     return c == 'm' || c == 'M' || c == 'n' || c == 'N';
@@ -147,9 +156,10 @@ void DeriveDisplayPatterns(ClockSide& left, ClockSide& right, const DisplayOptio
     DeriveSide(right, options.SwingBlink && pitch.IsProportionalFont(rightTimeFace));
 
     // An unknown mode from a settings file leaves the pairs as they were.
-    if (options.BlinkMode < 0 || options.BlinkMode >= static_cast<std::int32_t>(Pairings.size()))
+    const auto row = static_cast<std::int32_t>(options.BlinkMode);
+    if (row < 0 || row >= static_cast<std::int32_t>(Pairings.size()))
         return;
-    const Pairing& pairing = Pairings[static_cast<std::size_t>(options.BlinkMode)];
+    const Pairing& pairing = Pairings[static_cast<std::size_t>(row)];
     const auto shown = [](const ClockSide& side, Shown pattern) {
         return pattern == Colon ? side.ColonPattern : side.BlankPattern;
     };

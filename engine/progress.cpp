@@ -33,13 +33,13 @@ std::int32_t MinuteOfYear(DateTime t) {
     return DayOfYear(t) * MinutesPerDay + decoded.hour * 60 + decoded.minute;
 }
 
-int ProgressKindOfColor(std::int32_t color) {
+int ProgressKindOfColor(ProgressColour color) {
     switch (color) {
-    case 0:
+    case ProgressColour::Green:
         return ProgressNormal;
-    case 1:
+    case ProgressColour::Yellow:
         return ProgressPaused;
-    case 2:
+    case ProgressColour::Red:
         return ProgressError;
     default:
         return ProgressNone;
@@ -49,7 +49,7 @@ int ProgressKindOfColor(std::int32_t color) {
 void UpdateProgressWindow(const ProgressSettings& settings, ProgressState& state,
                           const TFormatSettings& pcFormat, const LocaleSource& compare,
                           TaskbarProgress& taskbar) {
-    if (settings.ProgressTime == 0) {
+    if (settings.ProgressTime == ProgressClock::None) {
         ClearBar(taskbar);
         return;
     }
@@ -78,9 +78,11 @@ void UpdateProgressWindow(const ProgressSettings& settings, ProgressState& state
 
 void StepProgress(const ProgressSettings& settings, ProgressState& state, DateTime leftSideTime,
                   DateTime rightSideTime, TaskbarProgress& taskbar) {
-    if (settings.ProgressTime == 0)
+    if (settings.ProgressTime == ProgressClock::None)
         return;
-    state.ProgressSideTime = settings.ProgressTime == 1 ? leftSideTime : rightSideTime;
+    // Any other value than the left clock follows the right one.
+    state.ProgressSideTime =
+        settings.ProgressTime == ProgressClock::Left ? leftSideTime : rightSideTime;
     const std::int32_t minute = MinuteOfYear(state.ProgressSideTime);
     const ProgressWindow& window = state.Window;
     if (window.StartMinute <= minute && minute < window.EndMinute) {

@@ -6,16 +6,17 @@
 #include "engine/date_time.h"
 #include "engine/format_settings.h"
 #include "engine/locale_source.h"
+#include "engine/modes.h"
 #include "engine/taskbar_progress.h"
 #include "engine/text.h"
 
 namespace velmora {
 
 struct ProgressSettings {
-    std::int32_t ProgressTime = 0;  // 0 none, 1 the left clock, 2 the right clock
-    std::int32_t ProgressColor = 0; // 0 green, 1 yellow, 2 red
-    Text ProgressFrom = "09:00";
-    Text ProgressTo = "17:00";
+    ProgressClock ProgressTime{};
+    ProgressColour ProgressColor{};
+    Text ProgressFrom;
+    Text ProgressTo;
 };
 
 struct ProgressWindow {
@@ -39,8 +40,8 @@ constexpr std::uint64_t EmptyProgressTotal = 2147483647;
 int DayOfYear(DateTime t);
 // DayOfYear * 1440 + the minutes of the day; seconds are dropped.
 std::int32_t MinuteOfYear(DateTime t);
-// ProgressColor 0, 1, 2 to the normal, paused and error kinds; otherwise none.
-int ProgressKindOfColor(std::int32_t color);
+// Green, yellow and red to the normal, paused and error kinds; otherwise none.
+int ProgressKindOfColor(ProgressColour color);
 
 // Recomputes the window from ProgressSideTime and sets the colour state.
 // Raises ConversionError for an unreadable start or end text; the window
@@ -50,7 +51,7 @@ void UpdateProgressWindow(const ProgressSettings& settings, ProgressState& state
                           TaskbarProgress& taskbar);
 
 // The per-second step: stores the chosen clock's time and fills the bar while
-// it lies inside the window, clears it otherwise. Nothing when ProgressTime is 0.
+// it lies inside the window, clears it otherwise. Nothing without a chosen clock.
 void StepProgress(const ProgressSettings& settings, ProgressState& state, DateTime leftSideTime,
                   DateTime rightSideTime, TaskbarProgress& taskbar);
 

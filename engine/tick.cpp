@@ -18,12 +18,12 @@ struct SideTexts {
 std::optional<WideText> CaptionText(const TickInput& in, DateTime pcNow) {
     const PcSettings& pc = in.Pc;
     switch (in.TitleMode) {
-    case 2:
+    case TitleSource::PcTime:
         return FormatPattern(PcCaptionPattern, pcNow, pc.FormatSettings, pc.Facts);
-    case 3:
+    case TitleSource::LeftClock:
         return FormatPattern(SideCaptionPattern, in.Left.SideTime, pc.FormatSettings, pc.Facts) +
                DecodeText(in.Left.BoxName, pc.Facts.Decoder);
-    case 4:
+    case TitleSource::RightClock:
         return FormatPattern(SideCaptionPattern, in.Right.SideTime, pc.FormatSettings, pc.Facts) +
                DecodeText(in.Right.BoxName, pc.Facts.Decoder);
     default:
@@ -63,12 +63,15 @@ TickTexts Tick(const TickInput& in) {
     return texts;
 }
 
-std::optional<Text> FixedTitle(std::int32_t titleMode, const Text& titleString) {
-    if (titleMode == 1)
+std::optional<Text> FixedTitle(TitleSource titleMode, const Text& titleString) {
+    switch (titleMode) {
+    case TitleSource::ProductTitle:
         return Text(ProductTitle);
-    if (titleMode == 5)
+    case TitleSource::TitleString:
         return titleString;
-    return std::nullopt;
+    default:
+        return std::nullopt;
+    }
 }
 
 WideText ApplyHourFix(const WideText& text, std::int32_t timeIndex) {

@@ -7,6 +7,7 @@
 #include "engine/clock_side.h"
 #include "engine/clock_source.h"
 #include "engine/locale_settings.h"
+#include "engine/modes.h"
 #include "engine/progress.h"
 #include "engine/taskbar_progress.h"
 #include "engine/text.h"
@@ -20,7 +21,7 @@ constexpr const char* ProductTitle = "Velmora";
 struct TickInput {
     ClockSide& Left;  // SideTime is overwritten
     ClockSide& Right; // SideTime is overwritten
-    std::int32_t TitleMode;
+    TitleSource TitleMode;
     const PcSettings& Pc;
     const ProgressSettings& Progress;
     ProgressState& ProgressData; // ProgressSideTime is overwritten
@@ -34,16 +35,16 @@ struct TickTexts {
     WideText LeftTime;
     WideText RightDate;
     WideText RightTime;
-    // For TitleMode 2, 3 and 4 only: the caption, and the application title
+    // For the PC's time and either clock only: the caption, and the application title
     // (the taskbar button's text) which takes the same text.
     std::optional<WideText> Caption;
 };
 
 TickTexts Tick(const TickInput& input);
 
-// The caption set when settings are loaded or confirmed: the product title for
-// TitleMode 1, the free text for 5; nothing for the modes the tick writes.
-std::optional<Text> FixedTitle(std::int32_t titleMode, const Text& titleString);
+// The caption set when settings are loaded or confirmed: the product title or
+// the free text; nothing for the modes the tick writes and unknown ones.
+std::optional<Text> FixedTitle(TitleSource titleMode, const Text& titleString);
 
 // Turns the "12" of a 12-hour text ending in "12:05" into "0", for the fixed
 // 12-hour time patterns (entries 4 to 7); every other text is returned as it is.

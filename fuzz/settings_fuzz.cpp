@@ -25,7 +25,7 @@ WindowEnvironment ConsumeWindow(FuzzedDataProvider& data) {
     WindowEnvironment window;
     window.placement.flags = data.ConsumeIntegral<std::int32_t>();
     window.placement.showCmd = data.ConsumeIntegralInRange(0, 11);
-    window.windowState = data.ConsumeIntegralInRange(0, 2);
+    window.windowState = static_cast<WindowShowState>(data.ConsumeIntegralInRange(0, 2));
     window.screenWidth = data.ConsumeIntegralInRange(0, 10000);
     window.screenHeight = data.ConsumeIntegralInRange(0, 10000);
     window.windowWidth = data.ConsumeIntegralInRange(0, 10000);

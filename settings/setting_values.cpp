@@ -1,6 +1,5 @@
 #include "settings/setting_values.h"
 
-
 #include "engine/conversion_error.h"
 #include "settings/color_names.h"
 
@@ -108,8 +107,8 @@ Text ColorText(Color color) {
     return "$" + UpperHex(static_cast<std::uint32_t>(color), 8);
 }
 
-std::uint8_t FontStyleFromInteger(std::int32_t value) {
-    return static_cast<std::uint8_t>(value);
+FontStyle FontStyleFromInteger(std::int32_t value) {
+    return static_cast<FontStyle>(static_cast<std::uint8_t>(value));
 }
 
 std::int32_t MulDiv(std::int32_t a, std::int32_t b, std::int32_t c) {

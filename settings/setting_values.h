@@ -35,8 +35,25 @@ Color ParseColor(std::string_view text, Color fallback);
 // The first name of the table with this value, else "$" and eight hex digits.
 Text ColorText(Color color);
 
-// Bit 0 bold, bit 1 italic, bit 2 underline, bit 3 strike-out.
-std::uint8_t FontStyleFromInteger(std::int32_t value);
+// A label font's style as the file keeps it: a bit for each effect. The
+// other bits of the byte mean nothing and are kept as read.
+enum class FontStyle : std::uint8_t {
+    Regular = 0,
+    Bold = 1,
+    Italic = 2,
+    Underline = 4,
+    StrikeOut = 8,
+};
+
+constexpr FontStyle operator|(FontStyle a, FontStyle b) {
+    return static_cast<FontStyle>(static_cast<std::uint8_t>(a) | static_cast<std::uint8_t>(b));
+}
+constexpr bool HasStyle(FontStyle style, FontStyle effect) {
+    return (static_cast<std::uint8_t>(style) & static_cast<std::uint8_t>(effect)) != 0;
+}
+
+// The low eight bits.
+FontStyle FontStyleFromInteger(std::int32_t value);
 
 // Windows' MulDiv: a * b / c rounded half away from zero through a 64-bit
 // product; -1 when c is 0 or the result does not fit.

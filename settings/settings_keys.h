@@ -1,5 +1,6 @@
 #pragma once
-// The sections and keys of the settings file with their fixed defaults.
+// The sections and keys of the settings file with their fixed defaults: the
+// one place that says what a missing key means.
 #include <array>
 #include <cstddef>
 #include <string_view>
@@ -71,6 +72,7 @@ enum class SettingKey : std::size_t {
 };
 
 struct SettingKeyInfo {
+    SettingKey key;
     std::string_view section;
     std::string_view name;
     // The default as the file would hold it; empty where the default comes

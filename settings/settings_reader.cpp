@@ -3,14 +3,10 @@
 #include <algorithm>
 
 #include "settings/settings_keys.h"
+#include "settings/window_design.h"
 
 namespace velmora {
 namespace {
-
-// The main window's design: margins of the left frame and the window padding.
-constexpr std::int32_t FrameMarginLeft = 2;
-constexpr std::int32_t FrameMarginRight = 2;
-constexpr std::int32_t WindowPadding = 2;
 
 // LOGFONT holds 31 bytes of face name and a terminating zero.
 constexpr std::size_t MaxFaceNameBytes = 31;
@@ -41,6 +37,10 @@ class KeyReader {
     }
     std::int32_t Integer(SettingKey key) const {
         return Integer(key, IntegerOr(KeyInfo(key).fixedDefault, 0));
+    }
+    // Every value is kept, named or not (see engine/modes.h).
+    template <class Mode> Mode Enumerated(SettingKey key) const {
+        return static_cast<Mode>(Integer(key));
     }
     bool Boolean(SettingKey key) const {
         const bool fallback = IntegerOr(KeyInfo(key).fixedDefault, 0) != 0;
@@ -100,7 +100,7 @@ FontSettings ReadFont(const KeyReader& keys, const WindowEnvironment& window, st
 } // namespace
 
 std::int32_t DefaultSplit(std::int32_t clientWidth) {
-    return (clientWidth - FrameMarginLeft - FrameMarginRight - 2 * WindowPadding) / 2 + 1;
+    return (clientWidth - 2 * FrameInset - 2 * WindowPadding) / 2 + 1;
 }
 
 WindowPlacementValues ReadWindowPlacement(const IniDocument& document,
@@ -129,7 +129,8 @@ SettingsReadResult ReadSettingsDocument(const IniDocument& document,
     Settings& s = result.settings;
 
     s.placement = ReadWindowPlacement(document, window);
-    s.windowState = keys.Integer(SettingKey::State, window.windowState);
+    s.windowState = static_cast<WindowShowState>(
+        keys.Integer(SettingKey::State, static_cast<std::int32_t>(window.windowState)));
     s.split = keys.Integer(SettingKey::Split, DefaultSplit(window.clientWidth));
 
     using enum SettingKey;
@@ -138,19 +139,19 @@ SettingsReadResult ReadSettingsDocument(const IniDocument& document,
     s.sides[1] =
         ReadSide(keys, {BoxName2, DiffIndex2, DateIndex2, TimeIndex2, LocaleId2, TimeZone2});
 
-    s.blinkMode = keys.Integer(BlinkMode);
+    s.blinkMode = keys.Enumerated<BlinkPairing>(BlinkMode);
     s.swingBlink = keys.Boolean(SwingBlink);
     s.viewMode = keys.Boolean(ViewMode);
     s.viewRate = std::max(LeastViewRate, static_cast<std::uint8_t>(keys.Integer(ViewRate)));
     s.stayOnTop = keys.Boolean(StayOnTop);
-    s.titleMode = keys.Integer(TitleMode);
+    s.titleMode = keys.Enumerated<TitleSource>(TitleMode);
     s.titleString = keys.String(TitleString);
     s.showTitleBar = keys.Boolean(ShowTitleBar);
     s.showMenuBar = keys.Boolean(ShowMenuBar);
     s.showInTaskBar = keys.Boolean(ShowInTaskBar);
     s.saveStatus = keys.Boolean(SaveStatus);
-    s.progressTime = keys.Integer(ProgressTime);
-    s.progressColor = keys.Integer(ProgressColor);
+    s.progressTime = keys.Enumerated<ProgressClock>(ProgressTime);
+    s.progressColor = keys.Enumerated<ProgressColour>(ProgressColor);
     s.progressFrom = keys.String(ProgressFrom);
     s.progressTo = keys.String(ProgressTo);
 
@@ -159,6 +160,10 @@ SettingsReadResult ReadSettingsDocument(const IniDocument& document,
     s.fonts[0] = ReadFont(keys, window, 0, {Name1, Size1, Style1, Color1}, result.error);
     s.fonts[1] = ReadFont(keys, window, 1, {Name2, Size2, Style2, Color2}, result.error);
     return result;
+}
+
+Settings DefaultSettings(const WindowEnvironment& window) {
+    return ReadSettingsDocument(IniDocument{}, window).settings;
 }
 
 } // namespace velmora

@@ -25,7 +25,11 @@ WindowPlacementValues ReadWindowPlacement(const IniDocument& document,
 SettingsReadResult ReadSettingsDocument(const IniDocument& document,
                                         const WindowEnvironment& window);
 
-// The "Split" default: half the client width inside the frame margins and
+// Every key's default, as reading a file without the key gives it; the keys
+// whose default comes from the window take it from `window`.
+Settings DefaultSettings(const WindowEnvironment& window = {});
+
+// The "Split" default: half the client width inside the frame insets and
 // the window padding, plus one.
 std::int32_t DefaultSplit(std::int32_t clientWidth);
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 
+#include "engine/modes.h"
 #include "engine/text.h"
 #include "settings/setting_values.h"
 
@@ -37,7 +38,7 @@ struct SideSettings {
 struct FontSettings {
     Text faceName;
     std::int32_t height = 0; // pixels; negative for a character height
-    std::uint8_t style = 0;
+    FontStyle style{};
     Color color = 0;
 
     bool operator==(const FontSettings&) const = default;
@@ -48,30 +49,40 @@ struct FontSettings {
 // be seen and at 0 lets every click through to what lies behind it.
 constexpr std::uint8_t LeastViewRate = 26;
 
+// Like the other modes, any 32-bit value a file gives is kept; the window
+// shows itself normally for an unnamed one.
+enum class WindowShowState : std::int32_t {
+    Normal = 0,
+    Minimised = 1,
+    Maximised = 2,
+};
+
+// A value-initialised record is all zeros and empty texts; the defaults of
+// the keys are in the key table, and DefaultSettings gives them as a record.
 struct Settings {
     WindowPlacementValues placement;
-    std::int32_t split = 0;       // width of the left clock's frame
-    std::int32_t windowState = 0; // 0 normal, 1 minimised, 2 maximised; applied at start-up only
+    std::int32_t split = 0;        // width of the left clock's frame
+    WindowShowState windowState{}; // applied at start-up only
     std::array<SideSettings, 2> sides;
 
-    std::int32_t blinkMode = 0;
+    BlinkPairing blinkMode{};
     bool swingBlink = false;
     bool viewMode = false;
-    std::uint8_t viewRate = 255; // the window's alpha value
+    std::uint8_t viewRate = 0; // the window's alpha value
     bool stayOnTop = false;
-    std::int32_t titleMode = 0;
+    TitleSource titleMode{};
     Text titleString;
-    bool showTitleBar = true;
-    bool showMenuBar = true;
-    bool showInTaskBar = true;
-    bool saveStatus = true;
-    std::int32_t progressTime = 0;
-    std::int32_t progressColor = 0;
+    bool showTitleBar = false;
+    bool showMenuBar = false;
+    bool showInTaskBar = false;
+    bool saveStatus = false;
+    ProgressClock progressTime{};
+    ProgressColour progressColor{};
     Text progressFrom;
     Text progressTo;
 
     bool autoScale = false;
-    bool sameFont = true;
+    bool sameFont = false;
     std::array<FontSettings, 2> fonts; // left, right date label
 
     bool operator==(const Settings&) const = default;
@@ -82,7 +93,7 @@ struct Settings {
 // face names.
 struct WindowEnvironment {
     WindowPlacementValues placement; // the window's current placement
-    std::int32_t windowState = 0;
+    WindowShowState windowState{};
     std::int32_t screenWidth = 0; // primary screen
     std::int32_t screenHeight = 0;
     std::int32_t windowWidth = 0; // outer size of the main window

@@ -15,6 +15,10 @@ class KeyWriter {
     }
     void Integer(SettingKey key, std::int32_t value) { String(key, IntegerText(value)); }
     void Boolean(SettingKey key, bool value) { String(key, BooleanText(value)); }
+    // The value as read, named or not.
+    template <class Mode> void Enumerated(SettingKey key, Mode value) {
+        Integer(key, static_cast<std::int32_t>(value));
+    }
     void Remove(SettingKey key) {
         const SettingKeyInfo& info = KeyInfo(key);
         document_.Remove(info.section, info.name);
@@ -46,7 +50,7 @@ void WriteFont(KeyWriter& keys, const FontSettings& font, std::int32_t pixelsPer
                std::array<SettingKey, 4> names) {
     keys.String(names[0], font.faceName);
     keys.Integer(names[1], FontSizeFromHeight(font.height, pixelsPerInch));
-    keys.Integer(names[2], font.style);
+    keys.Enumerated(names[2], font.style);
     keys.String(names[3], ColorText(font.color));
 }
 
@@ -61,26 +65,26 @@ void WriteState(KeyWriter& keys, const Settings& s, std::int32_t pixelsPerInch) 
     keys.Integer(Right, s.placement.right);
     keys.Integer(Bottom, s.placement.bottom);
     keys.Integer(Split, s.split);
-    keys.Integer(State, s.windowState);
+    keys.Enumerated(State, s.windowState);
 
     WriteSide(keys, s.sides[0],
               {BoxName1, DiffIndex1, DateIndex1, TimeIndex1, LocaleId1, TimeZone1});
     WriteSide(keys, s.sides[1],
               {BoxName2, DiffIndex2, DateIndex2, TimeIndex2, LocaleId2, TimeZone2});
 
-    keys.Integer(BlinkMode, s.blinkMode);
+    keys.Enumerated(BlinkMode, s.blinkMode);
     keys.Boolean(SwingBlink, s.swingBlink);
     keys.Boolean(ViewMode, s.viewMode);
     keys.Integer(ViewRate, s.viewRate);
     keys.Boolean(StayOnTop, s.stayOnTop);
-    keys.Integer(TitleMode, s.titleMode);
+    keys.Enumerated(TitleMode, s.titleMode);
     keys.String(TitleString, s.titleString);
     keys.Boolean(ShowTitleBar, s.showTitleBar);
     keys.Boolean(ShowMenuBar, s.showMenuBar);
     keys.Boolean(ShowInTaskBar, s.showInTaskBar);
     keys.Boolean(SaveStatus, s.saveStatus);
-    keys.Integer(ProgressTime, s.progressTime);
-    keys.Integer(ProgressColor, s.progressColor);
+    keys.Enumerated(ProgressTime, s.progressTime);
+    keys.Enumerated(ProgressColor, s.progressColor);
     keys.String(ProgressFrom, s.progressFrom);
     keys.String(ProgressTo, s.progressTo);
 

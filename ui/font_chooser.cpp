@@ -25,9 +25,8 @@ bool Win32FontChooser::Choose(HWND owner, FontSettings& font) {
         return false;
     font.faceName = FromWide(logFont.lfFaceName);
     font.height = logFont.lfHeight;
-    font.style = static_cast<std::uint8_t>(
-        (logFont.lfWeight >= FW_BOLD ? 1 : 0) | (logFont.lfItalic ? 2 : 0) |
-        (logFont.lfUnderline ? 4 : 0) | (logFont.lfStrikeOut ? 8 : 0));
+    font.style =
+        StyleOf(logFont.lfWeight, logFont.lfItalic, logFont.lfUnderline, logFont.lfStrikeOut);
     // The colour stays as it was when the user kept the one it was shown as.
     if (request.rgbColors != shown)
         font.color = static_cast<Color>(request.rgbColors);

@@ -92,10 +92,10 @@ FontRequest AutoScaleFontRequest(int frameClientHeight, const FontSettings& date
     FontRequest request;
     // Positive: matched against the character cell height.
     request.height = frameClientHeight / 3;
-    request.weight = (dateFont.style & 1) ? FW_BOLD : FW_NORMAL;
-    request.italic = (dateFont.style & 2) ? 1 : 0;
-    request.underline = (dateFont.style & 4) ? 1 : 0;
-    request.strikeOut = (dateFont.style & 8) ? 1 : 0;
+    request.weight = HasStyle(dateFont.style, FontStyle::Bold) ? FW_BOLD : FW_NORMAL;
+    request.italic = HasStyle(dateFont.style, FontStyle::Italic);
+    request.underline = HasStyle(dateFont.style, FontStyle::Underline);
+    request.strikeOut = HasStyle(dateFont.style, FontStyle::StrikeOut);
     request.charSet = SHIFTJIS_CHARSET;
     const std::size_t length = std::min<std::size_t>(dateFont.faceName.size(), 31);
     std::memcpy(request.faceName.data(), dateFont.faceName.data(), length);
@@ -119,11 +119,15 @@ FontSettings FontOfRequest(const FontRequest& request, Color color) {
     FontSettings font;
     font.faceName = request.faceName.data();
     font.height = request.height;
-    font.style =
-        static_cast<std::uint8_t>((request.weight >= FW_BOLD ? 1 : 0) | (request.italic ? 2 : 0) |
-                                  (request.underline ? 4 : 0) | (request.strikeOut ? 8 : 0));
+    font.style = StyleOf(request.weight, request.italic, request.underline, request.strikeOut);
     font.color = color;
     return font;
+}
+
+FontStyle StyleOf(LONG weight, BYTE italic, BYTE underline, BYTE strikeOut) {
+    const auto effect = [](bool on, FontStyle style) { return on ? style : FontStyle::Regular; };
+    return effect(weight >= FW_BOLD, FontStyle::Bold) | effect(italic, FontStyle::Italic) |
+           effect(underline, FontStyle::Underline) | effect(strikeOut, FontStyle::StrikeOut);
 }
 
 LOGFONTW LogFontOf(const FontSettings& font) {

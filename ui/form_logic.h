@@ -46,8 +46,10 @@ struct FontRequest {
 };
 FontRequest AutoScaleFontRequest(int frameClientHeight, const FontSettings& dateFont);
 LOGFONTW ToLogFont(const FontRequest& request);
-// The platform font for a label font (style byte: bold, italic, underline, strike-out).
+// The platform font for a label font.
 LOGFONTW LogFontOf(const FontSettings& font);
+// The style of a platform font's weight and effects.
+FontStyle StyleOf(LONG weight, BYTE italic, BYTE underline, BYTE strikeOut);
 // The label font that a created font request stands for; the colour stays.
 FontSettings FontOfRequest(const FontRequest& request, Color color);
 

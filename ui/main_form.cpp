@@ -13,6 +13,8 @@
 #include "engine/tick.h"
 #include "settings/file_error.h"
 #include "settings/setting_values.h"
+#include "settings/settings_reader.h"
+#include "settings/window_design.h"
 #include "shell/shell_resources.h"
 #include "ui/form_logic.h"
 #include "ui/resource.h"
@@ -27,22 +29,6 @@ constexpr UINT_PTR Timer1Id = 1;
 constexpr UINT_PTR Timer2Id = 2;
 constexpr UINT Timer2Interval = 1000;
 
-// The window's design at 96 pixels per inch.
-constexpr int DesignClientWidth = 272;
-constexpr int DesignClientHeight = 87;
-constexpr int WindowPadding = 2;
-constexpr int FrameInset = 2;
-constexpr int SplitterWidth = 3;
-constexpr int DesignSplit = 127;
-constexpr int DesignLabelHeight = -16;
-constexpr int DesignFrameFontHeight = -13;
-constexpr char DesignLabelFace[] = "ＭＳ ゴシック";
-constexpr char DesignFrameFace[] = "ＭＳ Ｐゴシック";
-// The smallest client area: two frames each wider than the border band that
-// may cover it, and a frame's caption above a grabbable area.
-constexpr int MinimumFrameWidth = 24;
-constexpr int MinimumClientWidth = 2 * WindowPadding + 2 * MinimumFrameWidth + SplitterWidth;
-constexpr int MinimumClientHeight = 48;
 // A timer that wakes this close before a second boundary waits for it.
 constexpr int EarlyWakeMilliseconds = 950;
 
@@ -115,8 +101,7 @@ TForm1::TForm1(FormDependencies dependencies)
     ReloadPcSettings();
     // Until a settings file is read the clocks run on the defaults, so the
     // tick never formats lists that were not built.
-    state_.Sides = {DefaultLeftSide(), DefaultRightSide()};
-    state_.TitleString = "走れブリッツェン";
+    CopySettingsToState(DefaultSettings(), state_);
     state_.Fonts = {DesignLabelFont(), DesignLabelFont()};
     for (ClockSide& side : state_.Sides) {
         LoadLocaleSettings(deps_.locale, pc_.Facts, side.LocaleID, side.FormatSettings);
@@ -162,10 +147,10 @@ bool TForm1::Create() {
 void TForm1::ShowFirst() {
     shownOnce_ = true;
     switch (initialState_) {
-    case 2:
+    case WindowShowState::Maximised:
         ShowWindow(window_, SW_SHOWMAXIMIZED);
         break;
-    case 1:
+    case WindowShowState::Minimised:
         ShowWindow(window_, SW_SHOWNORMAL);
         Minimize1Click();
         break;
@@ -204,7 +189,7 @@ int TForm1::Scale(int designPixels) const {
 }
 
 FontSettings TForm1::DesignLabelFont() const {
-    return {DesignLabelFace, Scale(DesignLabelHeight), 0, 0};
+    return {DesignLabelFace, Scale(DesignLabelHeight), {}, 0};
 }
 
 // ---- Window procedure ----------------------------------------------------
@@ -373,7 +358,7 @@ void TForm1::CreateControls() {
     label2_.Create(groupBox2_.Handle(), TextPlacement::Bottom);
     label21_.Create(groupBox2_.Handle(), TextPlacement::Middle);
 
-    LOGFONTW frameFont = LogFontOf({DesignFrameFace, Scale(DesignFrameFontHeight), 0, 0});
+    LOGFONTW frameFont = LogFontOf({DesignFrameFace, Scale(DesignFrameFontHeight), {}, 0});
     groupBox1_.SetFont(frameFont);
     groupBox2_.SetFont(frameFont);
     ApplyCaptions();
@@ -598,7 +583,7 @@ void TForm1::ChangeDpi(UINT dpi, const RECT& suggested) {
             FontHeightFromSize(FontSizeFromHeight(font.height, static_cast<std::int32_t>(old)),
                                static_cast<std::int32_t>(dpi));
     ApplyFonts();
-    const LOGFONTW frameFont = LogFontOf({DesignFrameFace, Scale(DesignFrameFontHeight), 0, 0});
+    const LOGFONTW frameFont = LogFontOf({DesignFrameFace, Scale(DesignFrameFontHeight), {}, 0});
     groupBox1_.SetFont(frameFont);
     groupBox2_.SetFont(frameFont);
     SetIcons();

@@ -137,7 +137,7 @@ class TForm1 : private SettingsDialogHost {
     void TakeDialogState(const SettingsDialogState& state);
     void OfferToSaveUnreadSettings();
     WindowEnvironment Environment(const WINDOWPLACEMENT& placement) const;
-    std::int32_t WindowState() const;
+    WindowShowState WindowState() const;
     bool TakesZoneCursor(HWND target) const;
     void SnapMove(WINDOWPOS& position) const;
     void SnapDrag(RECT& rect);
@@ -188,7 +188,7 @@ class TForm1 : private SettingsDialogHost {
     bool leftAnchored_ = true;
     int anchoredWidth_ = 0; // the width of the frame on the anchored side
     int dateLabelHeight_ = 0;
-    std::int32_t initialState_ = 0;
+    WindowShowState initialState_{};
     bool shownOnce_ = false;
     bool keepIniAtExit_ = false; // our ".ini" exists but could not be read
     LPCWSTR cursor_ = IDC_ARROW;

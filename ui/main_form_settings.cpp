@@ -71,13 +71,13 @@ void Apply(const WindowPlacementValues& values, WINDOWPLACEMENT& p) {
 
 } // namespace
 
-std::int32_t TForm1::WindowState() const {
+WindowShowState TForm1::WindowState() const {
     // Minimised, the main window is hidden and its owner carries the button.
     if (IsIconic(window_) || IsIconic(app_.Handle()))
-        return 1;
+        return WindowShowState::Minimised;
     if (IsZoomed(window_))
-        return 2;
-    return 0;
+        return WindowShowState::Maximised;
+    return WindowShowState::Normal;
 }
 
 WindowEnvironment TForm1::Environment(const WINDOWPLACEMENT& placement) const {

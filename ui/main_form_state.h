@@ -13,21 +13,22 @@
 
 namespace velmora {
 
+// It starts from the key table's defaults, as a file without keys gives them.
 struct MainFormState {
     std::array<ClockSide, 2> Sides; // left, right
     DisplayOptions Display;
     bool ViewMode = false;
-    std::uint8_t ViewRate = 255; // the window's alpha value
+    std::uint8_t ViewRate = 0; // the window's alpha value
     bool StayOnTop = false;
-    std::int32_t TitleMode = 1;
+    TitleSource TitleMode{};
     Text TitleString;
-    bool ShowTitleBar = true;
-    bool ShowMenuBar = true;
-    bool ShowInTaskBar = true;
-    bool SaveStatus = true;
+    bool ShowTitleBar = false;
+    bool ShowMenuBar = false;
+    bool ShowInTaskBar = false;
+    bool SaveStatus = false;
     ProgressSettings Progress;
     bool AutoScale = false;
-    bool SameFont = true;
+    bool SameFont = false;
     // Each side's date label font; the time label below it shares it.
     std::array<FontSettings, 2> Fonts;
 };

@@ -13,6 +13,7 @@
 #include "engine/format_settings.h"
 #include "engine/locale_settings.h"
 #include "engine/locale_source.h"
+#include "engine/modes.h"
 #include "engine/progress.h"
 #include "engine/text.h"
 #include "engine/time_zone_rules.h"
@@ -39,11 +40,11 @@ struct SettingsDialogSide {
 
 struct SettingsDialogState {
     std::array<SettingsDialogSide, 2> Sides; // left, right
-    std::int32_t BlinkMode = 0;
+    BlinkPairing BlinkMode{};
     bool SwingBlink = false;
     bool ViewMode = false;
     bool StayOnTop = false;
-    std::int32_t TitleMode = 1;
+    TitleSource TitleMode{};
     Text TitleString;
     bool AutoScale = false;
     bool SameFont = true;
@@ -121,7 +122,7 @@ class TForm2 {
     void SetChecked(ControlId box, bool on);
     void SetTrackBarPosition(int position);
     void SetRadioGroupIndex(int index);
-    void SetTitleRadio(std::int32_t titleMode);
+    void SetTitleRadio(TitleSource titleMode);
     void SetActivePage(int page);
 
     // What the tests look at.

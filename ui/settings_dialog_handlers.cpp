@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <iterator>
 #include <string>
 
 #include "engine/conversion_error.h"
@@ -83,10 +84,13 @@ constexpr SideControls SideControlsOf[2] = {
 constexpr const char* FixedOffsetEntry = "固定の時差";
 constexpr const char* UnknownZonePrefix = "不明なタイムゾーン: ";
 
+// The radio buttons of the modes, in the order of the modes' values.
 constexpr ControlId TitleRadios[] = {RadioButton1, RadioButton2, RadioButton3, RadioButton4,
                                      RadioButton5};
+constexpr auto FirstTitleRadio = TitleSource::ProductTitle;
 constexpr ControlId ColourRadios[] = {RadioButton6, RadioButton7, RadioButton8};
 constexpr ControlId BlinkRadios[] = {RadioGroup1Item0, RadioGroup1Item1, RadioGroup1Item2};
+
 // What the progress entry switches on and off.
 constexpr ControlId ProgressControls[] = {RadioButton6, RadioButton7,    RadioButton8,   Label4,
                                           Label5,       DateTimePicker1, DateTimePicker2};
@@ -146,7 +150,7 @@ void TForm2::Open(const SettingsDialogState& state) {
     ComboBox13Select();
     ComboBox23Select();
 
-    SetRadioGroupIndex(state.BlinkMode);
+    SetRadioGroupIndex(static_cast<int>(state.BlinkMode));
     SetChecked(SwingBlink2, state.SwingBlink);
     SetChecked(CheckBox1, state.ViewMode); // may move the slider and the alpha value
     SetChecked(CheckBox2, state.StayOnTop);
@@ -167,10 +171,11 @@ void TForm2::Open(const SettingsDialogState& state) {
     EnableWindow(Control(ComboBox3), groupBox5Enabled_);
     SetProgressControlsEnabled(progressControlsOn_);
 
-    Select(Control(ComboBox3), state.Progress.ProgressTime);
-    const std::int32_t colour = state.Progress.ProgressColor;
-    const int checkedColour = colour >= 0 && colour <= 2 ? colour : 0;
-    for (int i = 0; i < 3; ++i)
+    Select(Control(ComboBox3), static_cast<int>(state.Progress.ProgressTime));
+    // A colour without a button shows green.
+    const auto colour = static_cast<std::int32_t>(state.Progress.ProgressColor);
+    const int checkedColour = colour >= 0 && colour < std::ssize(ColourRadios) ? colour : 0;
+    for (int i = 0; i < std::ssize(ColourRadios); ++i)
         SendMessageW(Control(ColourRadios[i]), BM_SETCHECK,
                      i == checkedColour ? BST_CHECKED : BST_UNCHECKED, 0);
 
@@ -402,22 +407,24 @@ void TForm2::SetTrackBarPosition(int position) {
 
 // Values beyond the items clamp to the last one; negative ones clear the group.
 void TForm2::SetRadioGroupIndex(int index) {
-    index = std::clamp(index, -1, 2);
+    index = std::clamp(index, -1, static_cast<int>(std::ssize(BlinkRadios)) - 1);
     if (index == radioGroupIndex_)
         return;
     radioGroupIndex_ = index;
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < std::ssize(BlinkRadios); ++i)
         SendMessageW(Control(BlinkRadios[i]), BM_SETCHECK, i == index ? BST_CHECKED : BST_UNCHECKED,
                      0);
     RadioGroup1Click();
 }
 
-void TForm2::SetTitleRadio(std::int32_t titleMode) {
-    const int index = titleMode >= 1 && titleMode <= 5 ? titleMode - 1 : 0;
+// A mode without a button checks the first.
+void TForm2::SetTitleRadio(TitleSource titleMode) {
+    const int offset = static_cast<int>(titleMode) - static_cast<int>(FirstTitleRadio);
+    const int index = offset >= 0 && offset < std::ssize(TitleRadios) ? offset : 0;
     if (index == titleRadio_)
         return;
     titleRadio_ = index;
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < std::ssize(TitleRadios); ++i)
         SendMessageW(Control(TitleRadios[i]), BM_SETCHECK, i == index ? BST_CHECKED : BST_UNCHECKED,
                      0);
     RadioButton5Click();
@@ -464,7 +471,7 @@ void TForm2::CopyBack(SettingsDialogState& state) const {
         to.TimeIndex = std::max(Selection(Control(from.times)), 0);
         to.LocaleID = languageTags_[static_cast<std::size_t>(side)];
     }
-    state.BlinkMode = radioGroupIndex_;
+    state.BlinkMode = static_cast<BlinkPairing>(radioGroupIndex_);
     state.SwingBlink = IsChecked(Control(SwingBlink2));
 
     state.AutoScale = IsChecked(Control(CheckBox3));
@@ -474,20 +481,21 @@ void TForm2::CopyBack(SettingsDialogState& state) const {
 
     state.ViewMode = IsChecked(Control(CheckBox1));
     state.StayOnTop = IsChecked(Control(CheckBox2));
-    state.TitleMode = 1;
-    for (int i = 0; i < 5; ++i) {
+    state.TitleMode = FirstTitleRadio;
+    for (int i = 0; i < std::ssize(TitleRadios); ++i) {
         if (IsChecked(Control(TitleRadios[i]))) {
-            state.TitleMode = i + 1;
+            state.TitleMode = static_cast<TitleSource>(static_cast<int>(FirstTitleRadio) + i);
             break;
         }
     }
     state.TitleString = ControlText(Control(Edit1));
 
-    state.Progress.ProgressTime = Selection(Control(ComboBox3));
-    state.Progress.ProgressColor = 0;
-    for (int i = 0; i < 3; ++i) {
+    // Without a selected entry: -1, which no clock is named by.
+    state.Progress.ProgressTime = static_cast<ProgressClock>(Selection(Control(ComboBox3)));
+    state.Progress.ProgressColor = ProgressColour::Green;
+    for (int i = 0; i < std::ssize(ColourRadios); ++i) {
         if (IsChecked(Control(ColourRadios[i])))
-            state.Progress.ProgressColor = i;
+            state.Progress.ProgressColor = static_cast<ProgressColour>(i);
     }
     state.Progress.ProgressFrom = PickerText(DateTimePicker1);
     state.Progress.ProgressTo = PickerText(DateTimePicker2);

@@ -118,6 +118,17 @@ constexpr std::array<ControlSpec, ControlCount> Controls{{
     {BitBtn2, Host::Dialog, Count, WC_BUTTONW, "キャンセル", Push, 211, 309 + 7, 114, 29, true},
 }};
 
+// Each control sits at its identifier's index, so that the table's order is
+// the creation and tab order that ControlId lists.
+constexpr bool RowsInIdOrder() {
+    for (std::size_t i = 0; i < Controls.size(); ++i) {
+        if (static_cast<std::size_t>(Controls[i].id) != i)
+            return false;
+    }
+    return true;
+}
+static_assert(RowsInIdOrder());
+
 // Identifiers of the ordinary controls start above the dialog's own ones.
 constexpr int FirstCommandId = 1000;
 

@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include "engine/pattern_lists.h"
+#include "settings/clock_side_values.h"
+#include "settings/settings_reader.h"
 
 namespace velmora {
 namespace {
 
 TEST(ClockSide, Defaults) {
-    const ClockSide left = DefaultLeftSide(), right = DefaultRightSide();
+    const Settings defaults = DefaultSettings();
+    const ClockSide left = ClockSideOf(defaults.sides[0]), right = ClockSideOf(defaults.sides[1]);
     EXPECT_EQ(left.BoxName, "昭和基地");
     EXPECT_EQ(right.BoxName, "ヒューストン");
     EXPECT_EQ(left.DiffIndex, 59);

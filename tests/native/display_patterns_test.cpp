@@ -6,6 +6,8 @@
 
 #include "engine/format_pattern.h"
 #include "engine/pattern_lists.h"
+#include "settings/clock_side_values.h"
+#include "settings/settings_reader.h"
 
 namespace velmora {
 namespace {
@@ -25,13 +27,13 @@ const Text Proportional = "PGothic";
 const FakeFontPitch Pitch;
 
 struct Sides {
-    ClockSide left = DefaultLeftSide();
-    ClockSide right = DefaultRightSide();
+    ClockSide left = ClockSideOf(DefaultSettings().sides[0]);
+    ClockSide right = ClockSideOf(DefaultSettings().sides[1]);
 
     void Derive(std::int32_t blinkMode, bool swing, const Text& leftFace = Proportional,
                 const Text& rightFace = Proportional) {
-        DeriveDisplayPatterns(left, right, DisplayOptions{blinkMode, swing}, Pitch, leftFace,
-                              rightFace);
+        DeriveDisplayPatterns(left, right, DisplayOptions{BlinkPairing(blinkMode), swing}, Pitch,
+                              leftFace, rightFace);
     }
 };
 
@@ -153,7 +155,8 @@ TEST(DeriveDisplayPatterns, IndexesOutsideTheListsShowEntryZero) {
 
 TEST(DeriveDisplayPatterns, ListsNeverBuiltGiveEmptyPatterns) {
     ClockSide left, right;
-    DeriveDisplayPatterns(left, right, DisplayOptions{0, true}, Pitch, Proportional, Fixed);
+    DeriveDisplayPatterns(left, right, DisplayOptions{BlinkPairing::Simultaneous, true}, Pitch,
+                          Proportional, Fixed);
     EXPECT_EQ(left.DatePattern, "");
     EXPECT_EQ(left.ColonPattern, ": mm");
     EXPECT_EQ(left.BlankPattern, " :mm");

@@ -22,7 +22,11 @@ const std::vector<TaskbarCall> Cleared{ValueCall(0, EmptyProgressTotal), StateCa
 
 class ProgressTest : public ::testing::Test {
   protected:
-    ProgressTest() { settings.ProgressTime = 1; }
+    ProgressTest() {
+        settings.ProgressTime = ProgressClock::Left;
+        settings.ProgressFrom = "09:00";
+        settings.ProgressTo = "17:00";
+    }
 
     // One second: the tick stores the clock's time, the refresh recomputes the window,
     // the next tick sets the value.
@@ -66,11 +70,11 @@ TEST_F(ProgressTest, TheRefreshSetsTheColourState) {
                                                   {3, ProgressNone},
                                                   {-1, ProgressNone}};
     for (const auto& [colour, kind] : cases) {
-        settings.ProgressColor = colour;
+        settings.ProgressColor = ProgressColour(colour);
         taskbar.calls.clear();
         Refresh();
         EXPECT_EQ(taskbar.calls, std::vector{StateCall(kind)}) << colour;
-        EXPECT_EQ(ProgressKindOfColor(colour), kind);
+        EXPECT_EQ(ProgressKindOfColor(ProgressColour(colour)), kind);
     }
 }
 
@@ -104,7 +108,7 @@ TEST_F(ProgressTest, EqualStartAndEndNeverFill) {
 }
 
 TEST_F(ProgressTest, TheChosenClocksOffsetCounts) {
-    settings.ProgressTime = 2;
+    settings.ProgressTime = ProgressClock::Right;
     const std::int32_t fifteenHoursBehind = 77;
     const auto secondAtPcTime = [&](int hour, int minute) {
         return SecondAt(0, ComputeSideTime(At(2026, 12, 7, hour, minute), fifteenHoursBehind));
@@ -118,7 +122,7 @@ TEST_F(ProgressTest, TheChosenClocksOffsetCounts) {
 TEST_F(ProgressTest, AnUnreadableTimeLeavesTheWindowAsItWas) {
     SecondAt(At(2026, 12, 7, 13, 30));
     const ProgressWindow before = state.Window;
-    settings.ProgressColor = 1;
+    settings.ProgressColor = ProgressColour::Yellow;
     for (const auto& [from, to] : {std::pair{"9時", "17:00"}, std::pair{"09:00", "25:00"}}) {
         settings.ProgressFrom = from;
         settings.ProgressTo = to;
@@ -135,14 +139,14 @@ TEST_F(ProgressTest, AnUnreadableTimeLeavesTheWindowAsItWas) {
 TEST_F(ProgressTest, TheTickStoresTheChosenClockAndProgressTimeZeroClears) {
     const DateTime left = At(2026, 12, 7, 10, 0), right = At(2026, 12, 6, 19, 0);
     for (const auto& [progressTime, expected] : {std::pair{2, right}, std::pair{3, right}}) {
-        settings.ProgressTime = progressTime;
+        settings.ProgressTime = ProgressClock(progressTime);
         StepProgress(settings, state, left, right, taskbar);
         EXPECT_EQ(state.ProgressSideTime, expected) << progressTime;
     }
-    settings.ProgressTime = 1;
+    settings.ProgressTime = ProgressClock::Left;
     SecondAt(At(2026, 12, 7, 13, 30));
     const ProgressState before = state;
-    settings.ProgressTime = 0;
+    settings.ProgressTime = ProgressClock::None;
     taskbar.calls.clear();
     Refresh();
     StepProgress(settings, state, At(2026, 12, 7, 14, 0), At(2026, 12, 7, 14, 0), taskbar);

@@ -25,10 +25,10 @@ TEST(SettingsRecord, TheSplitDefaultFollowsTheClientWidth) {
 TEST(SettingsRecord, PlacementAndStateDefaultsComeFromTheWindowAndTheScreen) {
     WindowEnvironment window = FixedWindow(); // every value distinct from the others
     window.placement = {3, 2, -7, -9, 1, 2, 3, 4};
-    window.windowState = 1;
+    window.windowState = WindowShowState::Minimised;
     const Settings s = ReadText("", window).settings;
     EXPECT_EQ(s.placement, (WindowPlacementValues{3, 2, -7, -9, 640, 440, 1280, 640}));
-    EXPECT_EQ(s.windowState, 1);
+    EXPECT_EQ(s.windowState, WindowShowState::Minimised);
 }
 
 #define KEY(file, condition)                                                                       \
@@ -44,7 +44,7 @@ TEST(SettingsRecord, KeysReadAsTheirTypesSay) {
         KEY("[POSITION]\nLeft=10\nTop=20\n", s.placement.right == 650 && s.placement.bottom == 220),
         // A huge edge wraps like 32-bit window arithmetic instead of overflowing.
         KEY("[POSITION]\nLeft=2147483647", s.placement.right == -2147483647 - 1 + 639),
-        KEY("[mode]\nblinkmode=2", s.blinkMode == 2),
+        KEY("[mode]\nblinkmode=2", s.blinkMode == BlinkPairing::Stop),
         KEY("[MODE]\nViewRate=300", s.viewRate == 44),
         KEY("[MODE]\nViewRate=abc", s.viewRate == 255),
         // Never fainter than the slider goes, the low byte taken first.
@@ -54,17 +54,18 @@ TEST(SettingsRecord, KeysReadAsTheirTypesSay) {
         KEY("[MODE]\nViewRate=27", s.viewRate == 27),
         KEY("[MODE]\nViewRate=-1", s.viewRate == 255),
         KEY("[MODE]\nSaveStatus=0", !s.saveStatus),
-        KEY("[POSITION]\nstate=2", s.windowState == 2),
+        KEY("[POSITION]\nstate=2", s.windowState == WindowShowState::Maximised),
         KEY("[DATA]\nBoxName1=", s.sides[0].boxName.empty()),
         KEY("[DATA]\nBoxName2=x", s.sides[0].boxName == "昭和基地"),
-        KEY("[FONT]\nStyle1=5", s.fonts[0].style == 5),
-        KEY("[FONT]\nStyle1=277", s.fonts[0].style == 21), // the low 8 bits
+        KEY("[FONT]\nStyle1=5", s.fonts[0].style == (FontStyle::Bold | FontStyle::Underline)),
+        KEY("[FONT]\nStyle1=277", s.fonts[0].style == FontStyle(21)), // the low 8 bits
         KEY("[FONT]\nSize2=-15", s.fonts[1].height == 25),
         KEY("[FONT]\nSize1=abc", s.fonts[0].height == -23),
         KEY("[FONT]\nColor1=$000000FF", s.fonts[0].color == 0xFF),
         KEY("[FONT]\nColor2=0x00FF00", s.fonts[1].color == 0xFF00),
         KEY("[FONT]\nName1=", s.fonts[0].faceName == "Current Left"),
-        KEY("[MODE]\nBlinkMode=1\n[MODE]\nSwingBlink=1", s.blinkMode == 0 && s.swingBlink),
+        KEY("[MODE]\nBlinkMode=1\n[MODE]\nSwingBlink=1",
+            s.blinkMode == BlinkPairing::Simultaneous && s.swingBlink),
     };
     for (const auto& c : cases) {
         const SettingsReadResult result = ReadText(c.file);
@@ -97,8 +98,8 @@ TEST(SettingsRecord, ABadColourIsReportedAfterEverythingIsRead) {
     EXPECT_EQ(s.fonts[0].height, -33);
     EXPECT_EQ(s.fonts[1].faceName, "Arial");
     EXPECT_EQ(s.fonts[1].color, 0);
-    EXPECT_EQ(s.fonts[1].style, 3);
-    EXPECT_EQ(s.titleMode, 5);
+    EXPECT_EQ(s.fonts[1].style, FontStyle::Bold | FontStyle::Italic);
+    EXPECT_EQ(s.titleMode, TitleSource::TitleString);
     ASSERT_TRUE(ReadText("[FONT]\nColor2=\n").error);
 }
 
@@ -179,19 +180,23 @@ TEST(SettingsRecord, WrittenValuesReadBackUnchanged) {
     Settings s = ReadText("").settings;
     s.placement = {2, 3, -8, -8, 100, 50, 900, 400};
     s.split = 123;
-    s.windowState = s.blinkMode = s.progressTime = 2;
+    // Values no mode names go back as they came.
+    s.windowState = WindowShowState(7);
+    s.blinkMode = BlinkPairing(-3);
+    s.progressTime = ProgressClock(3);
     s.sides[0] = {"", 0, 3, 4, 1033, ""};
     s.sides[1] = {"ニューヨーク", 94, 1, 2, 2052, "Eastern Standard Time"};
     s.swingBlink = s.viewMode = s.stayOnTop = s.autoScale = true;
     s.showTitleBar = s.showMenuBar = s.showInTaskBar = s.sameFont = false;
     s.viewRate = 44;
-    s.titleMode = 5;
+    s.titleMode = TitleSource(9);
     s.titleString = "表示";
-    s.progressColor = 1;
+    s.progressColor = ProgressColour(-1);
     s.progressFrom = "08:30";
     s.progressTo = "";
-    s.fonts[0] = {"Arial", 20, 5, static_cast<Color>(0xFF000008u)};
-    s.fonts[1] = {"ＭＳ 明朝", -20, 15, 0x00FF8000};
+    s.fonts[0] = {"Arial", 20, FontStyle::Bold | FontStyle::Underline,
+                  static_cast<Color>(0xFF000008u)};
+    s.fonts[1] = {"ＭＳ 明朝", -20, FontStyle(0xF5), 0x00FF8000};
     const std::string file = WriteOver("", s);
     for (const char* line : {"\r\nSize1=-12\r\n", "\r\nSize2=12\r\n", "\r\nColor1=clWindowText\r\n",
                              "\r\nColor2=$00FF8000\r\n", "\r\nBoxName1=\r\n"})
@@ -239,8 +244,8 @@ TEST(SettingsRecord, WritingKeepsWhatIsNotTheClocks) {
 TEST(SettingsRecord, TwoModeSectionsBecomeOneInThePlaceOfTheFirst) {
     const char* old = "[MODE]\nTitleMode=3\nExtra=1\n[USER]\n[MODE]\nTitleMode=4\n";
     Settings s = ReadText(old).settings;
-    EXPECT_EQ(s.titleMode, 4); // the second is read
-    s.titleMode = 2;
+    EXPECT_EQ(s.titleMode, TitleSource::RightClock); // the second is read
+    s.titleMode = TitleSource::PcTime;
     const std::string written = WriteOver(old, s);
     EXPECT_EQ(written.find("[MODE]", 1), std::string::npos);
     EXPECT_EQ(written.substr(0, 39), "[MODE]\r\nTitleMode=2\r\nExtra=1\r\nBlinkMode");

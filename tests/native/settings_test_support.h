@@ -12,8 +12,9 @@ namespace velmora::testing {
 // A 640 x 200 window on a 1920 x 1080 screen at 120 dpi (where a font's
 // size in points and its height in pixels differ), never placed yet.
 inline WindowEnvironment FixedWindow() {
-    return {{0, 1, -1, -1, 0, 0, 640, 200},   0, 1920, 1080, 640, 200, 624, 120,
-            {"Current Left", "Current Right"}};
+    return {
+        {0, 1, -1, -1, 0, 0, 640, 200},   WindowShowState::Normal, 1920, 1080, 640, 200, 624, 120,
+        {"Current Left", "Current Right"}};
 }
 
 inline WriterEnvironment FixedExecutable() {

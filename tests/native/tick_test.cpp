@@ -55,7 +55,7 @@ class TickTest : public ::testing::Test {
 
     void Derive(std::int32_t timeIndex, std::int32_t blinkMode, const char* face = "Fixed") {
         left.TimeIndex = right.TimeIndex = timeIndex;
-        DeriveDisplayPatterns(left, right, {blinkMode, true}, pitch, face, face);
+        DeriveDisplayPatterns(left, right, {BlinkPairing(blinkMode), true}, pitch, face, face);
     }
 
     TickTexts TickAt(DateTime now) {
@@ -64,7 +64,7 @@ class TickTest : public ::testing::Test {
     }
 
     ClockSide left, right;
-    std::int32_t titleMode = 1;
+    TitleSource titleMode = TitleSource::ProductTitle;
     PcSettings pc;
     ProgressSettings progress;
     ProgressState progressState;
@@ -136,14 +136,14 @@ TEST_F(TickTest, EachSideShowsItsOwnTimeAndTheCaptionFollowsTheTitleMode) {
         {0, std::nullopt},
         {6, std::nullopt}};
     for (const auto& [mode, caption] : cases) {
-        titleMode = mode;
+        titleMode = TitleSource(mode);
         EXPECT_EQ(TickAt(now).Caption, caption) << mode;
     }
 }
 
 TEST_F(TickTest, OneTickIsOneInstantEvenWhenTheClockMovesOnBetweenReads) {
     clock.step = 1 / MillisecondsPerDay;
-    titleMode = 2;
+    titleMode = TitleSource::PcTime;
     Derive(3, 0); // "hh:nn", both blink together
     const TickTexts t = TickAt(EncodeDateTime(year{2026} / 12 / 7, 23, 59, 59, 999));
     EXPECT_EQ(t.LeftDate + u" " + t.LeftTime, u"2026/12/07 23:59");
@@ -155,7 +155,7 @@ TEST_F(TickTest, ASideOnAZoneShowsItsTimeAndBlinksWithTheComputersSeconds) {
     right.TimeZone = FakeTimeZoneRules::UsCentral;
     right.DiffIndex = 77; // right in winter only
     left.TimeZone = "Nepal Standard Time";
-    titleMode = 4;
+    titleMode = TitleSource::RightClock;
     Derive(3, 0); // "hh:nn", both blink together
     const struct {
         DateTime pcLocal;
@@ -192,7 +192,7 @@ TEST_F(TickTest, StepsTheProgressOnlyWhenAClockIsChosen) {
     EXPECT_EQ(progressState.ProgressSideTime, 0);
 
     right.DiffIndex = 49; // one hour behind
-    progress.ProgressTime = 2;
+    progress.ProgressTime = ProgressClock::Right;
     progressState.Window = {0, 0, MinuteOfYear(At(2026, 12, 7, 9, 0)),
                             MinuteOfYear(At(2026, 12, 7, 17, 0)), 480};
     TickAt(At(2026, 12, 7, 13, 30));
@@ -201,10 +201,10 @@ TEST_F(TickTest, StepsTheProgressOnlyWhenAClockIsChosen) {
 }
 
 TEST(FixedTitle, OnlyModesOneAndFiveHaveAFixedCaption) {
-    EXPECT_EQ(FixedTitle(1, "走れブリッツェン"), Text("Velmora"));
-    EXPECT_EQ(FixedTitle(5, "走れブリッツェン"), Text("走れブリッツェン"));
+    EXPECT_EQ(FixedTitle(TitleSource::ProductTitle, "走れブリッツェン"), Text("Velmora"));
+    EXPECT_EQ(FixedTitle(TitleSource::TitleString, "走れブリッツェン"), Text("走れブリッツェン"));
     for (std::int32_t mode : {0, 2, 3, 4, 6})
-        EXPECT_FALSE(FixedTitle(mode, "x").has_value()) << mode;
+        EXPECT_FALSE(FixedTitle(TitleSource(mode), "x").has_value()) << mode;
 }
 
 TEST(ApplyHourFix, CorrectsOnlyTheTwelveHourEntriesAndGuardsShortTexts) {

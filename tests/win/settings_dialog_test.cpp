@@ -21,6 +21,8 @@
 #include "engine/pattern_lists.h"
 #include "engine/text_win.h"
 #include "engine/time_zone_rules_win.h"
+#include "settings/clock_side_values.h"
+#include "settings/settings_reader.h"
 #include "tests/win/window_picture.h"
 #include "ui/settings_dialog.h"
 
@@ -59,9 +61,9 @@ class FakeHost final : public SettingsDialogHost {
     BuiltInEraCalendar era_;
 };
 
-const FontSettings LeftDesignFont{"ＭＳ ゴシック", -19, 0, 0};
-const FontSettings RightDesignFont{"ＭＳ 明朝", -24, 1, 0x0000FF};
-const FontSettings ChosenFont{"Arial", -30, 2, 0x00FF00};
+const FontSettings LeftDesignFont{"ＭＳ ゴシック", -19, FontStyle::Regular, 0};
+const FontSettings RightDesignFont{"ＭＳ 明朝", -24, FontStyle::Bold, 0x0000FF};
+const FontSettings ChosenFont{"Arial", -30, FontStyle::Italic, 0x00FF00};
 
 class DialogTest : public ::testing::Test {
   protected:
@@ -89,7 +91,7 @@ class DialogTest : public ::testing::Test {
     SettingsDialogState State() const {
         SettingsDialogState state;
         for (int i = 0; i < 2; ++i) {
-            ClockSide side = i == 0 ? DefaultLeftSide() : DefaultRightSide();
+            ClockSide side = ClockSideOf(DefaultSettings().sides[static_cast<std::size_t>(i)]);
             LoadLocaleSettings(host.Locale(), host.Pc().Facts, side.LocaleID, side.FormatSettings);
             BuildPatternLists(side);
             SettingsDialogSide& to = state.Sides[static_cast<std::size_t>(i)];
@@ -263,7 +265,7 @@ TEST_F(DialogTest, OkStoresLanguageOffsetAndProgressSetByTheShowHandler) {
     dialog.Open(state);
     dialog.ComboBox3Select(); // entry 0: the controls are off
     ASSERT_FALSE(Enabled(C(DateTimePicker2)));
-    state.Progress.ProgressTime = 3; // no entry: the show handler turns them on
+    state.Progress.ProgressTime = ProgressClock(3); // no entry: the show handler turns them on
     state.Sides[0].TimeIndex = 3;
     PostSelection(ComboBox23, 8);
     PostSelection(ComboBox1, 0);
@@ -274,7 +276,7 @@ TEST_F(DialogTest, OkStoresLanguageOffsetAndProgressSetByTheShowHandler) {
     EXPECT_EQ(state.Sides[0].DiffIndex, 0);
     EXPECT_EQ(Entry(C(ComboBox12), 3), "12:34") << "a new offset leaves the samples";
     EXPECT_TRUE(Enabled(C(DateTimePicker2)));
-    EXPECT_EQ(state.Progress.ProgressTime, -1);
+    EXPECT_EQ(state.Progress.ProgressTime, ProgressClock(-1));
 }
 
 // The entry of a zone in a side's zone list: after "固定の時差" (and an
@@ -421,14 +423,14 @@ TEST_F(DialogTest, BlinkModesClampAndSwingKeepsItsState) {
     const ControlId items[] = {RadioGroup1Item0, RadioGroup1Item1, RadioGroup1Item2};
     for (const auto& c : cases) {
         SettingsDialogState state = State();
-        state.BlinkMode = c[0];
+        state.BlinkMode = BlinkPairing(c[0]);
         state.SwingBlink = true;
         dialog.Open(state);
         for (int i = 0; i < 3; ++i)
             EXPECT_EQ(Checked(C(items[i])), i == c[1]) << c[0] << " item " << i;
         EXPECT_EQ(Enabled(C(SwingBlink2)), c[2] == 1) << c[0];
         dialog.CopyBack(state);
-        EXPECT_EQ(state.BlinkMode, c[3]) << c[0];
+        EXPECT_EQ(state.BlinkMode, BlinkPairing(c[3])) << c[0];
         EXPECT_TRUE(state.SwingBlink) << c[0];
     }
 }
@@ -438,11 +440,11 @@ TEST_F(DialogTest, TitleModesAndTheCustomTitleEdit) {
     const int cases[][3] = {{5, 1, 5}, {3, 0, 3}, {9, 0, 1}, {5, 1, 5}, {1, 0, 1}};
     for (const auto& c : cases) {
         SettingsDialogState state = State();
-        state.TitleMode = c[0];
+        state.TitleMode = TitleSource(c[0]);
         dialog.Open(state);
         EXPECT_EQ(Enabled(C(Edit1)), c[1] == 1) << c[0];
         dialog.CopyBack(state);
-        EXPECT_EQ(state.TitleMode, c[2]) << c[0];
+        EXPECT_EQ(state.TitleMode, TitleSource(c[2])) << c[0];
         EXPECT_EQ(state.TitleString, "");
     }
 }
@@ -450,7 +452,7 @@ TEST_F(DialogTest, TitleModesAndTheCustomTitleEdit) {
 TEST_F(DialogTest, LeavingANameEditRenamesTheTitleButtonAndTheProgressEntry) {
     for (const auto& [side, selected] : {std::pair{0, 1}, {0, 0}, {1, 2}, {1, 1}}) {
         SettingsDialogState state = State();
-        state.Progress.ProgressTime = selected;
+        state.Progress.ProgressTime = ProgressClock(selected);
         dialog.Open(state);
         SetWindowTextW(C(side == 0 ? LabeledEdit1 : LabeledEdit2), L"南極点");
         side == 0 ? dialog.LabeledEdit1Exit() : dialog.LabeledEdit2Exit();
@@ -486,14 +488,14 @@ TEST_F(DialogTest, ProgressEntriesEnableTheirControls) {
     for (const auto& c : cases) {
         SettingsDialogState state = State();
         state.TaskbarReady = c.taskbarReady;
-        state.Progress.ProgressTime = c.progressTime;
+        state.Progress.ProgressTime = ProgressClock(c.progressTime);
         dialog.Open(state);
         dialog.ComboBox3Select(); // the show handler
         dialog.CopyBack(state);
         EXPECT_EQ(Enabled(C(ComboBox3)), c.frameEnabled) << c.progressTime;
         for (ControlId id : {RadioButton6, RadioButton8, Label5, DateTimePicker1})
             EXPECT_EQ(Enabled(C(id)), c.controlsEnabled) << c.progressTime << " " << int(id);
-        EXPECT_EQ(state.Progress.ProgressTime, c.stored) << c.progressTime;
+        EXPECT_EQ(state.Progress.ProgressTime, ProgressClock(c.stored)) << c.progressTime;
     }
 }
 
@@ -513,12 +515,12 @@ TEST_F(DialogTest, ProgressTimesAndColoursComeBackFormatted) {
         SettingsDialogState state = State();
         state.Progress.ProgressFrom = c.from;
         state.Progress.ProgressTo = c.to;
-        state.Progress.ProgressColor = c.colour;
+        state.Progress.ProgressColor = ProgressColour(c.colour);
         dialog.Open(state);
         dialog.CopyBack(state);
         EXPECT_EQ(state.Progress.ProgressFrom, c.storedFrom) << c.from;
         EXPECT_EQ(state.Progress.ProgressTo, c.storedTo) << c.to;
-        EXPECT_EQ(state.Progress.ProgressColor, c.storedColour) << c.colour;
+        EXPECT_EQ(state.Progress.ProgressColor, ProgressColour(c.storedColour)) << c.colour;
     }
 }
 
@@ -579,8 +581,8 @@ TEST_F(DialogTest, OkCopiesEveryControlBackAndLeavingTheNameEditRenames) {
     EXPECT_EQ(state.Sides[0].DateIndex, 7);
     EXPECT_EQ(state.Sides[0].TimeIndex, 0);
     EXPECT_TRUE(state.StayOnTop && state.AutoScale);
-    EXPECT_EQ(state.TitleMode, 4);
-    EXPECT_EQ(state.BlinkMode, 1);
+    EXPECT_EQ(state.TitleMode, TitleSource::RightClock);
+    EXPECT_EQ(state.BlinkMode, BlinkPairing::Alternate);
     EXPECT_FALSE(IsWindowVisible(dialog.Handle()));
     EXPECT_EQ(WindowText(C(RadioButton3)), "「Oslo」の日時");
 }
@@ -649,8 +651,8 @@ TEST(OwnedDialogTest, TimersKeepFiringWhileTheOwnerIsDisabledAndScreenshotsOfBot
     state.Sides[0].BoxName = "昭和基地";
     state.Sides[1].BoxName = "ヒューストン";
     state.ViewMode = state.TaskbarReady = true;
-    state.Progress.ProgressTime = 1;
-    state.TitleMode = 5;
+    state.Progress.ProgressTime = ProgressClock::Left;
+    state.TitleMode = TitleSource::TitleString;
     state.TitleString = "走れブリッツェン";
     EXPECT_FALSE(dialog.Execute(state));
     KillTimer(owner, 1);

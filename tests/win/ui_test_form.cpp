@@ -212,8 +212,11 @@ TEST_F(FormTest, AdjustFontSizeFollowsTheFrameHeight) {
             EXPECT_EQ(created.lfHeight, cell) << frameHeight << " " << label;
         }
         // The face and the left clock's style and colour stay.
-        EXPECT_EQ(window.Label(1).Font(), (FontSettings{"ＭＳ ゴシック", cell, 3, 0x0000FF}));
-        EXPECT_EQ(window.Label(3).Font(), (FontSettings{"ＭＳ ゴシック", cell, 0, 0}));
+        EXPECT_EQ(
+            window.Label(1).Font(),
+            (FontSettings{"ＭＳ ゴシック", cell, FontStyle::Bold | FontStyle::Italic, 0x0000FF}));
+        EXPECT_EQ(window.Label(3).Font(),
+                  (FontSettings{"ＭＳ ゴシック", cell, FontStyle::Regular, 0}));
     }
 }
 

@@ -60,7 +60,7 @@ TEST(FormLogic, CursorOnWindowDateLabelHeightAndNextTickDelay) {
 }
 
 TEST(AutoScaleFontRequest, HeightStyleCharsetAndFace) {
-    const FontSettings gothic{"ＭＳ ゴシック", -19, 1 | 2, 0};
+    const FontSettings gothic{"ＭＳ ゴシック", -19, FontStyle::Bold | FontStyle::Italic, 0};
     for (const auto& [frame, height] : {std::pair{60, 20}, {61, 20}, {62, 20}, {63, 21}})
         EXPECT_EQ(AutoScaleFontRequest(frame, gothic).height, height) << frame; // a third
     const FontRequest bold = AutoScaleFontRequest(60, gothic);
@@ -68,12 +68,14 @@ TEST(AutoScaleFontRequest, HeightStyleCharsetAndFace) {
               std::tuple(700, 1, 0, 0, 128));
     EXPECT_EQ(std::string(bold.faceName.begin(), bold.faceName.end()),
               "ＭＳ ゴシック" + std::string(19, '\0')); // zero-padded
-    const FontRequest plain = AutoScaleFontRequest(60, {"Arial", -19, 4 | 8, 0});
+    const FontRequest plain =
+        AutoScaleFontRequest(60, {"Arial", -19, FontStyle::Underline | FontStyle::StrikeOut, 0});
     EXPECT_EQ(std::tuple(plain.weight, plain.italic, plain.underline, plain.strikeOut),
               std::tuple(400, 0, 1, 1));
     // A created request stands for the same label font.
-    EXPECT_EQ(FontOfRequest(plain, 255), (FontSettings{"Arial", 20, 4 | 8, 255}));
-    const FontRequest longFace = AutoScaleFontRequest(60, {std::string(40, 'A'), -19, 0, 0});
+    EXPECT_EQ(FontOfRequest(plain, 255),
+              (FontSettings{"Arial", 20, FontStyle::Underline | FontStyle::StrikeOut, 255}));
+    const FontRequest longFace = AutoScaleFontRequest(60, {std::string(40, 'A'), -19, {}, 0});
     EXPECT_EQ(std::string(longFace.faceName.data()), std::string(31, 'A')); // zero-terminated
 }
 
