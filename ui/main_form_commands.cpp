@@ -52,7 +52,7 @@ void TForm1::Setting1Click() {
     state.Progress = progress_;
 
     // Cancel: the dialog has already put the alpha value back.
-    if (!form2_->Execute(state))
+    if (!SettingsDialog().Execute(state))
         return;
 
     for (std::size_t i = 0; i < sides.size(); ++i) {
