@@ -1,13 +1,14 @@
 #!/bin/bash
 # Velmora.exe against a minimal Win32 window under Wine: time to the first
 # shown window and peak working set over STARTS starts of each, taken in
-# turns so that the machine's load falls on both alike; then both side by
-# side for SECONDS left alone (CPU time) and another SECONDS in which the lag
-# between each second boundary and the change of the time label is polled
-# through WM_GETTEXT every millisecond. Prints min/median/max of each figure
-# and the ratio of the medians.
-# Usage: bench/ui_bench.sh [SECONDS [STARTS]]   (after cmake --preset windows;
-# defaults 60 and 10)
+# turns so that the machine's load falls on both alike; then one run of each
+# left alone for SECONDS (CPU time, start-up included) and another SECONDS in
+# which the lag between each second boundary and the change of the time
+# label is polled through WM_GETTEXT every millisecond. Prints min, median
+# and max of each figure over the starts, and the ratios of the medians.
+# Usage: bench/ui_bench.sh [SECONDS [STARTS [VELMORA_EXE]]]   (after cmake
+# --preset windows; defaults 60, 10 and the built Velmora.exe: another build's
+# executable compares it with the minimal window in the same machine state)
 # Needs a display: run inside scripts/wine-session.sh start build/windows.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,13 +16,15 @@ root=$(pwd)
 build=$root/build/windows
 seconds=${1:-60}
 starts=${2:-10}
+velmora=$(realpath "${3:-$build/ui/Velmora.exe}")
 . scripts/wine-env.sh "$build"
 cmake --build "$build" --target Velmora ui_probe minimal_window >/dev/null
 
 # The clock writes its ".ini" next to itself: run a copy in a scratch folder.
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-cp "$build/ui/Velmora.exe" "$build/bench/minimal_window.exe" "$scratch/"
+cp "$velmora" "$scratch/Velmora.exe"
+cp "$build/bench/minimal_window.exe" "$scratch/"
 probe=$build/bench/ui_probe.exe
 
 names=(Velmora minimal_window)
@@ -57,7 +60,7 @@ ratio() {
     awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2fx", a / b; else print "-" }'
 }
 
-echo "== $starts starts each in turns, then ${seconds}s side by side, under $(wine --version)"
+echo "== $starts starts each in turns, then ${seconds}s runs, under $(wine --version)"
 echo "   load before: $(cut -d' ' -f1-3 /proc/loadavg)"
 
 # One start of each to warm Wine's caches for the new copies.
@@ -71,13 +74,12 @@ for _ in $(seq "$starts"); do
     done
 done
 
-# The long runs side by side, so that both see the same load.
-long0=$scratch/long0.txt
-long1=$scratch/long1.txt
-probe_run "$seconds" 0 >"$long0" &
-probe_run "$seconds" 1 >"$long1"
-wait
-longs=("$long0" "$long1")
+# The long runs one after the other: side by side, the two windows overlap
+# and each probe's polling costs the other program CPU time.
+longs=("$scratch/long0.txt" "$scratch/long1.txt")
+for which in 0 1; do
+    probe_run "$seconds" "$which" >"${longs[which]}"
+done
 
 declare -a first_median ws_median cpu
 printf '%-15s %-26s %-26s %-7s %-8s %s\n' program "first_window_ms min/med/max" \
