@@ -1,42 +1,103 @@
 #!/bin/bash
 # Velmora.exe against a minimal Win32 window under Wine: time to the first
-# shown window, CPU time over SECONDS left alone, peak working set, and over
-# another SECONDS the lag between each second boundary and the change of the
-# time label (polled through WM_GETTEXT every millisecond).
-# Usage: bench/ui_bench.sh [SECONDS]   (after cmake --preset windows)
+# shown window and peak working set over STARTS starts of each, taken in
+# turns so that the machine's load falls on both alike; then one run of each
+# left alone for SECONDS (CPU time, start-up included) and another SECONDS in
+# which the lag between each second boundary and the change of the time
+# label is polled through WM_GETTEXT every millisecond. Prints min, median
+# and max of each figure over the starts, and the ratios of the medians.
+# Usage: bench/ui_bench.sh [SECONDS [STARTS [VELMORA_EXE]]]   (after cmake
+# --preset windows; defaults 60, 10 and the built Velmora.exe: another build's
+# executable compares it with the minimal window in the same machine state)
 # Needs a display: run inside scripts/wine-session.sh start build/windows.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 build=$root/build/windows
 seconds=${1:-60}
+starts=${2:-10}
+velmora=$(realpath "${3:-$build/ui/Velmora.exe}")
 . scripts/wine-env.sh "$build"
 cmake --build "$build" --target Velmora ui_probe minimal_window >/dev/null
 
 # The clock writes its ".ini" next to itself: run a copy in a scratch folder.
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-cp "$build/ui/Velmora.exe" "$build/bench/minimal_window.exe" "$scratch/"
+cp "$velmora" "$scratch/Velmora.exe"
+cp "$build/bench/minimal_window.exe" "$scratch/"
 probe=$build/bench/ui_probe.exe
 
+names=(Velmora minimal_window)
+# Velmora's second clock label; the minimal window's only label is a STATIC.
+classes=(VelmoraClockLabel STATIC)
+indexes=(1 0)
+programs=("$scratch/Velmora.exe" "$scratch/minimal_window.exe")
+
 probe_run() {
-    local duration=$1 class=$2 index=$3 exe=$4
-    wine "$probe" "$duration" "$class" "$index" "Z:${exe//\//\\}" 2>/dev/null | tr -d '\r'
+    local duration=$1 which=$2 exe=${programs[$2]}
+    wine "$probe" "$duration" "${classes[$which]}" "${indexes[$which]}" "Z:${exe//\//\\}" \
+        2>/dev/null | tr -d '\r'
 }
 
-# Start-up: one run to warm Wine's caches for the new copy, then the median
-# of five; then one long run for CPU time, memory and label lag.
-run() {
-    local name=$1 class=$2 index=$3 exe=$4 starts
-    probe_run 0 "$class" "$index" "$exe" >/dev/null
-    starts=$(for _ in 1 2 3 4 5; do
-        probe_run 0 "$class" "$index" "$exe" | sed -E 's/.*first_window_ms=([0-9.]+).*/\1/'
-    done | sort -n | sed -n 3p)
-    printf '%-16s median_first_window_ms=%s ' "$name" "$starts"
-    probe_run "$seconds" "$class" "$index" "$exe" | sed -E 's/first_window_ms=[0-9.]+ //'
+# One figure ("name=value") out of probe lines on standard input.
+figure() {
+    sed -nE "s/.*(^| )$1=([0-9.]+).*/\2/p"
 }
 
-echo "== ${seconds}s each, under $(wine --version)"
-# Label11 is the second clock label; the minimal window's only label is a STATIC.
-run Velmora VelmoraClockLabel 1 "$scratch/Velmora.exe"
-run minimal_window STATIC 0 "$scratch/minimal_window.exe"
+# min median max of numbers on standard input.
+spread() {
+    sort -n | awk '{ v[NR] = $1 } END {
+        if (NR == 0) { print "- - -"; exit }
+        m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
+        printf "%g %g %g\n", v[1], m, v[NR] }'
+}
+
+median() {
+    spread | awk '{ print $2 }'
+}
+
+ratio() {
+    awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2fx", a / b; else print "-" }'
+}
+
+echo "== $starts starts each in turns, then ${seconds}s runs, under $(wine --version)"
+echo "   load before: $(cut -d' ' -f1-3 /proc/loadavg)"
+
+# One start of each to warm Wine's caches for the new copies.
+for which in 0 1; do
+    probe_run 0 "$which" >/dev/null
+done
+declare -a lines=("" "")
+for _ in $(seq "$starts"); do
+    for which in 0 1; do
+        lines[which]+="$(probe_run 0 "$which")"$'\n'
+    done
+done
+
+# The long runs one after the other: side by side, the two windows overlap
+# and each probe's polling costs the other program CPU time.
+longs=("$scratch/long0.txt" "$scratch/long1.txt")
+for which in 0 1; do
+    probe_run "$seconds" "$which" >"${longs[which]}"
+done
+
+declare -a first_median ws_median cpu
+printf '%-15s %-26s %-26s %-7s %-8s %s\n' program "first_window_ms min/med/max" \
+    "peak_ws_kb min/med/max" cpu_s peak_ws "lag_ms p50/p99/max (changes)"
+for which in 0 1; do
+    first=$(figure first_window_ms <<<"${lines[which]}" | spread)
+    ws=$(figure peak_working_set_kb <<<"${lines[which]}" | spread)
+    first_median[which]=$(figure first_window_ms <<<"${lines[which]}" | median)
+    ws_median[which]=$(figure peak_working_set_kb <<<"${lines[which]}" | median)
+    long=$(cat "${longs[which]}")
+    cpu[which]=$(figure cpu_s <<<"$long")
+    longws[which]=$(figure peak_working_set_kb <<<"$long")
+    printf '%-15s %-26s %-26s %-7s %-8s %s/%s/%s (%s)\n' "${names[which]}" "${first// //}" \
+        "${ws// //}" "${cpu[which]:--}" "${longws[which]:--}" "$(figure lag_p50_ms <<<"$long")" \
+        "$(figure lag_p99_ms <<<"$long")" "$(figure lag_max_ms <<<"$long")" \
+        "$(figure changes <<<"$long")"
+done
+printf '%-15s %-26s %-26s %-7s %s\n' "ratio" "$(ratio "${first_median[0]}" "${first_median[1]}")" \
+    "$(ratio "${ws_median[0]}" "${ws_median[1]}")" "$(ratio "${cpu[0]:-0}" "${cpu[1]:-0}")" \
+    "$(ratio "${longws[0]:-0}" "${longws[1]:-0}")"
+echo "   load after: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -138,10 +138,16 @@ bool TForm1::Create() {
     if (!window_)
         return false;
     SetIcons();
-    // The settings dialog exists from start-up on, after the settings were read.
-    SettingsDialogHost& host = *this;
-    form2_ = std::make_unique<TForm2>(host, deps_.fonts);
-    return form2_->Create(window_, state_.Sides[0].LocaleID, state_.Sides[1].LocaleID);
+    return true;
+}
+
+TForm2& TForm1::SettingsDialog() {
+    if (!form2_) {
+        SettingsDialogHost& host = *this;
+        form2_ = std::make_unique<TForm2>(host, deps_.fonts);
+        form2_->Create(window_, state_.Sides[0].LocaleID, state_.Sides[1].LocaleID);
+    }
+    return *form2_;
 }
 
 void TForm1::ShowFirst() {

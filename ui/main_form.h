@@ -94,7 +94,8 @@ class TForm1 : private SettingsDialogHost {
     }
     const FrameBox& Frame(int index) const { return index == 0 ? groupBox1_ : groupBox2_; }
     HWND SplitterHandle() const { return splitter1_.Handle(); }
-    TForm2& SettingsDialog() { return *form2_; }
+    // Made the first time it is asked for: the first window needs none of it.
+    TForm2& SettingsDialog();
     HMENU MainMenu() const { return mainMenu1_.get(); }
     HMENU PopupMenu() const { return popupMenu1_; }
     const Text& InitialDirectory() const { return initialDirectory_; }
@@ -179,7 +180,7 @@ class TForm1 : private SettingsDialogHost {
     bool save1Enabled_ = false; // the main menu's save item; the pop-up's is always enabled
     Text initialDirectory_;
     std::minstd_rand random_;
-    std::unique_ptr<TForm2> form2_; // created hidden at start-up, reused
+    std::unique_ptr<TForm2> form2_; // created hidden when first used, then reused
 
     // The window's own state.
     UINT dpi_ = 96;

@@ -17,7 +17,7 @@ namespace velmora {
 void TForm1::Setting1Click() {
     SettingsDialogState state = DialogState();
     // Cancel: the dialog has already put the alpha value back.
-    if (!form2_->Execute(state))
+    if (!SettingsDialog().Execute(state))
         return;
     TakeDialogState(state);
 }

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "engine/deferred_taskbar.h"
 #include "engine/text_win.h"
 #include "engine/tick.h"
 #include "shell/unit_win7taskbar.h"
@@ -44,6 +45,13 @@ std::optional<Text> RunDialog(HWND owner, const Text& initialDirectory, DWORD fl
     return FromWide(path.data());
 }
 
+// Whether the shell registers the taskbar list, known without loading it.
+bool TaskbarListRegistered() {
+    return RegGetValueW(HKEY_CLASSES_ROOT,
+                        L"CLSID\\{56FDF344-FD6D-11D0-958A-006097C9A090}\\InProcServer32", nullptr,
+                        RRF_RT_ANY, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+}
+
 } // namespace
 
 void MessageBoxErrorReporter::ShowError(HWND owner, const Text& message) {
@@ -72,9 +80,12 @@ std::optional<Text> Win32FileDialogs::ChooseFileToSave(HWND owner, const Text& i
 }
 
 std::unique_ptr<TaskbarProgress> MakeWin7Taskbar(HWND owner) {
-    auto taskbar = std::make_unique<Win7Taskbar>(owner);
-    taskbar->TaskbarProgressInit();
-    return taskbar;
+    return std::make_unique<DeferredTaskbar>(
+        TaskbarListRegistered(), [owner]() -> std::unique_ptr<TaskbarProgress> {
+            auto taskbar = std::make_unique<Win7Taskbar>(owner);
+            taskbar->TaskbarProgressInit();
+            return taskbar;
+        });
 }
 
 } // namespace velmora

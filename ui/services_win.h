@@ -18,7 +18,7 @@ class Win32FileDialogs final : public FileDialogs {
     std::optional<Text> ChooseFileToSave(HWND owner, const Text& initialDirectory) override;
 };
 
-// Win7Taskbar after TaskbarProgressInit.
+// Win7Taskbar after TaskbarProgressInit, made when the bar first shows.
 std::unique_ptr<TaskbarProgress> MakeWin7Taskbar(HWND owner);
 
 } // namespace velmora

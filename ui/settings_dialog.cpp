@@ -458,6 +458,8 @@ bool TForm2::ShowModal() {
 }
 
 bool TForm2::Execute(SettingsDialogState& state) {
+    if (!dialog_)
+        return false;
     Open(state);
     if (ShowModal()) {
         CopyBack(state);

@@ -81,14 +81,15 @@ class TForm2 {
     TForm2& operator=(const TForm2&) = delete;
 
     // Creates the hidden dialog owned by `owner` and runs FormCreate with the
-    // sides' locale identifiers as they were read at start-up.
+    // sides' locale identifiers as they are then.
     bool Create(HWND owner, std::int32_t leftLocaleId, std::int32_t rightLocaleId);
     HWND Handle() const { return dialog_; }
     HWND Control(ControlId id) const { return controls_[static_cast<std::size_t>(id)]; }
 
     // Opens the dialog for `state` and runs it modally on this thread; the
     // owner's timers keep firing. True and `state` updated on OK; otherwise
-    // the alpha value goes back to the one taken at opening.
+    // the alpha value goes back to the one taken at opening. False at once
+    // if the dialog could not be created.
     bool Execute(SettingsDialogState& state);
 
     // The steps of Execute, for callers that drive the dialog themselves.

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/conversion_error.h"
+#include "engine/deferred_taskbar.h"
 #include "engine/offset_table.h"
 #include "tests/native/fake_locale_source.h"
 #include "tests/native/recording_taskbar.h"
@@ -153,6 +154,38 @@ TEST_F(ProgressTest, TheTickStoresTheChosenClockAndProgressTimeZeroClears) {
     EXPECT_EQ(taskbar.calls, Cleared); // nothing from the tick
     EXPECT_EQ(state.ProgressSideTime, before.ProgressSideTime);
     EXPECT_EQ(state.Window.Span, before.Window.Span);
+}
+
+// The platform's bar is made at the first state that shows one, and gets the
+// value given before it; clearing a bar never made makes none.
+TEST(DeferredTaskbar, MakesThePlatformBarOnlyToShowOne) {
+    RecordingTaskbar* made = nullptr;
+    int makings = 0;
+    DeferredTaskbar taskbar(true, [&]() -> std::unique_ptr<TaskbarProgress> {
+        ++makings;
+        auto recording = std::make_unique<RecordingTaskbar>();
+        made = recording.get();
+        return recording;
+    });
+    ProgressState state;
+    UpdateProgressWindow(ProgressSettings{}, state, TFormatSettings{}, FakeLocaleSource{}, taskbar);
+    EXPECT_EQ(makings, 0);
+    EXPECT_TRUE(taskbar.Available());
+
+    taskbar.SetValue(3, 8);
+    taskbar.SetState(ProgressPaused);
+    taskbar.SetState(ProgressNone);
+    ASSERT_EQ(makings, 1);
+    EXPECT_EQ(made->calls,
+              (std::vector{StateCall(ProgressPaused), ValueCall(3, 8), StateCall(ProgressNone)}));
+
+    DeferredTaskbar absent(false, [&]() -> std::unique_ptr<TaskbarProgress> {
+        ++makings;
+        return nullptr;
+    });
+    EXPECT_FALSE(absent.SetState(ProgressNormal));
+    EXPECT_FALSE(absent.Available());
+    EXPECT_EQ(makings, 1);
 }
 
 TEST(DayOfYear, CountsFromTheFirstOfJanuary) {

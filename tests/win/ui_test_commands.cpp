@@ -29,17 +29,25 @@ class CommandTest : public ::testing::Test, public FormFixture {
         PostMessageW(form->SettingsDialog().Handle(), WM_COMMAND, command, 0);
     }
     Text LeftDate() const { return WindowText(form->Label(0).Handle()); }
+    bool OwnsADialog() const {
+        for (HWND dialog = nullptr; (dialog = FindWindowExW(nullptr, dialog, L"#32770", nullptr));)
+            if (GetWindow(dialog, GW_OWNER) == form->Handle())
+                return true;
+        return false;
+    }
 };
 
 TEST_F(CommandTest, SettingsDialogOkSwitchesTheLeftClockToEnglish) {
     Start(JapaneseLeftClock);
     EXPECT_EQ(LeftDate(), "2024/03/05(火)");
+    EXPECT_FALSE(OwnsADialog()) << "the settings dialog is made when first used";
 
     PostLanguageChoice(8); // "英語,1033"
     PostDialogButton(IDOK);
     form->Setting1Click();
 
     EXPECT_EQ(form->Side(0).LocaleID, 1033);
+    EXPECT_TRUE(OwnsADialog());
     form->Timer1Timer();
     EXPECT_EQ(LeftDate(), "2024/03/05(Tue)");
     EXPECT_TRUE(errors.messages.empty());

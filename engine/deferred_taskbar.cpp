@@ -1,0 +1,34 @@
+#include "engine/deferred_taskbar.h"
+
+namespace velmora {
+
+bool DeferredTaskbar::SetState(int kind) {
+    if (!made_) {
+        if (!present_)
+            return false;
+        if (kind == ProgressNone) {
+            pendingValue_.reset();
+            return true;
+        }
+        made_ = make_();
+        if (!made_)
+            return false;
+        const bool set = made_->SetState(kind);
+        if (pendingValue_)
+            made_->SetValue(pendingValue_->first, pendingValue_->second);
+        pendingValue_.reset();
+        return set;
+    }
+    return made_->SetState(kind);
+}
+
+bool DeferredTaskbar::SetValue(std::uint64_t completed, std::uint64_t total) {
+    if (made_)
+        return made_->SetValue(completed, total);
+    if (!present_)
+        return false;
+    pendingValue_.emplace(completed, total);
+    return true;
+}
+
+} // namespace velmora
