@@ -15,11 +15,12 @@ AppWindow::~AppWindow() {
         DestroyWindow(window_);
 }
 
-bool AppWindow::Create(const Text& title) {
-    RegisterWindowClassOnce(ClassName, Procedure, LoadCursorW(nullptr, IDC_ARROW), nullptr);
+bool AppWindow::Create(const Text& title, ClassIcons icons) {
+    RegisterWindowClassOnce(ClassName, Procedure, LoadCursorW(nullptr, IDC_ARROW), nullptr, 0,
+                            icons);
     // No size and no caption: only its taskbar button is ever seen.
-    CreateWindowExW(0, ClassName, ToWide(title).c_str(), WS_POPUP | WS_MINIMIZEBOX, 0, 0, 0, 0,
-                    nullptr, nullptr, GetModuleHandleW(nullptr), this);
+    CreateWindowExW(WS_EX_ACCEPTFILES, ClassName, ToWide(title).c_str(), WS_POPUP | WS_MINIMIZEBOX,
+                    0, 0, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), this);
     return window_ != nullptr;
 }
 

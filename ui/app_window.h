@@ -8,6 +8,7 @@
 #include <string>
 
 #include "engine/text.h"
+#include "ui/window_class.h"
 
 namespace velmora {
 
@@ -18,7 +19,8 @@ class AppWindow {
     AppWindow(const AppWindow&) = delete;
     AppWindow& operator=(const AppWindow&) = delete;
 
-    bool Create(const Text& title);
+    // Files dropped on its taskbar button are offered to it as WM_DROPFILES.
+    bool Create(const Text& title, ClassIcons icons);
     HWND Handle() const { return window_; }
 
     void SetTitle(const Text& title);

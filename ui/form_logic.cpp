@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 
 #include "engine/text_win.h"
 #include "engine/unique_handle_win.h"
@@ -183,7 +184,27 @@ Text IniPathOf(const Text& path) {
     return parts.directory + stem + ".ini";
 }
 
+namespace {
+
+// Whether anything but blanks follows the program's name, which is quoted up
+// to the next quote or else ends at the first blank. Without, the shell's
+// parser (and with it the shell's code) is not needed at all.
+bool HasArguments(std::wstring_view commandLine) {
+    std::size_t end = 0;
+    if (commandLine.starts_with(L'"')) {
+        end = commandLine.find(L'"', 1);
+        end = end == commandLine.npos ? commandLine.size() : end + 1;
+    } else {
+        end = std::min(commandLine.find_first_of(L" \t"), commandLine.size());
+    }
+    return commandLine.find_first_not_of(L" \t", end) != commandLine.npos;
+}
+
+} // namespace
+
 StartupChoice ChooseStartupFile(const std::wstring& commandLine, const Text& executablePath) {
+    if (!HasArguments(commandLine))
+        return {IniPathOf(executablePath), false};
     int count = 0;
     const UniqueLocal<LPWSTR> arguments(CommandLineToArgvW(commandLine.c_str(), &count));
     StartupChoice choice;

@@ -35,6 +35,17 @@ constexpr int EarlyWakeMilliseconds = 950;
 constexpr DWORD SizeableStyle =
     WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
 
+// The program's icon at the sizes of the system's DPI, shared and never freed.
+ClassIcons ProgramIcons() {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    const auto load = [&](int metric) {
+        const int size = GetSystemMetrics(metric);
+        return static_cast<HICON>(
+            LoadImageW(instance, MAKEINTRESOURCEW(IDI_VELMORA), IMAGE_ICON, size, size, LR_SHARED));
+    };
+    return {load(SM_CXICON), load(SM_CXSMICON)};
+}
+
 // No taskbar progress on this system.
 class AbsentTaskbar final : public TaskbarProgress {
   public:
@@ -116,10 +127,13 @@ TForm1::~TForm1() {
 }
 
 bool TForm1::Create() {
-    if (!app_.Create(ProductTitle))
+    // The classes carry the icons at the system's DPI, so that a start on a
+    // monitor of that DPI, the usual one, sends no icons of its own.
+    const ClassIcons icons = ProgramIcons();
+    if (!app_.Create(ProductTitle, icons))
         return false;
     RegisterWindowClassOnce(ClassName, Procedure, LoadCursorW(nullptr, IDC_ARROW),
-                            GetSysColorBrush(COLOR_BTNFACE));
+                            GetSysColorBrush(COLOR_BTNFACE), 0, icons);
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     mainMenu1_.reset(LoadMenuW(instance, L"MainMenu1"));
     popupMenuRoot_.reset(LoadMenuW(instance, L"PopupMenu1"));
@@ -132,12 +146,14 @@ bool TForm1::Create() {
     const DWORD style = WS_OVERLAPPED | SizeableStyle | WS_CLIPCHILDREN;
     RECT outer{0, 0, Scale(DesignClientWidth), Scale(DesignClientHeight)};
     AdjustWindowRectExForDpi(&outer, style, TRUE, WS_EX_LAYERED, dpi_);
-    CreateWindowExW(WS_EX_LAYERED, ClassName, ToWide(ProductTitle).c_str(), style, CW_USEDEFAULT,
-                    CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top,
-                    app_.Handle(), mainMenu1_.get(), instance, this);
+    // Files dropped on the window are read as settings from creation on.
+    CreateWindowExW(WS_EX_LAYERED | WS_EX_ACCEPTFILES, ClassName, ToWide(ProductTitle).c_str(),
+                    style, CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left,
+                    outer.bottom - outer.top, app_.Handle(), mainMenu1_.get(), instance, this);
     if (!window_)
         return false;
-    SetIcons();
+    if (dpi_ != GetDpiForSystem())
+        SetIcons();
     return true;
 }
 
@@ -384,8 +400,6 @@ void TForm1::FormCreate() {
         AppRestore();
     });
     app_.SetCloseHandler([this] { PostMessageW(window_, WM_CLOSE, 0, 0); });
-    DragAcceptFiles(window_, TRUE);
-    DragAcceptFiles(app_.Handle(), TRUE);
 
     currentFileName_.clear();
     const StartupChoice startup = ChooseStartupFile(deps_.commandLine, deps_.executablePath);
@@ -704,6 +718,8 @@ void TForm1::ApplyTitleBar() {
     const LONG_PTR changed = state_.ShowTitleBar
                                  ? (style | SizeableStyle) & ~static_cast<LONG_PTR>(WS_POPUP)
                                  : (style & ~static_cast<LONG_PTR>(SizeableStyle)) | WS_POPUP;
+    if (changed == style)
+        return; // a frame redrawn for nothing costs a start-up milliseconds
     SetWindowLongPtrW(window_, GWL_STYLE, changed);
     SetWindowPos(window_, nullptr, 0, 0, 0, 0,
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -711,7 +727,9 @@ void TForm1::ApplyTitleBar() {
 
 void TForm1::ApplyMenuBar() {
     // Without the bar every command stays in the pop-up menu.
-    SetMenu(window_, state_.ShowMenuBar ? mainMenu1_.get() : nullptr);
+    const HMENU shown = state_.ShowMenuBar ? mainMenu1_.get() : nullptr;
+    if (GetMenu(window_) != shown)
+        SetMenu(window_, shown);
     FormResize();
 }
 

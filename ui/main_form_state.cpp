@@ -1,13 +1,20 @@
 #include "ui/main_form_state.h"
 
-#include "settings/clock_side_values.h"
-
 namespace velmora {
 
 void CopySettingsToState(const Settings& from, MainFormState& to) {
-    // Built on the built-in patterns; the locale's are loaded after.
-    for (std::size_t i = 0; i < to.Sides.size(); ++i)
-        to.Sides[i] = ClockSideOf(from.sides[i]);
+    // Only what the file keeps: the patterns derived before stay, since an
+    // unknown blink mode leaves the blink pairs as they were.
+    for (std::size_t i = 0; i < to.Sides.size(); ++i) {
+        const SideSettings& values = from.sides[i];
+        ClockSide& side = to.Sides[i];
+        side.BoxName = values.boxName;
+        side.DiffIndex = values.diffIndex;
+        side.DateIndex = values.dateIndex;
+        side.TimeIndex = values.timeIndex;
+        side.LocaleID = values.localeId;
+        side.TimeZone = values.timeZone;
+    }
     to.Display.BlinkMode = from.blinkMode;
     to.Display.SwingBlink = from.swingBlink;
     to.ViewMode = from.viewMode;

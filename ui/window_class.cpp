@@ -3,7 +3,7 @@
 namespace velmora {
 
 void RegisterWindowClassOnce(const wchar_t* name, WNDPROC procedure, HCURSOR cursor,
-                             HBRUSH background, UINT style) {
+                             HBRUSH background, UINT style, ClassIcons icons) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW existing{};
     existing.cbSize = sizeof existing;
@@ -14,6 +14,8 @@ void RegisterWindowClassOnce(const wchar_t* name, WNDPROC procedure, HCURSOR cur
     windowClass.style = style;
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
+    windowClass.hIcon = icons.big;
+    windowClass.hIconSm = icons.small;
     windowClass.hCursor = cursor;
     windowClass.hbrBackground = background;
     windowClass.lpszClassName = name;

@@ -7,9 +7,15 @@
 
 namespace velmora {
 
+// The icons a window shows until it is given its own.
+struct ClassIcons {
+    HICON big = nullptr;
+    HICON small = nullptr;
+};
+
 // Registers the class unless this process has already done so.
 void RegisterWindowClassOnce(const wchar_t* name, WNDPROC procedure, HCURSOR cursor,
-                             HBRUSH background, UINT style = 0);
+                             HBRUSH background, UINT style = 0, ClassIcons icons = {});
 
 // The object given as the creation parameter is stored with the window at
 // WM_NCCREATE and found again for every later message.

@@ -147,6 +147,10 @@ TEST(ChooseStartupFile, FirstArgumentTrimmedElseTheIni) {
     } cases[] = {
         {L"Velmora.exe", "C:\\clock\\Velmora.ini", false},
         {L"\"C:\\clock\\Velmora.exe\"", "C:\\clock\\Velmora.ini", false},
+        {L"Velmora.exe \t ", "C:\\clock\\Velmora.ini", false},
+        {L"\"C:\\my clock\\Velmora.exe\"  ", "C:\\clock\\Velmora.ini", false},
+        {L"\"C:\\my clock\\Velmora.exe\" a.dat", "a.dat", true},
+        {L"Velmora.exe \"\"", "", true},
         {L"Velmora.exe \" my file.dat \"", "my file.dat", true},
         {L"Velmora.exe first.dat second.dat", "first.dat", true},
         {L"Velmora.exe \"D:\\設定\\時計.dat\"", "D:\\設定\\時計.dat", true},
