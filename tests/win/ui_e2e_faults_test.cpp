@@ -21,20 +21,33 @@ using namespace testing;
 
 const std::string OldIni = "[DATA]\r\nBoxName1=old\r\n";
 
+// Whether the process runs the executable at `path`.
+bool Runs(DWORD processId, const std::wstring& path) {
+    const UniqueKernelHandle process(
+        OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    wchar_t image[MAX_PATH]{};
+    DWORD size = MAX_PATH;
+    return process && QueryFullProcessImageNameW(process.get(), 0, image, &size) &&
+           CompareStringOrdinal(image, -1, path.c_str(), -1, TRUE) == CSTR_EQUAL;
+}
+
 // The program started with its files limited to `bytes` bytes, as on a
-// nearly full disk; found by its main window, the only one shown.
+// nearly full disk; found by its shown main window, since suites running
+// beside this one show clocks of their own.
 std::unique_ptr<RunningClock> StartLimited(const ProgramFolder& folder, std::size_t bytes) {
+    const std::wstring program = folder.Path(L"Velmora.exe");
     if (!StartUnixShell("cd " + ShellQuoted(UnixPathOf(folder.Wide())) + "; " +
                         FileSizeLimited(bytes) + ShellQuoted(WineLoader()) + " " +
-                        ShellQuoted(FromWide(folder.Path(L"Velmora.exe")))))
+                        ShellQuoted(FromWide(program))))
         return nullptr;
     for (int attempt = 0; attempt < 300; ++attempt, Sleep(100))
-        for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, L"TForm1", nullptr));)
-            if (IsWindowVisible(window)) {
-                DWORD processId = 0;
-                GetWindowThreadProcessId(window, &processId);
+        for (HWND window = nullptr;
+             (window = FindWindowExW(nullptr, window, L"TForm1", nullptr));) {
+            DWORD processId = 0;
+            GetWindowThreadProcessId(window, &processId);
+            if (IsWindowVisible(window) && Runs(processId, program))
                 return std::make_unique<RunningClock>(processId);
-            }
+        }
     return nullptr;
 }
 
