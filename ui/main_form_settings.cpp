@@ -143,7 +143,6 @@ void TForm1::ApplySettings(const Settings& s, const Text& fileName) {
         SetCaption(*title);
     ApplyTitleBar();
     ApplyMenuBar();
-    FormShow();
 
     for (ClockSide& side : state_.Sides) {
         LoadLocaleSettings(deps_.locale, pc_.Facts, side.LocaleID, side.FormatSettings);
