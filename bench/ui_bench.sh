@@ -1,13 +1,14 @@
 #!/bin/bash
 # Velmora.exe against a minimal Win32 window under Wine: time to the first
 # shown window and peak working set over STARTS starts of each, taken in
-# turns so that the machine's load falls on both alike; then one run of each
-# left alone for SECONDS (CPU time, start-up included) and another SECONDS in
-# which the lag between each second boundary and the change of the time
-# label is polled through WM_GETTEXT every millisecond. Prints min, median
-# and max of each figure over the starts, and the ratios of the medians.
+# turns so that the machine's load falls on both alike; CPU time (start-up
+# included) of STARTS runs of each left alone for SECONDS, all running at
+# once, started a second apart; then one run of each in which the lag
+# between each second boundary and the change of the time label is polled
+# through WM_GETTEXT every millisecond for SECONDS. Prints min, median and
+# max of each figure over the runs, and the ratios of the medians.
 # Usage: bench/ui_bench.sh [SECONDS [STARTS [VELMORA_EXE]]]   (after cmake
-# --preset windows; defaults 60, 10 and the built Velmora.exe: another build's
+# --preset windows; defaults 60, 20 and the built Velmora.exe: another build's
 # executable compares it with the minimal window in the same machine state)
 # Needs a display: run inside scripts/wine-session.sh start build/windows.
 set -euo pipefail
@@ -15,7 +16,7 @@ cd "$(dirname "$0")/.."
 root=$(pwd)
 build=$root/build/windows
 seconds=${1:-60}
-starts=${2:-10}
+starts=${2:-20}
 velmora=$(realpath "${3:-$build/ui/Velmora.exe}")
 . scripts/wine-env.sh "$build"
 cmake --build "$build" --target Velmora ui_probe minimal_window >/dev/null
@@ -33,9 +34,10 @@ classes=(VelmoraClockLabel STATIC)
 indexes=(1 0)
 programs=("$scratch/Velmora.exe" "$scratch/minimal_window.exe")
 
+# probe_run IDLE_SECONDS LAG_SECONDS WHICH
 probe_run() {
-    local duration=$1 which=$2 exe=${programs[$2]}
-    wine "$probe" "$duration" "${classes[$which]}" "${indexes[$which]}" "Z:${exe//\//\\}" \
+    local which=$3 exe=${programs[$3]}
+    wine "$probe" "$1" "$2" "${classes[$which]}" "${indexes[$which]}" "Z:${exe//\//\\}" \
         2>/dev/null | tr -d '\r'
 }
 
@@ -60,44 +62,59 @@ ratio() {
     awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2fx", a / b; else print "-" }'
 }
 
-echo "== $starts starts each in turns, then ${seconds}s runs, under $(wine --version)"
+echo "== $starts starts each in turns, $starts runs each of ${seconds}s at once, then a" \
+    "${seconds}s lag run each, under $(wine --version)"
 echo "   load before: $(cut -d' ' -f1-3 /proc/loadavg)"
 
 # One start of each to warm Wine's caches for the new copies.
 for which in 0 1; do
-    probe_run 0 "$which" >/dev/null
+    probe_run 0 0 "$which" >/dev/null
 done
 declare -a lines=("" "")
 for _ in $(seq "$starts"); do
     for which in 0 1; do
-        lines[which]+="$(probe_run 0 "$which")"$'\n'
+        lines[which]+="$(probe_run 0 0 "$which")"$'\n'
     done
 done
 
-# The long runs one after the other: side by side, the two windows overlap
+# Left alone, a clock costs little CPU time against the noise of a shared
+# machine: many runs side by side give a median. Their starts are spread
+# so that they do not compete with one another.
+idles=("$scratch/idle0.txt" "$scratch/idle1.txt")
+for _ in $(seq "$starts"); do
+    for which in 0 1; do
+        probe_run "$seconds" 0 "$which" >>"${idles[which]}" &
+    done
+    sleep 1
+done
+wait
+
+# The lag runs one after the other: side by side, the two windows overlap
 # and each probe's polling costs the other program CPU time.
 longs=("$scratch/long0.txt" "$scratch/long1.txt")
 for which in 0 1; do
-    probe_run "$seconds" "$which" >"${longs[which]}"
+    probe_run 0 "$seconds" "$which" >"${longs[which]}"
 done
 
-declare -a first_median ws_median cpu
-printf '%-15s %-26s %-26s %-7s %-8s %s\n' program "first_window_ms min/med/max" \
-    "peak_ws_kb min/med/max" cpu_s peak_ws "lag_ms p50/p99/max (changes)"
+declare -a first_median ws_median cpu_median
+printf '%-15s %-26s %-26s %-20s %-8s %s\n' program "first_window_ms min/med/max" \
+    "peak_ws_kb min/med/max" "cpu_s min/med/max" peak_ws "lag_ms p50/p99/max (changes)"
 for which in 0 1; do
     first=$(figure first_window_ms <<<"${lines[which]}" | spread)
     ws=$(figure peak_working_set_kb <<<"${lines[which]}" | spread)
+    cpu=$(figure cpu_s <"${idles[which]}" | spread)
     first_median[which]=$(figure first_window_ms <<<"${lines[which]}" | median)
     ws_median[which]=$(figure peak_working_set_kb <<<"${lines[which]}" | median)
+    cpu_median[which]=$(figure cpu_s <"${idles[which]}" | median)
     long=$(cat "${longs[which]}")
-    cpu[which]=$(figure cpu_s <<<"$long")
     longws[which]=$(figure peak_working_set_kb <<<"$long")
-    printf '%-15s %-26s %-26s %-7s %-8s %s/%s/%s (%s)\n' "${names[which]}" "${first// //}" \
-        "${ws// //}" "${cpu[which]:--}" "${longws[which]:--}" "$(figure lag_p50_ms <<<"$long")" \
+    printf '%-15s %-26s %-26s %-20s %-8s %s/%s/%s (%s)\n' "${names[which]}" "${first// //}" \
+        "${ws// //}" "${cpu// //}" "${longws[which]:--}" "$(figure lag_p50_ms <<<"$long")" \
         "$(figure lag_p99_ms <<<"$long")" "$(figure lag_max_ms <<<"$long")" \
         "$(figure changes <<<"$long")"
 done
-printf '%-15s %-26s %-26s %-7s %s\n' "ratio" "$(ratio "${first_median[0]}" "${first_median[1]}")" \
-    "$(ratio "${ws_median[0]}" "${ws_median[1]}")" "$(ratio "${cpu[0]:-0}" "${cpu[1]:-0}")" \
+printf '%-15s %-26s %-26s %-20s %s\n' "ratio" "$(ratio "${first_median[0]}" "${first_median[1]}")" \
+    "$(ratio "${ws_median[0]}" "${ws_median[1]}")" \
+    "$(ratio "${cpu_median[0]:-0}" "${cpu_median[1]:-0}")" \
     "$(ratio "${longws[0]:-0}" "${longws[1]:-0}")"
 echo "   load after: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -1,8 +1,9 @@
 // Measures a clock program from outside: time from start to its first shown
-// window, its CPU time while left alone for SECONDS, then for as long the lag
-// between each second boundary of the computer's clock and the change of
-// its time label, and its peak working set. Prints one line of figures.
-// Usage: ui_probe.exe SECONDS LABEL_CLASS LABEL_INDEX PROGRAM [ARGUMENTS...]
+// window, its CPU time while left alone for IDLE_SECONDS, then for
+// LAG_SECONDS the lag between each second boundary of the computer's clock
+// and the change of its time label, and its peak working set. Prints one
+// line of figures.
+// Usage: ui_probe.exe IDLE_SECONDS LAG_SECONDS LABEL_CLASS LABEL_INDEX PROGRAM [ARGUMENTS...]
 #include <windows.h>
 
 #include <psapi.h>
@@ -106,16 +107,18 @@ double Seconds(const FILETIME& time) {
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc < 5) {
-        std::fprintf(stderr, "usage: ui_probe SECONDS LABEL_CLASS LABEL_INDEX PROGRAM [ARGS]\n");
+    if (argc < 6) {
+        std::fprintf(stderr,
+                     "usage: ui_probe IDLE_SECONDS LAG_SECONDS LABEL_CLASS LABEL_INDEX PROGRAM [ARGS]\n");
         return 2;
     }
-    const double seconds = _wtof(argv[1]);
-    const std::wstring labelClass = argv[2];
-    const int labelIndex = _wtoi(argv[3]);
+    const double idleSeconds = _wtof(argv[1]);
+    const double lagSeconds = _wtof(argv[2]);
+    const std::wstring labelClass = argv[3];
+    const int labelIndex = _wtoi(argv[4]);
     std::wstring commandLine;
-    for (int i = 4; i < argc; ++i)
-        commandLine += (i > 4 ? L" \"" : L"\"") + std::wstring(argv[i]) + L"\"";
+    for (int i = 5; i < argc; ++i)
+        commandLine += (i > 5 ? L" \"" : L"\"") + std::wstring(argv[i]) + L"\"";
 
     timeBeginPeriod(1);
     STARTUPINFOW startup{};
@@ -140,7 +143,7 @@ int wmain(int argc, wchar_t** argv) {
 
     // CPU time while left alone, start-up included; the polling below makes
     // the program answer a thousand messages a second.
-    Sleep(static_cast<DWORD>(seconds * 1000.0));
+    Sleep(static_cast<DWORD>(idleSeconds * 1000.0));
     FILETIME created, exited, kernel, user;
     GetProcessTimes(process.hProcess, &created, &exited, &kernel, &user);
     const double cpu = Seconds(kernel) + Seconds(user);
@@ -148,7 +151,7 @@ int wmain(int argc, wchar_t** argv) {
     // Polls the label and notes how long after a second boundary it changed.
     std::vector<double> lags;
     std::wstring last = LabelText(label);
-    const double end = NowMilliseconds() + seconds * 1000.0;
+    const double end = NowMilliseconds() + lagSeconds * 1000.0;
     while (NowMilliseconds() < end) {
         const std::wstring text = LabelText(label);
         if (text != last) {

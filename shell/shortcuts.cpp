@@ -38,6 +38,7 @@ class ShellLink {
     void SaveAs(const std::wstring& linkPath) { file_->Save(linkPath.c_str(), FALSE); }
 
   private:
+    ComApartment com_; // first in, last out: the link is released before it
     ComPtr<IShellLinkW> link_;
     ComPtr<IPersistFile> file_;
 };

@@ -15,7 +15,6 @@ class Win7Taskbar final : public TaskbarProgress {
     explicit Win7Taskbar(HWND ownerWindow) : owner_(ownerWindow) {}
 
     // Creates the taskbar list once; any failure leaves the feature absent.
-    // COM must be initialised on the calling thread.
     bool TaskbarProgressInit() noexcept;
     bool TaskbarProgressAvailable() const noexcept { return static_cast<bool>(taskbar_); }
     bool TaskbarProgressSetState(int kind) noexcept;
@@ -28,6 +27,9 @@ class Win7Taskbar final : public TaskbarProgress {
     bool Available() const override { return TaskbarProgressAvailable(); }
 
   private:
+    // The object may be made before the program starts COM for its dialogs:
+    // it holds an apartment of its own, released after the taskbar list.
+    ComApartment com_;
     HWND owner_;
     ComPtr<ITaskbarList3> taskbar_;
 };

@@ -40,7 +40,10 @@ void FrameBox::Create(HWND parent) {
 
 void FrameBox::SetCaption(const Text& caption) {
     caption_ = caption;
-    SetWindowTextW(window_, ToWide(LeadingChars(caption, MaxShownTextBytes)).c_str());
+    // Reading settings sets the names again: an unchanged one is not redrawn.
+    const std::wstring shown = ToWide(LeadingChars(caption, MaxShownTextBytes));
+    if (WindowText(window_) != shown)
+        SetWindowTextW(window_, shown.c_str());
 }
 
 void FrameBox::SetFont(const LOGFONTW& font) {

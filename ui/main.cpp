@@ -1,6 +1,9 @@
-// Velmora's entry point: COM for the user-interface thread, the main window
-// with its owner window, and the message loop until the main window closes.
+// Velmora's entry point: the main window with its owner window, COM for the
+// user-interface thread once the window is shown, and the message loop until
+// the main window closes.
 #include <windows.h>
+
+#include <optional>
 
 #include "engine/clock_source_win.h"
 #include "engine/font_pitch_win.h"
@@ -18,6 +21,8 @@ namespace velmora {
 namespace {
 
 int Run() {
+    // Outlives the window and everything it holds.
+    std::optional<ComApartment> com;
     Win32ClockSource clock;
     Win32TimeZoneRules zones;
     Win32LocaleSource locale;
@@ -34,6 +39,10 @@ int Run() {
     if (!form.Create())
         return 1;
     form.ShowFirst();
+    // The shell's dialogs, links and ShellExecuteW want COM on this thread.
+    // None is used before the window is on screen, which comes sooner when
+    // COM's libraries and its apartment window are not set up first.
+    com.emplace();
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (form.TranslateAccelerators(message))
@@ -50,7 +59,5 @@ int Run() {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // Before anything loads a DLL by name: never from the current folder.
     velmora::RestrictDllSearchToSystem32();
-    // The taskbar progress and the shell's objects need a single-threaded apartment.
-    const velmora::ComApartment com;
     return velmora::Run();
 }

@@ -682,6 +682,11 @@ void TForm1::SetCaption(const WideText& caption) {
 
 void TForm1::SetStayOnTop(bool on) {
     state_.StayOnTop = on;
+    // Making a normal window normal does nothing but cost a round of
+    // messages, at every start among others.
+    const bool topmost = (GetWindowLongPtrW(window_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    if (!on && !topmost)
+        return;
     SetWindowPos(window_, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }

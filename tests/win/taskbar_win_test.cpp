@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -121,6 +122,33 @@ TEST_F(TaskbarWinTest, InitOnceThenEachStateAndValueGoesToTheOwnersButton) {
                                     TBPF_NOPROGRESS, TBPF_NOPROGRESS}));
     EXPECT_EQ(list.values,
               (std::vector<std::pair<ULONGLONG, ULONGLONG>>{{270, 480}, {0, 2147483647}}));
+}
+
+// The clock may make its taskbar object before it starts COM for its
+// dialogs: the object brings an apartment of its own and gives it back.
+TEST(TaskbarWithoutComTest, WorksOnAThreadWithoutComAndLeavesNoApartment) {
+    std::thread([] {
+        const HWND window = CreateWindowExW(0, L"STATIC", L"Velmora", WS_OVERLAPPED, 0, 0, 100,
+                                            100, HWND_MESSAGE, nullptr, nullptr, nullptr);
+        RecordingTaskbarList list;
+        {
+            Win7Taskbar taskbar(window);
+            DWORD cookie = 0;
+            ASSERT_EQ(CoRegisterClassObject(CLSID_TaskbarList, static_cast<IClassFactory*>(&list),
+                                            CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &cookie),
+                      S_OK);
+            EXPECT_TRUE(taskbar.TaskbarProgressInit());
+            EXPECT_TRUE(taskbar.SetState(ProgressNormal));
+            CoRevokeClassObject(cookie);
+        }
+        EXPECT_EQ(list.states, std::vector<TBPFLAG>{TBPF_NORMAL});
+        // S_OK, not S_FALSE: the thread has no apartment left.
+        const HRESULT again = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        EXPECT_EQ(again, S_OK);
+        if (SUCCEEDED(again))
+            CoUninitialize();
+        DestroyWindow(window);
+    }).join();
 }
 
 } // namespace
