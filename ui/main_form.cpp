@@ -383,12 +383,11 @@ void TForm1::CreateControls() {
     LOGFONTW frameFont = LogFontOf({DesignFrameFace, Scale(DesignFrameFontHeight), {}, 0});
     groupBox1_.SetFont(frameFont);
     groupBox2_.SetFont(frameFont);
-    ApplyCaptions();
+    // Names, label fonts and sizes come when the settings are read, or
+    // from these defaults when they are not.
     state_.Fonts = {DesignLabelFont(), DesignLabelFont()};
-    ApplyFonts();
     leftAnchored_ = true;
     anchoredWidth_ = Scale(DesignSplit);
-    Layout();
 }
 
 void TForm1::FormCreate() {
@@ -419,8 +418,10 @@ void TForm1::FormCreate() {
         // Our own ".ini" exists but was not read (held open, say): writing it
         // at exit would replace the user's settings with these defaults.
         keepIniAtExit_ = startup.file == IniPathOf(deps_.executablePath);
+        ApplyControls();
         ShowError(error);
     } catch (const std::exception& error) {
+        ApplyControls();
         ShowError(error);
     }
     Timer1Timer();
@@ -536,6 +537,12 @@ void TForm1::ApplyFonts() {
 void TForm1::ApplyCaptions() {
     groupBox1_.SetCaption(state_.Sides[0].BoxName);
     groupBox2_.SetCaption(state_.Sides[1].BoxName);
+}
+
+void TForm1::ApplyControls() {
+    ApplyCaptions();
+    ApplyFonts();
+    Layout();
 }
 
 // The patterns a tick formats follow the sides, the blink options and

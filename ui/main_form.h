@@ -123,6 +123,8 @@ class TForm1 : private SettingsDialogHost {
     void ApplyMenuBar();
     void ApplyCaptions();
     void ApplyFonts();
+    // The frames' names, the labels' fonts and the layout.
+    void ApplyControls();
     void DerivePatterns();
     // What the settings dialog reads and changes live.
     std::uint8_t Alpha() const override { return state_.ViewRate; }
