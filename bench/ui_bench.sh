@@ -2,8 +2,8 @@
 # Velmora.exe against a minimal Win32 window under Wine: time to the first
 # shown window and peak working set over STARTS starts of each, taken in
 # turns so that the machine's load falls on both alike; CPU time (start-up
-# included) of STARTS runs of each left alone for SECONDS, all running at
-# once, started a second apart; then one run of each in which the lag
+# included) of STARTS runs of each left alone for about SECONDS, all running
+# at once, started a second apart; then one run of each in which the lag
 # between each second boundary and the change of the time label is polled
 # through WM_GETTEXT every millisecond for SECONDS. Prints min, median and
 # max of each figure over the runs, and the ratios of the medians.
@@ -34,10 +34,10 @@ classes=(VelmoraClockLabel STATIC)
 indexes=(1 0)
 programs=("$scratch/Velmora.exe" "$scratch/minimal_window.exe")
 
-# probe_run IDLE_SECONDS LAG_SECONDS WHICH
+# probe_run LAG_SECONDS WHICH
 probe_run() {
-    local which=$3 exe=${programs[$3]}
-    wine "$probe" "$1" "$2" "${classes[$which]}" "${indexes[$which]}" "Z:${exe//\//\\}" \
+    local which=$2 exe=${programs[$2]}
+    wine "$probe" "$1" "${classes[$which]}" "${indexes[$which]}" "Z:${exe//\//\\}" \
         2>/dev/null | tr -d '\r'
 }
 
@@ -68,22 +68,43 @@ echo "   load before: $(cut -d' ' -f1-3 /proc/loadavg)"
 
 # One start of each to warm Wine's caches for the new copies.
 for which in 0 1; do
-    probe_run 0 0 "$which" >/dev/null
+    probe_run 0 "$which" >/dev/null
 done
 declare -a lines=("" "")
 for _ in $(seq "$starts"); do
     for which in 0 1; do
-        lines[which]+="$(probe_run 0 0 "$which")"$'\n'
+        lines[which]+="$(probe_run 0 "$which")"$'\n'
     done
 done
 
-# Left alone, a clock costs little CPU time against the noise of a shared
-# machine: many runs side by side give a median. Their starts are spread
-# so that they do not compete with one another.
+# CPU time comes from Linux's own count for the program's process: Wine's
+# GetProcessTimes of another process misses most of it. Left alone, a clock
+# costs little CPU time against the noise of a shared machine: many runs
+# side by side give a median. Their starts are spread so that they do not
+# compete with one another; each copy has a folder of its own, by which its
+# process is found.
+ticks_per_second=$(getconf CLK_TCK)
+idle_run() {
+    local which=$1 folder=$scratch/idle/$2-$1 pid=""
+    mkdir -p "$folder"
+    cp "${programs[which]}" "$folder/"
+    local exe=$folder/$(basename "${programs[which]}")
+    wine "$exe" >/dev/null 2>&1 &
+    for _ in $(seq 50); do
+        sleep 0.1
+        pid=$(pgrep -f "^$exe" | head -1) && break
+    done
+    [ -n "$pid" ] || return 0
+    sleep "$seconds"
+    # Fields 14 and 15 of /proc/PID/stat: user and system time in ticks.
+    awk -v hz="$ticks_per_second" '{ printf "cpu_s=%.3f\n", ($14 + $15) / hz }' \
+        "/proc/$pid/stat" >>"${idles[which]}"
+    kill "$pid"
+}
 idles=("$scratch/idle0.txt" "$scratch/idle1.txt")
-for _ in $(seq "$starts"); do
+for run in $(seq "$starts"); do
     for which in 0 1; do
-        probe_run "$seconds" 0 "$which" >>"${idles[which]}" &
+        idle_run "$which" "$run" &
     done
     sleep 1
 done
@@ -93,7 +114,7 @@ wait
 # and each probe's polling costs the other program CPU time.
 longs=("$scratch/long0.txt" "$scratch/long1.txt")
 for which in 0 1; do
-    probe_run 0 "$seconds" "$which" >"${longs[which]}"
+    probe_run "$seconds" "$which" >"${longs[which]}"
 done
 
 declare -a first_median ws_median cpu_median

@@ -1,9 +1,9 @@
 // Measures a clock program from outside: time from start to its first shown
-// window, its CPU time while left alone for IDLE_SECONDS, then for
-// LAG_SECONDS the lag between each second boundary of the computer's clock
-// and the change of its time label, and its peak working set. Prints one
-// line of figures.
-// Usage: ui_probe.exe IDLE_SECONDS LAG_SECONDS LABEL_CLASS LABEL_INDEX PROGRAM [ARGUMENTS...]
+// window, then for SECONDS the lag between each second boundary of the
+// computer's clock and the change of its time label, and its peak working
+// set. Prints one line of figures. (Its CPU time is read from Linux by
+// ui_bench.sh: Wine's GetProcessTimes of another process misses most of it.)
+// Usage: ui_probe.exe SECONDS LABEL_CLASS LABEL_INDEX PROGRAM [ARGUMENTS...]
 #include <windows.h>
 
 #include <psapi.h>
@@ -97,28 +97,19 @@ double Percentile(std::vector<double> values, double share) {
     return values[std::min(at, values.size() - 1)];
 }
 
-double Seconds(const FILETIME& time) {
-    ULARGE_INTEGER value;
-    value.LowPart = time.dwLowDateTime;
-    value.HighPart = time.dwHighDateTime;
-    return static_cast<double>(value.QuadPart) / 1e7;
-}
-
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc < 6) {
-        std::fprintf(stderr,
-                     "usage: ui_probe IDLE_SECONDS LAG_SECONDS LABEL_CLASS LABEL_INDEX PROGRAM [ARGS]\n");
+    if (argc < 5) {
+        std::fprintf(stderr, "usage: ui_probe SECONDS LABEL_CLASS LABEL_INDEX PROGRAM [ARGS]\n");
         return 2;
     }
-    const double idleSeconds = _wtof(argv[1]);
-    const double lagSeconds = _wtof(argv[2]);
-    const std::wstring labelClass = argv[3];
-    const int labelIndex = _wtoi(argv[4]);
+    const double seconds = _wtof(argv[1]);
+    const std::wstring labelClass = argv[2];
+    const int labelIndex = _wtoi(argv[3]);
     std::wstring commandLine;
-    for (int i = 5; i < argc; ++i)
-        commandLine += (i > 5 ? L" \"" : L"\"") + std::wstring(argv[i]) + L"\"";
+    for (int i = 4; i < argc; ++i)
+        commandLine += (i > 4 ? L" \"" : L"\"") + std::wstring(argv[i]) + L"\"";
 
     timeBeginPeriod(1);
     STARTUPINFOW startup{};
@@ -141,17 +132,10 @@ int wmain(int argc, wchar_t** argv) {
         return 1;
     }
 
-    // CPU time while left alone, start-up included; the polling below makes
-    // the program answer a thousand messages a second.
-    Sleep(static_cast<DWORD>(idleSeconds * 1000.0));
-    FILETIME created, exited, kernel, user;
-    GetProcessTimes(process.hProcess, &created, &exited, &kernel, &user);
-    const double cpu = Seconds(kernel) + Seconds(user);
-
     // Polls the label and notes how long after a second boundary it changed.
     std::vector<double> lags;
     std::wstring last = LabelText(label);
-    const double end = NowMilliseconds() + lagSeconds * 1000.0;
+    const double end = NowMilliseconds() + seconds * 1000.0;
     while (NowMilliseconds() < end) {
         const std::wstring text = LabelText(label);
         if (text != last) {
@@ -168,9 +152,9 @@ int wmain(int argc, wchar_t** argv) {
     WaitForSingleObject(process.hProcess, 10000);
     timeEndPeriod(1);
 
-    std::printf("first_window_ms=%.1f cpu_s=%.3f peak_working_set_kb=%zu changes=%zu "
+    std::printf("first_window_ms=%.1f peak_working_set_kb=%zu changes=%zu "
                 "lag_p50_ms=%.1f lag_p99_ms=%.1f lag_max_ms=%.1f\n",
-                firstShown, cpu, memory.PeakWorkingSetSize / 1024, lags.size(),
+                firstShown, memory.PeakWorkingSetSize / 1024, lags.size(),
                 Percentile(lags, 0.5), Percentile(lags, 0.99), Percentile(lags, 1.0));
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);

@@ -101,7 +101,7 @@ void DrawClockText(HDC dc, std::wstring_view text, const RECT& area, TextPlaceme
 }
 
 void ClockLabel::Paint() {
-    BufferedPaint paint(window_);
+    BufferedPaint paint(window_, buffer_);
     RECT area = paint.rect();
     FillRect(paint.dc(), &area, GetSysColorBrush(COLOR_BTNFACE));
     SelectedObject font(paint.dc(), handle_ ? static_cast<HGDIOBJ>(handle_.get())

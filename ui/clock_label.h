@@ -10,6 +10,7 @@
 #include "engine/unique_handle_win.h"
 #include "engine/wide_text.h"
 #include "settings/settings_record.h"
+#include "ui/window_class.h"
 
 namespace velmora {
 
@@ -43,6 +44,7 @@ class ClockLabel {
     TextPlacement placement_ = TextPlacement::Middle;
     FontSettings font_;
     UniqueFont handle_;
+    PaintBuffer buffer_;
 };
 
 // Draws a clock text as the labels do, centred across `area` and placed

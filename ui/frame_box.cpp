@@ -55,7 +55,10 @@ void FrameBox::SetFont(const LOGFONTW& font) {
 }
 
 void FrameBox::Paint() {
-    BufferedPaint paint(window_);
+    // A frame repaints only when sized or renamed, and may be as large as the
+    // screen: its buffer is not kept.
+    PaintBuffer buffer;
+    BufferedPaint paint(window_, buffer);
     const HDC dc = paint.dc();
     RECT area = paint.rect();
     FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));

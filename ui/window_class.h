@@ -63,25 +63,43 @@ LRESULT CALLBACK DrawnTextProcedure(HWND window, UINT message, WPARAM wParam, LP
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
+// An off-screen bitmap and its DC, kept from one paint to the next: the time
+// labels repaint every second, and making the two anew each time cost more
+// than the drawing. A new size makes a new bitmap.
+class PaintBuffer {
+  public:
+    PaintBuffer() = default;
+    ~PaintBuffer();
+    PaintBuffer(const PaintBuffer&) = delete;
+    PaintBuffer& operator=(const PaintBuffer&) = delete;
+
+    // The DC, holding a bitmap of `size` compatible with `screen`.
+    HDC Prepare(HDC screen, SIZE size);
+
+  private:
+    UniqueMemoryDc dc_;
+    UniqueBitmap bitmap_;
+    HGDIOBJ original_ = nullptr; // the DC's own bitmap, put back before ours goes
+    SIZE size_{};
+};
+
 // Draws through an off-screen bitmap so that a repaint never shows a
 // half-drawn window.
 class BufferedPaint {
   public:
-    explicit BufferedPaint(HWND window);
+    BufferedPaint(HWND window, PaintBuffer& buffer);
     ~BufferedPaint();
     BufferedPaint(const BufferedPaint&) = delete;
     BufferedPaint& operator=(const BufferedPaint&) = delete;
 
-    HDC dc() const { return memory_.get(); }
+    HDC dc() const { return memory_; }
     const RECT& rect() const { return rect_; }
 
   private:
     HWND window_;
     PAINTSTRUCT paint_{};
     HDC screen_ = nullptr;
-    UniqueMemoryDc memory_;
-    UniqueBitmap bitmap_;
-    HGDIOBJ oldBitmap_ = nullptr;
+    HDC memory_ = nullptr;
     RECT rect_{};
 };
 
