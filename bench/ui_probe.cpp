@@ -154,8 +154,8 @@ int wmain(int argc, wchar_t** argv) {
 
     std::printf("first_window_ms=%.1f peak_working_set_kb=%zu changes=%zu "
                 "lag_p50_ms=%.1f lag_p99_ms=%.1f lag_max_ms=%.1f\n",
-                firstShown, memory.PeakWorkingSetSize / 1024, lags.size(),
-                Percentile(lags, 0.5), Percentile(lags, 0.99), Percentile(lags, 1.0));
+                firstShown, memory.PeakWorkingSetSize / 1024, lags.size(), Percentile(lags, 0.5),
+                Percentile(lags, 0.99), Percentile(lags, 1.0));
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return 0;

@@ -23,8 +23,8 @@ class ShellLink {
   public:
     explicit ShellLink(const std::wstring& target) {
         const HRESULT created =
-            CoCreateInstance(__uuidof(::ShellLink), nullptr, CLSCTX_INPROC_SERVER, __uuidof(IShellLinkW),
-                             reinterpret_cast<void**>(link_.put()));
+            CoCreateInstance(__uuidof(::ShellLink), nullptr, CLSCTX_INPROC_SERVER,
+                             __uuidof(IShellLinkW), reinterpret_cast<void**>(link_.put()));
         if (FAILED(created) || !link_)
             throw ShellErrorOf(FAILED(created) ? created : E_NOINTERFACE);
         file_ = link_.As<IPersistFile>(__uuidof(IPersistFile));

@@ -128,8 +128,8 @@ TEST_F(TaskbarWinTest, InitOnceThenEachStateAndValueGoesToTheOwnersButton) {
 // dialogs: the object brings an apartment of its own and gives it back.
 TEST(TaskbarWithoutComTest, WorksOnAThreadWithoutComAndLeavesNoApartment) {
     std::thread([] {
-        const HWND window = CreateWindowExW(0, L"STATIC", L"Velmora", WS_OVERLAPPED, 0, 0, 100,
-                                            100, HWND_MESSAGE, nullptr, nullptr, nullptr);
+        const HWND window = CreateWindowExW(0, L"STATIC", L"Velmora", WS_OVERLAPPED, 0, 0, 100, 100,
+                                            HWND_MESSAGE, nullptr, nullptr, nullptr);
         RecordingTaskbarList list;
         {
             Win7Taskbar taskbar(window);
