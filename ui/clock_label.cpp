@@ -14,19 +14,15 @@ namespace {
 
 constexpr wchar_t ClassName[] = L"VelmoraClockLabel";
 
-std::wstring WindowText(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 } // namespace
 
 void ClockLabel::Create(HWND parent, TextPlacement placement) {
-    // The text is centred: every size is drawn anew.
+    // The text is centred: every size is drawn anew. A DC of its own is not
+    // reset each time it is taken, a reset that under Wine selects the
+    // default font again, and with it rereads the X resource files.
     RegisterWindowClassOnce(ClassName, DrawnTextProcedure<ClockLabel>,
-                            LoadCursorW(nullptr, IDC_ARROW), nullptr, CS_HREDRAW | CS_VREDRAW);
+                            LoadCursorW(nullptr, IDC_ARROW), nullptr,
+                            CS_HREDRAW | CS_VREDRAW | CS_OWNDC);
     placement_ = placement;
     CreateWindowExW(0, ClassName, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent, nullptr,
                     GetModuleHandleW(nullptr), this);
@@ -39,6 +35,7 @@ void ClockLabel::SetFont(const FontSettings& font) {
 
 void ClockLabel::SetFont(const FontSettings& font, UniqueFont created) {
     font_ = font;
+    buffer_.KeepFont(nullptr);
     handle_ = std::move(created);
     if (window_)
         InvalidateRect(window_, nullptr, FALSE);
@@ -46,7 +43,7 @@ void ClockLabel::SetFont(const FontSettings& font, UniqueFont created) {
 
 void ClockLabel::SetText(const WideText& text) {
     const std::wstring wide = ToWindowsText(text);
-    if (WindowText(window_) != wide)
+    if (WideWindowText(window_) != wide)
         SetWindowTextW(window_, wide.c_str());
 }
 
@@ -101,14 +98,32 @@ void DrawClockText(HDC dc, std::wstring_view text, const RECT& area, TextPlaceme
 }
 
 void ClockLabel::Paint() {
-    BufferedPaint paint(window_, buffer_);
+    const BufferedPaint paint(window_, buffer_);
+    Draw(paint);
+}
+
+// A new text is drawn at once rather than at the next WM_PAINT: the time
+// labels change every second, and invalidating, queueing the paint message
+// and validating again cost more than the drawing (under Wine, five times
+// the server requests). Hidden or minimised, the label waits for the paint
+// that showing it brings.
+void ClockLabel::TextChanged() {
+    if (!IsWindowVisible(window_) || IsIconic(GetAncestor(window_, GA_ROOT))) {
+        InvalidateRect(window_, nullptr, FALSE);
+        return;
+    }
+    const BufferedPaint paint(window_, buffer_, BufferedPaint::When::Now);
+    Draw(paint);
+}
+
+void ClockLabel::Draw(const BufferedPaint& paint) {
     RECT area = paint.rect();
     FillRect(paint.dc(), &area, GetSysColorBrush(COLOR_BTNFACE));
-    SelectedObject font(paint.dc(), handle_ ? static_cast<HGDIOBJ>(handle_.get())
-                                            : GetStockObject(DEFAULT_GUI_FONT));
+    buffer_.KeepFont(handle_ ? handle_.get()
+                             : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
     SetBkMode(paint.dc(), TRANSPARENT);
     SetTextColor(paint.dc(), ResolveColor(font_.color));
-    const std::wstring text = WindowText(window_);
+    const std::wstring text = WideWindowText(window_);
     DrawClockText(paint.dc(), text, area, placement_);
 }
 

@@ -39,6 +39,8 @@ class ClockLabel {
     template <typename Owner>
     friend LRESULT CALLBACK DrawnTextProcedure(HWND, UINT, WPARAM, LPARAM);
     void Paint();
+    void TextChanged();
+    void Draw(const BufferedPaint& paint);
 
     HWND window_ = nullptr;
     TextPlacement placement_ = TextPlacement::Middle;

@@ -15,13 +15,6 @@ constexpr wchar_t ClassName[] = L"VelmoraFrame";
 constexpr int CaptionIndent = 8;
 constexpr int CaptionGap = 4;
 
-std::wstring WindowText(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 SIZE TextSize(HDC dc, const std::wstring& text) {
     SIZE size{};
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
@@ -42,7 +35,7 @@ void FrameBox::SetCaption(const Text& caption) {
     caption_ = caption;
     // Reading settings sets the names again: an unchanged one is not redrawn.
     const std::wstring shown = ToWide(LeadingChars(caption, MaxShownTextBytes));
-    if (WindowText(window_) != shown)
+    if (WideWindowText(window_) != shown)
         SetWindowTextW(window_, shown.c_str());
 }
 
@@ -63,7 +56,7 @@ void FrameBox::Paint() {
     RECT area = paint.rect();
     FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
     SelectedObject font(dc, font_.get());
-    const std::wstring caption = WindowText(window_);
+    const std::wstring caption = WideWindowText(window_);
     const SIZE captionSize = TextSize(dc, caption.empty() ? std::wstring(L"0") : caption);
     RECT border = area;
     border.top = captionSize.cy / 2;

@@ -31,6 +31,7 @@ class FrameBox {
     template <typename Owner>
     friend LRESULT CALLBACK DrawnTextProcedure(HWND, UINT, WPARAM, LPARAM);
     void Paint();
+    void TextChanged() { InvalidateRect(window_, nullptr, FALSE); }
 
     HWND window_ = nullptr;
     Text caption_;

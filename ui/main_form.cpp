@@ -682,7 +682,12 @@ void TForm1::SetCaption(const Text& caption) {
 }
 
 void TForm1::SetCaption(const WideText& caption) {
+    // The time in the caption changes once a minute but is set every second:
+    // setting it redraws the title bar and the taskbar button. The shortcut
+    // commands may have renamed the taskbar button meanwhile.
     const std::wstring shown = ToWindowsText(LeadingUnits(caption, MaxShownTextBytes));
+    if (WideWindowText(window_) == shown && WideWindowText(app_.Handle()) == shown)
+        return;
     SetWindowTextW(window_, shown.c_str());
     app_.SetTitle(shown);
 }

@@ -4,6 +4,13 @@
 
 namespace velmora {
 
+std::wstring WideWindowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
 void RegisterWindowClassOnce(const wchar_t* name, WNDPROC procedure, HCURSOR cursor,
                              HBRUSH background, UINT style, ClassIcons icons) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -27,6 +34,19 @@ void RegisterWindowClassOnce(const wchar_t* name, WNDPROC procedure, HCURSOR cur
 PaintBuffer::~PaintBuffer() {
     if (dc_ && original_)
         SelectObject(dc_.get(), original_);
+    KeepFont(nullptr);
+}
+
+// Wine's X11 driver rereads the X resource files at every selection of a
+// font, even of the one already selected: the font stays from one drawing
+// to the next.
+void PaintBuffer::KeepFont(HFONT font) {
+    const HGDIOBJ wanted = font ? font : originalFont_;
+    if (!dc_ || !wanted || GetCurrentObject(dc_.get(), OBJ_FONT) == wanted)
+        return;
+    const HGDIOBJ previous = SelectObject(dc_.get(), wanted);
+    if (!originalFont_)
+        originalFont_ = previous;
 }
 
 // A new size frees the old bitmap before making the new one, so that a
@@ -49,15 +69,19 @@ HDC PaintBuffer::Prepare(HDC screen, SIZE size) {
     return dc_.get();
 }
 
-BufferedPaint::BufferedPaint(HWND window, PaintBuffer& buffer) : window_(window) {
-    screen_ = BeginPaint(window, &paint_);
+BufferedPaint::BufferedPaint(HWND window, PaintBuffer& buffer, When when)
+    : window_(window), when_(when) {
+    screen_ = when == When::Asked ? BeginPaint(window, &paint_) : GetDC(window);
     GetClientRect(window, &rect_);
     memory_ = buffer.Prepare(screen_, {rect_.right, rect_.bottom});
 }
 
 BufferedPaint::~BufferedPaint() {
     BitBlt(screen_, 0, 0, rect_.right, rect_.bottom, memory_, 0, 0, SRCCOPY);
-    EndPaint(window_, &paint_);
+    if (when_ == When::Asked)
+        EndPaint(window_, &paint_);
+    else
+        ReleaseDC(window_, screen_);
 }
 
 } // namespace velmora

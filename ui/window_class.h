@@ -3,6 +3,8 @@
 // and the binding of a C++ object to its window.
 #include <windows.h>
 
+#include <string>
+
 #include "engine/unique_handle_win.h"
 
 namespace velmora {
@@ -17,6 +19,9 @@ struct ClassIcons {
 void RegisterWindowClassOnce(const wchar_t* name, WNDPROC procedure, HCURSOR cursor,
                              HBRUSH background, UINT style = 0, ClassIcons icons = {});
 
+// The window's text, whole, however long.
+std::wstring WideWindowText(HWND window);
+
 // The object given as the creation parameter is stored with the window at
 // WM_NCCREATE and found again for every later message.
 template <typename Owner> Owner* BindWindowObject(HWND window, UINT message, LPARAM lParam) {
@@ -30,9 +35,10 @@ template <typename Owner> Owner* BindWindowObject(HWND window, UINT message, LPA
 }
 
 // The window procedure of the clock's drawn text windows, frames and labels.
-// The owner keeps its handle in `window_`, draws in `Paint()` and befriends
-// this function. Mouse input passes through to the main window, so the
-// pop-up menu, moving and sizing work over the clocks as over its surface.
+// The owner keeps its handle in `window_`, draws in `Paint()`, shows a new
+// text in `TextChanged()` and befriends this function. Mouse input passes
+// through to the main window, so the pop-up menu, moving and sizing work over
+// the clocks as over its surface.
 template <typename Owner>
 LRESULT CALLBACK DrawnTextProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     Owner* self = BindWindowObject<Owner>(window, message, lParam);
@@ -54,7 +60,7 @@ LRESULT CALLBACK DrawnTextProcedure(HWND window, UINT message, WPARAM wParam, LP
         return 0;
     case WM_SETTEXT: {
         const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
-        InvalidateRect(window, nullptr, FALSE);
+        self->TextChanged();
         return result;
     }
     default:
@@ -75,19 +81,24 @@ class PaintBuffer {
 
     // The DC, holding a bitmap of `size` compatible with `screen`.
     HDC Prepare(HDC screen, SIZE size);
+    // Selects `font` into the DC and keeps it there; null puts the DC's own
+    // font back, as must be done before the font selected is deleted.
+    void KeepFont(HFONT font);
 
   private:
     UniqueMemoryDc dc_;
     UniqueBitmap bitmap_;
     HGDIOBJ original_ = nullptr; // the DC's own bitmap, put back before ours goes
+    HGDIOBJ originalFont_ = nullptr;
     SIZE size_{};
 };
 
 // Draws through an off-screen bitmap so that a repaint never shows a
-// half-drawn window.
+// half-drawn window: in answer to WM_PAINT, or at once, outside it.
 class BufferedPaint {
   public:
-    BufferedPaint(HWND window, PaintBuffer& buffer);
+    enum class When { Asked, Now };
+    BufferedPaint(HWND window, PaintBuffer& buffer, When when = When::Asked);
     ~BufferedPaint();
     BufferedPaint(const BufferedPaint&) = delete;
     BufferedPaint& operator=(const BufferedPaint&) = delete;
@@ -97,6 +108,7 @@ class BufferedPaint {
 
   private:
     HWND window_;
+    When when_;
     PAINTSTRUCT paint_{};
     HDC screen_ = nullptr;
     HDC memory_ = nullptr;

@@ -43,6 +43,27 @@ bool SaveGrayed(const TForm1& form) {
 bool Has(const std::string& text, const std::string& part) {
     return text.find(part) != text.npos;
 }
+// What `source` shows of a width by height area, as top-down 32-bit pixels.
+std::vector<std::uint32_t> Pixels(HDC source, int width, int height) {
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width * height));
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    UniqueMemoryDc memory(CreateCompatibleDC(source));
+    UniqueBitmap bitmap(CreateCompatibleBitmap(source, width, height));
+    {
+        SelectedObject selected(memory.get(), bitmap.get());
+        BitBlt(memory.get(), 0, 0, width, height, source, 0, 0, SRCCOPY);
+    }
+    GetDIBits(memory.get(), bitmap.get(), 0, static_cast<UINT>(height), pixels.data(), &info,
+              DIB_RGB_COLORS);
+    return pixels;
+}
+std::vector<std::uint32_t> LabelPixels(const TForm1& form, int index) {
+    const HWND label = form.Label(index).Handle();
+    const RECT area = ChildRect(label);
+    const WindowDc dc(label);
+    return Pixels(dc.get(), Width(area), Height(area));
+}
 
 class FormTest : public ::testing::Test, public FormFixture {};
 
@@ -75,6 +96,8 @@ TEST_F(FormTest, TickClockSetAndResumeRedrawAtOnce) {
     for (const auto& [message, wParam] : cases) {
         clock.now = TestInstant();
         TForm1& window = Start(FixedPatternFile(0));
+        window.ShowFirst();
+        UpdateWindow(window.Handle());
         clock.now = TestInstant(58) + 2.5 / 24; // two and a half hours on, even second
         if (message == WM_TIMER)
             window.Timer1Timer();
@@ -82,6 +105,13 @@ TEST_F(FormTest, TickClockSetAndResumeRedrawAtOnce) {
             SendMessageW(window.Handle(), message, wParam, 0);
         EXPECT_EQ(LabelText(window, 1), "09 04") << message;
         EXPECT_EQ(LabelText(window, 3), "00 04") << message;
+        // On the screen already, before any paint message: as drawn anew.
+        for (const int label : {1, 3}) {
+            const std::vector<std::uint32_t> shown = LabelPixels(window, label);
+            RedrawWindow(window.Label(label).Handle(), nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_UPDATENOW);
+            EXPECT_TRUE(shown == LabelPixels(window, label)) << message << " label " << label;
+        }
     }
 }
 
@@ -105,6 +135,12 @@ TEST_F(FormTest, CaptionAndTaskbarTextPerTitleMode) {
     SetWindowTextW(form->Handle(), L"changed");
     form->Timer1Timer();
     EXPECT_EQ(WindowText(form->Handle()), "changed");
+    // A time is set on every tick: a taskbar text that a shortcut command
+    // renamed comes back within the second.
+    Start("[MODE]\r\nTitleMode=2\r\n");
+    SetWindowTextW(form->ApplicationHandle(), L"Velmora");
+    form->Timer1Timer();
+    EXPECT_EQ(WindowText(form->ApplicationHandle()), "3/5 12:34");
 }
 
 const UINT Toggles[] = {ID_SHOWTITLEBAR, ID_SHOWMENUBAR, ID_SHOWINTASKBAR, ID_SAVESTATUS};
@@ -688,23 +724,8 @@ TEST_F(FormTest, ShownWindowIsDrawn) {
     GetWindowRect(window.Handle(), &outer);
     GetWindowRect(window.Label(1).Handle(), &label);
     const int width = Width(outer), height = Height(outer);
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width * height));
-    BITMAPINFOHEADER info{};
-    info.biSize = sizeof info;
-    info.biWidth = width;
-    info.biHeight = -height; // top-down
-    info.biPlanes = 1;
-    info.biBitCount = 32;
     HDC source = GetWindowDC(window.Handle());
-    HDC memory = CreateCompatibleDC(source);
-    HBITMAP bitmap = CreateCompatibleBitmap(source, width, height);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-    GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(),
-              reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
+    std::vector<std::uint32_t> pixels = Pixels(source, width, height);
     ReleaseDC(window.Handle(), source);
 
     EXPECT_GE(std::set<std::uint32_t>(pixels.begin(), pixels.end()).size(), 3u);
@@ -716,6 +737,7 @@ TEST_F(FormTest, ShownWindowIsDrawn) {
 
     // The picture is kept as an opaque bitmap file for people to look at.
     const BITMAPFILEHEADER header{0x4D42, static_cast<DWORD>(54 + pixels.size() * 4), 0, 0, 54};
+    const BITMAPINFOHEADER info{sizeof info, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     const std::wstring path = WinePath(VELMORA_ARTIFACT_DIR);
     CreateDirectoryW(path.c_str(), nullptr);
     HANDLE file = CreateFileW((path + L"\\velmora_window.bmp").c_str(), GENERIC_WRITE, 0, nullptr,
