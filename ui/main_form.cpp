@@ -425,7 +425,6 @@ void TForm1::FormCreate() {
         ShowError(error);
     }
     Timer1Timer();
-    // The frames and labels draw through off-screen buffers of their own.
     random_.seed(ClockSeed(deps_.clock.Now()));
     UpdateProgress();
 }
