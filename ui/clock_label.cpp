@@ -2,7 +2,9 @@
 
 #include <usp10.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "engine/reading_order.h"
 #include "engine/text_win.h"
@@ -43,7 +45,7 @@ void ClockLabel::SetFont(const FontSettings& font, UniqueFont created) {
 
 void ClockLabel::SetText(const WideText& text) {
     const std::wstring wide = ToWindowsText(text);
-    if (WideWindowText(window_) != wide)
+    if (text_ != wide)
         SetWindowTextW(window_, wide.c_str());
 }
 
@@ -77,6 +79,18 @@ class ScriptLine {
     SCRIPT_STRING_ANALYSIS analysis_ = nullptr;
 };
 
+// Whether GDI alone draws `text` as Uniscribe would: printable ASCII that the
+// selected font has glyphs for needs neither shaping nor fallback.
+bool DrawsPlainly(HDC dc, const std::wstring& text) {
+    if (!std::all_of(text.begin(), text.end(), [](wchar_t c) { return c >= 0x20 && c < 0x7F; }))
+        return false;
+    std::vector<WORD> glyphs(text.size());
+    constexpr WORD Missing = 0xFFFF;
+    return GetGlyphIndicesW(dc, text.c_str(), static_cast<int>(text.size()), glyphs.data(),
+                            GGI_MARK_NONEXISTING_GLYPHS) != GDI_ERROR &&
+           std::find(glyphs.begin(), glyphs.end(), Missing) == glyphs.end();
+}
+
 } // namespace
 
 // Uniscribe with font fallback: GDI alone draws boxes for characters of
@@ -85,16 +99,26 @@ void DrawClockText(HDC dc, std::wstring_view text, const RECT& area, TextPlaceme
     const std::wstring shown = ToWindowsText(WithLeftToRightAnchors(FromWindowsText(text)));
     if (shown.empty())
         return;
-    const ScriptLine line(dc, shown);
-    if (!line.Ok())
-        return;
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
-    const int x = area.left + (area.right - area.left - line.Width()) / 2;
     const int y = placement == TextPlacement::Bottom
                       ? area.bottom - metrics.tmHeight
                       : area.top + (area.bottom - area.top - metrics.tmHeight) / 2;
-    line.Draw(x, y, area);
+    const auto left = [&](int width) { return area.left + (area.right - area.left - width) / 2; };
+    // The time labels redraw every second, mostly digits and separators:
+    // Uniscribe's analysis, which reads the font's tables anew each time,
+    // would cost more than the drawing.
+    if (DrawsPlainly(dc, shown)) {
+        const auto length = static_cast<int>(shown.size());
+        SIZE size{};
+        GetTextExtentPoint32W(dc, shown.c_str(), length, &size);
+        ExtTextOutW(dc, left(size.cx), y, ETO_CLIPPED, &area, shown.c_str(),
+                    static_cast<UINT>(length), nullptr);
+        return;
+    }
+    const ScriptLine line(dc, shown);
+    if (line.Ok())
+        line.Draw(left(line.Width()), y, area);
 }
 
 void ClockLabel::Paint() {
@@ -123,8 +147,7 @@ void ClockLabel::Draw(const BufferedPaint& paint) {
                              : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
     SetBkMode(paint.dc(), TRANSPARENT);
     SetTextColor(paint.dc(), ResolveColor(font_.color));
-    const std::wstring text = WideWindowText(window_);
-    DrawClockText(paint.dc(), text, area, placement_);
+    DrawClockText(paint.dc(), text_, area, placement_);
 }
 
 } // namespace velmora

@@ -4,6 +4,7 @@
 // to the window beneath it.
 #include <windows.h>
 
+#include <string>
 #include <string_view>
 
 #include "engine/text.h"
@@ -43,6 +44,7 @@ class ClockLabel {
     void Draw(const BufferedPaint& paint);
 
     HWND window_ = nullptr;
+    std::wstring text_;
     TextPlacement placement_ = TextPlacement::Middle;
     FontSettings font_;
     UniqueFont handle_;

@@ -177,6 +177,17 @@ UINT NextTickDelay(int millisecond) {
     return static_cast<UINT>(1000 - std::clamp(millisecond, 0, 999) + 1);
 }
 
+UINT NextTickPeriod(int millisecond, UINT period) {
+    // A periodic timer keeps its phase. One that fell due just past the
+    // boundary stays there with a period of a second and need not be set
+    // again, which would cost a request to the window server every second;
+    // one that fell out of step is aimed at the next boundary again.
+    constexpr int InStepMilliseconds = 8;
+    if (millisecond >= 1 && millisecond <= InStepMilliseconds)
+        return period == SteadyTickPeriod ? 0 : SteadyTickPeriod;
+    return NextTickDelay(millisecond);
+}
+
 Text IniPathOf(const Text& path) {
     const PathParts parts = SplitPath(path);
     const std::size_t dot = parts.fileName.rfind('.');

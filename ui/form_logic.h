@@ -79,6 +79,13 @@ Text ErrorBoxText(const Text& message);
 // next second boundary.
 UINT NextTickDelay(int millisecond);
 
+// The tick timer's period once it falls due just past each second.
+constexpr UINT SteadyTickPeriod = 1000;
+
+// The period to give the tick timer after a tick `millisecond` into the
+// second while it runs every `period` milliseconds, or 0 to leave it be.
+UINT NextTickPeriod(int millisecond, UINT period);
+
 // The path with its file name's extension replaced by ".ini" (appended when
 // the name has none).
 Text IniPathOf(const Text& path);

@@ -35,7 +35,7 @@ void FrameBox::SetCaption(const Text& caption) {
     caption_ = caption;
     // Reading settings sets the names again: an unchanged one is not redrawn.
     const std::wstring shown = ToWide(LeadingChars(caption, MaxShownTextBytes));
-    if (WideWindowText(window_) != shown)
+    if (text_ != shown)
         SetWindowTextW(window_, shown.c_str());
 }
 
@@ -56,7 +56,7 @@ void FrameBox::Paint() {
     RECT area = paint.rect();
     FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
     SelectedObject font(dc, font_.get());
-    const std::wstring caption = WideWindowText(window_);
+    const std::wstring& caption = text_;
     const SIZE captionSize = TextSize(dc, caption.empty() ? std::wstring(L"0") : caption);
     RECT border = area;
     border.top = captionSize.cy / 2;

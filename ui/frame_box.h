@@ -4,6 +4,8 @@
 // main window.
 #include <windows.h>
 
+#include <string>
+
 #include "engine/text.h"
 #include "engine/unique_handle_win.h"
 
@@ -34,6 +36,7 @@ class FrameBox {
     void TextChanged() { InvalidateRect(window_, nullptr, FALSE); }
 
     HWND window_ = nullptr;
+    std::wstring text_; // what the frame shows of the caption
     Text caption_;
     UniqueFont font_;
     int digitHeight_ = 0; // measured when the font is set

@@ -100,9 +100,15 @@ int ClientHeight(HWND window) {
     return rect.bottom;
 }
 
+// A child already where it belongs is left alone: a resize lays every child
+// out again, and under Wine each move is a request to the window server.
 void Place(HWND window, int left, int top, int width, int height) {
-    SetWindowPos(window, nullptr, left, top, std::max(width, 0), std::max(height, 0),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT wanted{left, top, left + std::max(width, 0), top + std::max(height, 0)};
+    const RECT current = ChildRect(window);
+    if (EqualRect(&wanted, &current))
+        return;
+    SetWindowPos(window, nullptr, wanted.left, wanted.top, wanted.right - wanted.left,
+                 wanted.bottom - wanted.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 } // namespace
@@ -458,6 +464,14 @@ void TForm1::Layout() {
         Place(splitter1_.Handle(), right - width - splitter, top, splitter, height);
         Place(groupBox1_.Handle(), left, top, right - left - width - splitter, height);
     }
+    // Here too, not only on resizing: a start lays the window out before
+    // showing it, and labels left at the height they had would be sized and
+    // drawn once more as it appears.
+    FitLabels();
+}
+
+void TForm1::FitLabels() {
+    dateLabelHeight_ = DateLabelHeight(ClientHeight(groupBox1_.Handle()), LabelTop());
     LayoutLabels();
 }
 
@@ -476,8 +490,7 @@ void TForm1::LayoutLabels() {
 }
 
 void TForm1::FormResize() {
-    dateLabelHeight_ = DateLabelHeight(ClientHeight(groupBox1_.Handle()), LabelTop());
-    LayoutLabels();
+    FitLabels();
     // Resizes caused by applying a settings file leave the fonts and the
     // anchoring as the file gave them, wherever the mouse happens to be.
     if (applyingSettings_)
@@ -621,8 +634,15 @@ void TForm1::ChangeDpi(UINT dpi, const RECT& suggested) {
 // ---- Tick, progress, locale ------------------------------------------------
 
 void TForm1::ArmTick() {
-    SetTimer(window_, Timer1Id, NextTickDelay(DecodeDateTime(deps_.clock.Now()).millisecond),
-             nullptr);
+    const UINT period = NextTickPeriod(DecodeDateTime(deps_.clock.Now()).millisecond, tickPeriod_);
+    if (period == 0)
+        return;
+    SetTimer(window_, Timer1Id, period, nullptr);
+    tickPeriod_ = period;
+    // Restarted with the tick's second-long period, Timer2 falls due with
+    // it: the program then wakes once a second instead of twice.
+    if (period == SteadyTickPeriod && taskbarReady_)
+        SetTimer(window_, Timer2Id, Timer2Interval, nullptr);
 }
 
 void TForm1::Timer1Timer() {

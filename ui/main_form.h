@@ -109,6 +109,7 @@ class TForm1 : private SettingsDialogHost {
 
     void CreateControls();
     void Layout();
+    void FitLabels();
     void LayoutLabels();
     void SplitterMoved(int left);
     void ArmTick();
@@ -193,6 +194,7 @@ class TForm1 : private SettingsDialogHost {
     int dateLabelHeight_ = 0;
     WindowShowState initialState_{};
     bool shownOnce_ = false;
+    UINT tickPeriod_ = 0;        // what Timer1 was last set to
     bool keepIniAtExit_ = false; // our ".ini" exists but could not be read
     LPCWSTR cursor_ = IDC_ARROW;
     std::optional<POINT> pressedAt_; // the left button's press on the surface, until a drag starts

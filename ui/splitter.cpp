@@ -38,6 +38,8 @@ LRESULT CALLBACK Splitter::Procedure(HWND window, UINT message, WPARAM wParam, L
     case WM_NCDESTROY:
         self->window_ = nullptr;
         break;
+    case WM_NCPAINT:
+        return 0; // no border: the default would take a window DC for nothing
     case WM_LBUTTONDOWN: {
         self->grabOffset_ = GET_X_LPARAM(lParam);
         RECT rect{};

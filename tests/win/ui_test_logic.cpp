@@ -3,6 +3,7 @@
 
 #include "ui/font_chooser.h"
 #include "ui/form_logic.h"
+#include "ui/window_class.h"
 
 namespace velmora {
 namespace {
@@ -57,6 +58,31 @@ TEST(FormLogic, CursorOnWindowDateLabelHeightAndNextTickDelay) {
     for (const auto& [millisecond, delay] :
          {std::pair{0, 1001u}, {1, 1000u}, {999, 2u}, {1500, 2u}, {-3, 1001u}})
         EXPECT_EQ(NextTickDelay(millisecond), delay) << millisecond;
+    // A one-second timer that fell due just past the boundary is left as it
+    // is; one out of step, or not yet a second apart, is set again.
+    for (const auto& [millisecond, period, next] : {std::tuple{1, 1000u, 0u},
+                                                    {8, 1000u, 0u},
+                                                    {3, 998u, 1000u},
+                                                    {1, 0u, 1000u},
+                                                    {0, 1000u, 1001u},
+                                                    {9, 1000u, 992u},
+                                                    {999, 1000u, 2u},
+                                                    {500, 501u, 501u}})
+        EXPECT_EQ(NextTickPeriod(millisecond, period), next) << millisecond << " " << period;
+}
+
+// A label answers WM_GETTEXT from its own copy: what fits with the null, and
+// nothing written into a buffer of no size.
+TEST(CopyWindowText, TruncatesAndTerminates) {
+    for (const auto& [size, copied, text] : {std::tuple{0u, 0, L"#####"},
+                                             {1u, 0, L""},
+                                             {3u, 2, L"12"},
+                                             {6u, 5, L"12:34"},
+                                             {9u, 5, L"12:34"}}) {
+        wchar_t buffer[10] = L"#####";
+        EXPECT_EQ(CopyWindowText(L"12:34", size, buffer), copied) << size;
+        EXPECT_STREQ(buffer, text) << size;
+    }
 }
 
 TEST(AutoScaleFontRequest, HeightStyleCharsetAndFace) {

@@ -3,6 +3,8 @@
 // list offers the system's other locales.
 #include <gtest/gtest.h>
 
+#include <cwchar>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -104,30 +106,46 @@ TEST_F(ScriptTest, EveryLanguageShowsTheSystemsNamesExactly) {
     EXPECT_TRUE(errors.messages.empty());
 }
 
+// An off-screen canvas on which texts are drawn as the labels draw them.
+class TextCanvas {
+  public:
+    TextCanvas() {
+        const WindowDc screen(nullptr);
+        memory_.reset(CreateCompatibleDC(screen.get()));
+        bitmap_.reset(CreateCompatibleBitmap(screen.get(), Width, Height));
+        selected_.emplace(memory_.get(), bitmap_.get());
+    }
+
+    // The pixels of `area` after drawing `text` on white.
+    std::vector<COLORREF> Draw(HFONT font, std::wstring_view text, RECT area,
+                               TextPlacement placement = TextPlacement::Middle) {
+        const HDC dc = memory_.get();
+        const RECT whole{0, 0, Width, Height};
+        FillRect(dc, &whole, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        const SelectedObject selectedFont(dc, font);
+        DrawClockText(dc, text, area, placement);
+        std::vector<COLORREF> pixels;
+        for (int y = 0; y < Height; ++y)
+            for (int x = 0; x < Width; ++x)
+                pixels.push_back(GetPixel(dc, x, y));
+        return pixels;
+    }
+
+  private:
+    static constexpr int Width = 160;
+    static constexpr int Height = 64;
+    UniqueMemoryDc memory_;
+    UniqueBitmap bitmap_;
+    std::optional<SelectedObject> selected_;
+};
+
 // Each character of a label drawn alone, as the label draws it, must not be
 // the missing-glyph box that the label's font draws for a character no font
 // has.
 TEST_F(ScriptTest, ThaiArabicKoreanAndCzechNamesAreDrawnWithRealGlyphs) {
-    UniqueMemoryDc memory;
-    UniqueBitmap bitmap;
-    {
-        const WindowDc screen(nullptr);
-        memory.reset(CreateCompatibleDC(screen.get()));
-        bitmap.reset(CreateCompatibleBitmap(screen.get(), 64, 64));
-    }
-    const SelectedObject selected(memory.get(), bitmap.get());
-    const HDC dc = memory.get();
+    TextCanvas canvas;
     const auto draw = [&](HFONT font, std::wstring_view character) {
-        RECT area{0, 0, 64, 64};
-        FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-        const HGDIOBJ oldFont = SelectObject(dc, font);
-        DrawClockText(dc, character, area, TextPlacement::Middle);
-        SelectObject(dc, oldFont);
-        std::vector<COLORREF> pixels;
-        for (int y = 0; y < 64; ++y)
-            for (int x = 0; x < 64; ++x)
-                pixels.push_back(GetPixel(dc, x, y));
-        return pixels;
+        return canvas.Draw(font, character, {0, 0, 64, 64});
     };
     for (const std::int32_t lcid : {1054, 1025, 1042, 1029}) {
         Start(ClockFile(lcid));
@@ -144,6 +162,30 @@ TEST_F(ScriptTest, ThaiArabicKoreanAndCzechNamesAreDrawnWithRealGlyphs) {
             const std::vector<COLORREF> drawn = draw(font, std::wstring(1, c));
             EXPECT_NE(drawn, box) << lcid << " U+" << std::hex << int(c);
             EXPECT_NE(drawn, blank) << lcid << " U+" << std::hex << int(c);
+        }
+    }
+}
+
+// Printable ASCII is drawn by GDI alone. A left-to-right mark, which shows
+// nothing, sends the same text through Uniscribe: the two must give the same
+// pixels, centred and clipped alike, in wide and narrow labels. The area
+// starts at the corner, as a label's does: Wine's Uniscribe draws past a
+// clipping edge on the left.
+TEST(ClockText, PlainTextIsDrawnAsUniscribeDrawsIt) {
+    TextCanvas canvas;
+    for (const wchar_t* face : {L"MS UI Gothic", L"Tahoma", L"Courier New"}) {
+        for (const LONG height : {-12, -27}) {
+            LOGFONTW request{};
+            request.lfHeight = height;
+            request.lfCharSet = DEFAULT_CHARSET;
+            wcsncpy(request.lfFaceName, face, LF_FACESIZE - 1);
+            const UniqueFont font(CreateFontIndirectW(&request));
+            for (const std::wstring text : {L"12:34:56", L"PM 9:05", L"0", L"~!@#$%^&*()_+{}|<>?"})
+                for (const RECT area : {RECT{0, 0, 160, 64}, RECT{0, 0, 40, 30}})
+                    for (const auto placement : {TextPlacement::Bottom, TextPlacement::Middle})
+                        EXPECT_EQ(canvas.Draw(font.get(), text, area, placement),
+                                  canvas.Draw(font.get(), text + L"\u200E", area, placement))
+                            << face << " " << height << " " << area.right;
         }
     }
 }
