@@ -464,13 +464,9 @@ void TForm1::Layout() {
         Place(splitter1_.Handle(), right - width - splitter, top, splitter, height);
         Place(groupBox1_.Handle(), left, top, right - left - width - splitter, height);
     }
-    // Here too, not only on resizing: a start lays the window out before
-    // showing it, and labels left at the height they had would be sized and
-    // drawn once more as it appears.
-    FitLabels();
-}
-
-void TForm1::FitLabels() {
+    // The date labels' height follows the frames' here, not on resizing
+    // alone: a start lays the window out before showing it, and labels left
+    // at the height they had would be sized and drawn again as it appears.
     dateLabelHeight_ = DateLabelHeight(ClientHeight(groupBox1_.Handle()), LabelTop());
     LayoutLabels();
 }
@@ -489,8 +485,8 @@ void TForm1::LayoutLabels() {
     }
 }
 
+// The labels already fit: every resize lays the window out first.
 void TForm1::FormResize() {
-    FitLabels();
     // Resizes caused by applying a settings file leave the fonts and the
     // anchoring as the file gave them, wherever the mouse happens to be.
     if (applyingSettings_)

@@ -109,7 +109,6 @@ class TForm1 : private SettingsDialogHost {
 
     void CreateControls();
     void Layout();
-    void FitLabels();
     void LayoutLabels();
     void SplitterMoved(int left);
     void ArmTick();

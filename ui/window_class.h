@@ -48,9 +48,8 @@ template <typename Owner> Owner* BindWindowObject(HWND window, UINT message, LPA
 // `Paint()`, shows a new text in `TextChanged()` and befriends this function.
 // The text is answered from `text_`, not stored by the system: a time label
 // changes every second, and under Wine each stored text is a request to the
-// window server. Mouse input passes
-// through to the main window, so the pop-up menu, moving and sizing work over
-// the clocks as over its surface.
+// window server. Mouse input passes through to the main window, so the pop-up
+// menu, moving and sizing work over the clocks as over its surface.
 template <typename Owner>
 LRESULT CALLBACK DrawnTextProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     Owner* self = BindWindowObject<Owner>(window, message, lParam);
