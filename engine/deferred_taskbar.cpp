@@ -10,8 +10,7 @@ bool DeferredTaskbar::SetState(int kind) {
             pendingValue_.reset();
             return true;
         }
-        made_ = make_();
-        if (!made_)
+        if (!MakeReady())
             return false;
         const bool set = made_->SetState(kind);
         if (pendingValue_)
@@ -20,6 +19,16 @@ bool DeferredTaskbar::SetState(int kind) {
         return set;
     }
     return made_->SetState(kind);
+}
+
+// A platform that cannot make the object after all (its code missing or
+// broken) has no bar for the rest of the run.
+bool DeferredTaskbar::MakeReady() {
+    if (!made_ && present_) {
+        made_ = make_();
+        present_ = made_ != nullptr;
+    }
+    return Available();
 }
 
 bool DeferredTaskbar::SetValue(std::uint64_t completed, std::uint64_t total) {

@@ -23,7 +23,9 @@ class DeferredTaskbar final : public TaskbarProgress {
     // nothing, and a value waits for the first state that shows a bar.
     bool SetState(int kind) override;
     bool SetValue(std::uint64_t completed, std::uint64_t total) override;
+    // Until the object has been tried, whether the platform has one.
     bool Available() const override { return made_ ? made_->Available() : present_; }
+    bool MakeReady() override;
 
   private:
     bool present_;

@@ -21,6 +21,9 @@ class TaskbarProgress {
     virtual bool SetState(int kind) = 0;
     virtual bool SetValue(std::uint64_t completed, std::uint64_t total) = 0;
     virtual bool Available() const = 0;
+    // Makes the platform's object if that has not been tried yet, and tells
+    // whether a bar can be shown: Available() from then on is the answer.
+    virtual bool MakeReady() { return Available(); }
 };
 
 } // namespace velmora

@@ -2,7 +2,7 @@
 # The main window's long run in process under Wine: TICKS ticks (default a
 # full day, 86,400) of a set clock with automatic font size and resizes; it
 # prints the ticks, the GDI and USER objects and the private bytes after the
-# first minute and at the end, and the wall time.
+# first minute, halfway and at the end, and the wall time.
 # Usage: scripts/long-run.sh [BUILD_DIR] [TICKS]   (after cmake --build --preset windows)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)

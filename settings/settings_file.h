@@ -19,6 +19,9 @@ class SettingsFileSystem {
     // Replaces the whole file, following a link to the file it leads to; on
     // failure the old file is as it was.
     virtual void WriteWholeFile(std::string_view path, std::string_view bytes) = 0;
+    // Gives the file another name, replacing a file of that name; false when
+    // nothing was renamed (no such file, or the platform refused).
+    virtual bool RenameFile(std::string_view from, std::string_view to) = 0;
 };
 
 // A missing file loads as an empty document.

@@ -236,4 +236,8 @@ void WinSettingsFileSystem::WriteWholeFile(std::string_view path, std::string_vi
         throw CreateError(given, error);
 }
 
+bool WinSettingsFileSystem::RenameFile(std::string_view from, std::string_view to) {
+    return MoveFileExW(ToWide(from).c_str(), ToWide(to).c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+}
+
 } // namespace velmora

@@ -188,11 +188,15 @@ UINT NextTickPeriod(int millisecond, UINT period) {
     return NextTickDelay(millisecond);
 }
 
-Text IniPathOf(const Text& path) {
+Text SiblingPath(const Text& path, const Text& ending) {
     const PathParts parts = SplitPath(path);
     const std::size_t dot = parts.fileName.rfind('.');
     const Text stem = dot == Text::npos ? parts.fileName : parts.fileName.substr(0, dot);
-    return parts.directory + stem + ".ini";
+    return parts.directory + stem + ending;
+}
+
+Text IniPathOf(const Text& path) {
+    return SiblingPath(path, ".ini");
 }
 
 namespace {

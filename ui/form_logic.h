@@ -86,8 +86,9 @@ constexpr UINT SteadyTickPeriod = 1000;
 // second while it runs every `period` milliseconds, or 0 to leave it be.
 UINT NextTickPeriod(int millisecond, UINT period);
 
-// The path with its file name's extension replaced by ".ini" (appended when
-// the name has none).
+// The path with its file name's extension replaced by `ending` (appended
+// when the name has none).
+Text SiblingPath(const Text& path, const Text& ending);
 Text IniPathOf(const Text& path);
 
 struct StartupChoice {

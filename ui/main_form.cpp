@@ -26,8 +26,6 @@ namespace {
 constexpr wchar_t ClassName[] = L"TForm1";
 
 constexpr UINT_PTR Timer1Id = 1;
-constexpr UINT_PTR Timer2Id = 2;
-constexpr UINT Timer2Interval = 1000;
 
 // A timer that wakes this close before a second boundary waits for it.
 constexpr int EarlyWakeMilliseconds = 950;
@@ -255,25 +253,27 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             DestroyWindow(window_);
         return 0;
     case WM_QUERYENDSESSION:
-        FormCloseQuery();
+        SaveAtSessionEnd();
         return TRUE;
     case WM_DESTROY:
         KillTimer(window_, Timer1Id);
-        KillTimer(window_, Timer2Id);
         // A shown menu bar would be destroyed with the window: detached, it
         // is freed once, by its owner.
         SetMenu(window_, nullptr);
         mainMenu1_.reset();
         return 0;
     case WM_TIMER:
-        if (wParam == Timer1Id) {
-            if (DecodeDateTime(deps_.clock.Now()).millisecond >= EarlyWakeMilliseconds)
-                ArmTick();
-            else
-                Timer1Timer();
-        } else if (wParam == Timer2Id) {
-            Timer2Timer();
+        // The progress refresh rides on the tick's timer: one wake-up a
+        // second, not two.
+        if (wParam != Timer1Id)
+            break;
+        if (DecodeDateTime(deps_.clock.Now()).millisecond >= EarlyWakeMilliseconds) {
+            ArmTick();
+            return 0;
         }
+        Timer1Timer();
+        if (taskbarReady_)
+            Timer2Timer();
         return 0;
     case WM_COMMAND:
         if (Command(LOWORD(wParam)))
@@ -325,11 +325,12 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOVING:
         SnapDrag(*reinterpret_cast<RECT*>(lParam));
         return TRUE;
-    case WM_GETMINMAXINFO: {
-        const SIZE least = MinimumSize();
-        reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {least.cx, least.cy};
+    case WM_GETMINMAXINFO:
+        if (!placingFromFile_) {
+            const SIZE least = MinimumSize();
+            reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {least.cx, least.cy};
+        }
         return 0;
-    }
     case WM_DPICHANGED:
         ChangeDpi(HIWORD(wParam), *reinterpret_cast<RECT*>(lParam));
         return 0;
@@ -413,9 +414,8 @@ void TForm1::FormCreate() {
     if (deps_.makeTaskbar)
         if (auto made = deps_.makeTaskbar(app_.Handle()))
             taskbar_ = std::move(made);
+    // Until the taskbar object is first needed, whether the platform has one.
     taskbarReady_ = taskbar_->Available();
-    if (taskbarReady_)
-        SetTimer(window_, Timer2Id, Timer2Interval, nullptr);
 
     // A file that cannot be read leaves the defaults; the start-up goes on.
     try {
@@ -430,6 +430,7 @@ void TForm1::FormCreate() {
         ApplyControls();
         ShowError(error);
     }
+    NameSettingsKeptAtSessionEnd();
     Timer1Timer();
     random_.seed(ClockSeed(deps_.clock.Now()));
     UpdateProgress();
@@ -635,10 +636,6 @@ void TForm1::ArmTick() {
         return;
     SetTimer(window_, Timer1Id, period, nullptr);
     tickPeriod_ = period;
-    // Restarted with the tick's second-long period, Timer2 falls due with
-    // it: the program then wakes once a second instead of twice.
-    if (period == SteadyTickPeriod && taskbarReady_)
-        SetTimer(window_, Timer2Id, Timer2Interval, nullptr);
 }
 
 void TForm1::Timer1Timer() {
@@ -669,6 +666,13 @@ void TForm1::UpdateProgress() {
     } catch (const ConversionError& error) {
         ReportOnce(error.what(), lastProgressError_);
     }
+    FollowTaskbar();
+}
+
+// Showing a bar may have tried to make the taskbar object and failed: then
+// the refresh stops and the dialog's progress settings are disabled.
+void TForm1::FollowTaskbar() {
+    taskbarReady_ = taskbarReady_ && taskbar_->Available();
 }
 
 void TForm1::ReloadPcSettings() {

@@ -53,6 +53,8 @@ class TForm1 : private SettingsDialogHost {
     void FormResize();
     void FormShow();
     bool FormCloseQuery();
+    // Windows is ending: the settings are written without a question or a box.
+    void SaveAtSessionEnd();
     void FormMouseMove(WPARAM keys, POINT client);
     void FormDropFiles(HDROP drop);
     void Timer1Timer();
@@ -114,6 +116,7 @@ class TForm1 : private SettingsDialogHost {
     void ArmTick();
     void ReloadPcSettings();
     void UpdateProgress();
+    void FollowTaskbar();
     void ReportOnce(const Text& message, std::optional<Text>& lastShown);
     void ShowError(const std::exception& error);
     void SetCaption(const Text& caption);
@@ -139,6 +142,7 @@ class TForm1 : private SettingsDialogHost {
     SettingsDialogState DialogState() const;
     void TakeDialogState(const SettingsDialogState& state);
     void OfferToSaveUnreadSettings();
+    void NameSettingsKeptAtSessionEnd();
     WindowEnvironment Environment(const WINDOWPLACEMENT& placement) const;
     WindowShowState WindowState() const;
     bool TakesZoneCursor(HWND target) const;
@@ -188,6 +192,7 @@ class TForm1 : private SettingsDialogHost {
     UINT dpi_ = 96;
     bool resizeArmed_ = false;
     bool applyingSettings_ = false;
+    bool placingFromFile_ = false; // the smallest size is for sizing by the user
     bool leftAnchored_ = true;
     int anchoredWidth_ = 0; // the width of the frame on the anchored side
     int dateLabelHeight_ = 0;

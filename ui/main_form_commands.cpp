@@ -15,6 +15,10 @@ namespace velmora {
 // The dialog edits a copy of the state; only OK brings it back, after which
 // everything that depends on it is derived anew.
 void TForm1::Setting1Click() {
+    // The progress settings are enabled only where a bar can be shown: the
+    // taskbar object is made now if nothing has needed it yet.
+    taskbar_->MakeReady();
+    FollowTaskbar();
     SettingsDialogState state = DialogState();
     // Cancel: the dialog has already put the alpha value back.
     if (!SettingsDialog().Execute(state))

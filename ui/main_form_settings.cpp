@@ -113,8 +113,11 @@ void TForm1::ReadSettings(const Text& fileName) {
         placement.showCmd = SW_HIDE; // sized and placed, shown later
     else if (placement.showCmd == SW_HIDE)
         placement.showCmd = SW_SHOWNORMAL; // a file never makes the running clock vanish
+    // As stored, even below the smallest size the user can drag it to.
+    placingFromFile_ = true;
     SetWindowPlacement(window_, &placement);
     BringOntoScreen(window_, placement);
+    placingFromFile_ = false;
     RECT client{};
     GetClientRect(window_, &client);
     environment.clientWidth = client.right;
@@ -244,6 +247,33 @@ void TForm1::OfferToSaveUnreadSettings() {
                           "別の名前で保存しますか？";
     if (deps_.boxes.Show(window_, question, "確認", MB_YESNO | MB_ICONQUESTION) == IDYES)
         SaveAs1Click();
+}
+
+// Settings kept at the end of a Windows session wait under this ending until
+// the next start names them, then take the other, a settings file to open.
+constexpr char SessionEndPending[] = ".unsaved";
+constexpr char SessionEndKept[] = "-unsaved.dat";
+
+// A box at the end of a session would hold up the log-off, so nothing asks:
+// settings that must not replace an unread ".ini" go beside it, and a file
+// that cannot be written is not reported, there is nobody to read it.
+void TForm1::SaveAtSessionEnd() {
+    try {
+        WriteSettings(keepIniAtExit_ ? SiblingPath(deps_.executablePath, SessionEndPending)
+                                     : IniPathOf(deps_.executablePath));
+    } catch (const std::exception&) {
+    }
+}
+
+void TForm1::NameSettingsKeptAtSessionEnd() {
+    const Text kept = SiblingPath(deps_.executablePath, SessionEndKept);
+    if (!deps_.files.RenameFile(SiblingPath(deps_.executablePath, SessionEndPending), kept))
+        return;
+    const Text text = "前回 Windows を終了したとき、ファイル \"" + IniPathOf(deps_.executablePath) +
+                      "\" は起動時に読み込めなかったため、設定をファイル \"" + kept +
+                      "\" に保存しました。\r\n「読込み」で開くことができます。";
+    deps_.boxes.Show(window_, text, FromWide(WideWindowText(app_.Handle())),
+                     MB_OK | MB_ICONINFORMATION);
 }
 
 bool TForm1::FormCloseQuery() {

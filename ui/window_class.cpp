@@ -11,15 +11,6 @@ std::wstring WideWindowText(HWND window) {
     return text;
 }
 
-LRESULT CopyWindowText(const std::wstring& text, WPARAM size, wchar_t* buffer) {
-    if (size == 0 || !buffer)
-        return 0;
-    const std::size_t copied = std::min<std::size_t>(text.size(), size - 1);
-    std::copy_n(text.data(), copied, buffer);
-    buffer[copied] = L'\0';
-    return static_cast<LRESULT>(copied);
-}
-
 void RegisterWindowClassOnce(const wchar_t* name, WNDPROC procedure, HCURSOR cursor,
                              HBRUSH background, UINT style, ClassIcons icons) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);

@@ -27,10 +27,6 @@ inline const wchar_t* TextOrEmpty(const wchar_t* text) {
     return text ? text : L"";
 }
 
-// WM_GETTEXT's answer from a kept text: as much as fits in `size` units with
-// its terminating null, and the number of units copied.
-LRESULT CopyWindowText(const std::wstring& text, WPARAM size, wchar_t* buffer);
-
 // The object given as the creation parameter is stored with the window at
 // WM_NCCREATE and found again for every later message.
 template <typename Owner> Owner* BindWindowObject(HWND window, UINT message, LPARAM lParam) {
@@ -44,11 +40,11 @@ template <typename Owner> Owner* BindWindowObject(HWND window, UINT message, LPA
 }
 
 // The window procedure of the clock's drawn text windows, frames and labels.
-// The owner keeps its handle in `window_` and its text in `text_`, draws in
-// `Paint()`, shows a new text in `TextChanged()` and befriends this function.
-// The text is answered from `text_`, not stored by the system: a time label
-// changes every second, and under Wine each stored text is a request to the
-// window server. Mouse input passes through to the main window, so the pop-up
+// The owner keeps its handle in `window_` and a copy of its text in `text_`,
+// draws in `Paint()`, shows a new text in `TextChanged()` and befriends this
+// function. The system keeps the text too, as it does for any window: other
+// programs (screen readers, automation tools) read it without sending a
+// message. Mouse input passes through to the main window, so the pop-up
 // menu, moving and sizing work over the clocks as over its surface.
 template <typename Owner>
 LRESULT CALLBACK DrawnTextProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -57,10 +53,9 @@ LRESULT CALLBACK DrawnTextProcedure(HWND window, UINT message, WPARAM wParam, LP
         return DefWindowProcW(window, message, wParam, lParam);
     switch (message) {
     case WM_NCCREATE:
-        // The default would store the text with the system: it is ours.
         self->window_ = window;
         self->text_ = TextOrEmpty(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpszName);
-        return TRUE;
+        break;
     case WM_NCDESTROY:
         self->window_ = nullptr;
         break;
@@ -73,15 +68,13 @@ LRESULT CALLBACK DrawnTextProcedure(HWND window, UINT message, WPARAM wParam, LP
     case WM_PAINT:
         self->Paint();
         return 0;
-    case WM_SETTEXT:
+    case WM_SETTEXT: {
+        // Stored (and announced) by the default first, then drawn.
+        const LRESULT stored = DefWindowProcW(window, message, wParam, lParam);
         self->text_ = TextOrEmpty(reinterpret_cast<const wchar_t*>(lParam));
-        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window, OBJID_WINDOW, CHILDID_SELF);
         self->TextChanged();
-        return TRUE;
-    case WM_GETTEXT:
-        return CopyWindowText(self->text_, wParam, reinterpret_cast<wchar_t*>(lParam));
-    case WM_GETTEXTLENGTH:
-        return static_cast<LRESULT>(self->text_.size());
+        return stored;
+    }
     default:
         break;
     }

@@ -28,6 +28,15 @@ class MemoryFileSystem final : public SettingsFileSystem {
             throw CannotCreateError(path, "denied");
         files.insert_or_assign(std::string(path), std::string(bytes));
     }
+    bool RenameFile(std::string_view from, std::string_view to) override {
+        const auto found = files.find(from);
+        if (found == files.end() || unwritable.contains(to))
+            return false;
+        std::string bytes = std::move(found->second);
+        files.erase(found);
+        files.insert_or_assign(std::string(to), std::move(bytes));
+        return true;
+    }
 };
 
 } // namespace velmora::testing

@@ -84,15 +84,30 @@ HWND AwaitMainWindow(const PROCESS_INFORMATION& process, Observed& seen) {
     return nullptr;
 }
 
+// Reads the labels until a tick changes them, and keeps that reading of the
+// clocks. The tick that wrote it ran after the reading before began (the
+// window answers one message at a time), so its texts show a time between
+// the start of that reading and the end of this one, however late a loaded
+// machine ran the tick.
 bool AwaitTick(const PROCESS_INFORMATION& process, HWND window, Observed& seen) {
     const ULONGLONG deadline = GetTickCount64() + TickTimeoutMs;
+    DateTime before = seen.readFrom;
     while (GetTickCount64() < deadline) {
         Sleep(100);
         DismissBoxes(process.dwProcessId, seen.startErrors);
+        const DateTime from = LocalNow();
         Observed now;
         ReadMainWindow(window, now);
-        if (now.leftTime != seen.leftTime || now.rightTime != seen.rightTime)
+        if (now.leftTime != seen.leftTime || now.rightTime != seen.rightTime) {
+            seen.leftDate = now.leftDate;
+            seen.leftTime = now.leftTime;
+            seen.rightDate = now.rightDate;
+            seen.rightTime = now.rightTime;
+            seen.readFrom = before;
+            seen.readTo = LocalNow();
             return true;
+        }
+        before = from;
     }
     return false;
 }

@@ -3,6 +3,7 @@
 // shortcut, help and home-page commands ask the right questions and paths.
 #include <gtest/gtest.h>
 
+#include "engine/deferred_taskbar.h"
 #include "engine/text_win.h"
 #include "shell/product_info.h"
 #include "tests/win/ui_test_support.h"
@@ -62,6 +63,33 @@ TEST_F(CommandTest, SettingsDialogCancelKeepsTheClock) {
     EXPECT_EQ(form->Side(0).LocaleID, 1041);
     form->Timer1Timer();
     EXPECT_EQ(LeftDate(), "2024/03/05(火)");
+}
+
+// The taskbar object cannot be made after all (its code missing): found out
+// when the bar is first needed, at start-up or when the dialog opens; then
+// the refresh stops and the dialog's progress settings are disabled.
+TEST_F(CommandTest, TaskbarThatCannotBeMadeDisablesTheProgress) {
+    for (const char* progressTime : {"1", "0"}) {
+        int makings = 0;
+        files.files[testing::TestIni] = std::string("[MODE]\r\nProgressTime=") + progressTime;
+        const TaskbarFactory failing = [&](HWND) -> std::unique_ptr<TaskbarProgress> {
+            return std::make_unique<DeferredTaskbar>(true,
+                                                     [&]() -> std::unique_ptr<TaskbarProgress> {
+                                                         ++makings;
+                                                         return nullptr;
+                                                     });
+        };
+        form = std::make_unique<TForm1>(
+            FormDependencies{clock, zones, locale, fontPitch, files, errors, dialogs, fonts, boxes,
+                             shell, failing, L"Velmora.exe", testing::TestExecutable});
+        form->Create();
+        EXPECT_EQ(form->TaskbarReady(), *progressTime == '0') << progressTime;
+        PostDialogButton(IDCANCEL);
+        form->Setting1Click();
+        EXPECT_FALSE(form->TaskbarReady()) << progressTime;
+        EXPECT_FALSE(IsWindowEnabled(form->SettingsDialog().Control(ControlId::ComboBox3)));
+        EXPECT_EQ(makings, 1) << progressTime;
+    }
 }
 
 TEST_F(CommandTest, DesktopShortcutAsksAfterRetitlingAndNoSavesNothing) {

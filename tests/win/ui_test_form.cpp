@@ -34,6 +34,13 @@ Text LabelText(const TForm1& form, int index) {
 Text FrameText(const TForm1& form, int side) {
     return WindowText(form.Frame(side).Handle());
 }
+// The text the system keeps for the window, as other programs read it
+// without sending a message.
+Text StoredText(HWND window) {
+    wchar_t buffer[1024]{};
+    InternalGetWindowText(window, buffer, 1024);
+    return FromWide(buffer);
+}
 int FrameWidth(const TForm1& form, int side) {
     return Width(ChildRect(form.Frame(side).Handle()));
 }
@@ -84,6 +91,10 @@ TEST_F(FormTest, LabelsShowBothClocksAtTheSetInstant) {
         EXPECT_EQ(LabelText(window, 1), c.left) << c.second << " " << c.blinkMode;
         EXPECT_EQ(LabelText(window, 2), "2024/03/04(月)");
         EXPECT_EQ(LabelText(window, 3), c.right) << c.second << " " << c.blinkMode;
+        for (int label = 0; label < 4; ++label)
+            EXPECT_EQ(StoredText(window.Label(label).Handle()), LabelText(window, label));
+        for (int side : {0, 1})
+            EXPECT_EQ(StoredText(window.Frame(side).Handle()), FrameText(window, side));
         EXPECT_TRUE(errors.messages.empty());
     }
 }
@@ -105,6 +116,7 @@ TEST_F(FormTest, TickClockSetAndResumeRedrawAtOnce) {
             SendMessageW(window.Handle(), message, wParam, 0);
         EXPECT_EQ(LabelText(window, 1), "09 04") << message;
         EXPECT_EQ(LabelText(window, 3), "00 04") << message;
+        EXPECT_EQ(StoredText(window.Label(3).Handle()), "00 04") << message;
         // On the screen already, before any paint message: as drawn anew.
         for (const int label : {1, 3}) {
             const std::vector<std::uint32_t> shown = LabelPixels(window, label);
@@ -634,9 +646,10 @@ TEST_F(FormTest, PlacementOffEveryScreenComesBackOntoTheNearestWorkArea) {
         {{Far, Far, Far, Far}, true},             // no size, beyond any coordinate
         {{-Far - 1, -Far - 1, Far, Far}, true},   // a size the system cannot hold
         {{-200, 100, 200, 240}, false},           // partly on the screen: stays
+        {{100, 120, 230, 190}, false},            // below the smallest size a user drags to
     };
     // At start-up, before the window first shows...
-    for (const auto& [file, moved] : {cases[0], cases[2], cases[4]}) {
+    for (const auto& [file, moved] : {cases[0], cases[2], cases[4], cases[5]}) {
         TForm1& window = Start(PositionFile(file));
         window.ShowFirst();
         ExpectPlaced(window.Handle(), file, moved);
@@ -701,6 +714,38 @@ TEST_F(FormTest, ClosingWritesTheIniAndNeverRefuses) {
     EXPECT_EQ(files.files[TestIni],
               "[USER]\r\nx=1\r\n\r\n"
               "[PROGRAM]\r\nName=Velmora.exe\r\nPath=C:\\clock\\\r\nVersion=V1.7\r\n\r\n");
+}
+
+// Log-off waits for no box: settings that must not replace the unread ".ini"
+// go beside it, the next start names them once, and a failed write is not
+// reported.
+TEST_F(FormTest, EndOfSessionNeverAsks) {
+    files.files[TestIni] = "[DATA]\r\nBoxName1=ini\r\n";
+    files.unreadable.insert(TestIni);
+    TForm1& unread = StartWithFiles();
+    files.unreadable.clear();
+    EXPECT_TRUE(SendMessageW(unread.Handle(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF));
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(files.files[TestIni], "[DATA]\r\nBoxName1=ini\r\n");
+    EXPECT_TRUE(Has(files.files["C:\\clock\\Velmora.unsaved"], "BoxName1=昭和基地\r\n"));
+
+    for (const int start : {1, 2}) {
+        Start(files.files[TestIni]);
+        ASSERT_EQ(boxes.shown.size(), 1u) << start; // the second start says nothing
+    }
+    EXPECT_EQ(boxes.shown[0].text,
+              "前回 Windows を終了したとき、ファイル \"C:\\clock\\Velmora.ini\" は起動時に"
+              "読み込めなかったため、設定をファイル \"C:\\clock\\Velmora-unsaved.dat\" "
+              "に保存しました。\r\n「読込み」で開くことができます。");
+    EXPECT_EQ(boxes.shown[0].flags, static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
+    EXPECT_TRUE(Has(files.files["C:\\clock\\Velmora-unsaved.dat"], "BoxName1=昭和基地\r\n"));
+    EXPECT_FALSE(files.files.contains("C:\\clock\\Velmora.unsaved"));
+
+    files.unwritable.insert(TestIni);
+    const std::size_t reported = errors.messages.size();
+    EXPECT_TRUE(SendMessageW(form->Handle(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF));
+    EXPECT_EQ(errors.messages.size(), reported);
+    EXPECT_EQ(boxes.shown.size(), 1u);
 }
 
 TEST_F(FormTest, TaskbarButtonFollowsTheOption) {

@@ -71,20 +71,6 @@ TEST(FormLogic, CursorOnWindowDateLabelHeightAndNextTickDelay) {
         EXPECT_EQ(NextTickPeriod(millisecond, period), next) << millisecond << " " << period;
 }
 
-// A label answers WM_GETTEXT from its own copy: what fits with the null, and
-// nothing written into a buffer of no size.
-TEST(CopyWindowText, TruncatesAndTerminates) {
-    for (const auto& [size, copied, text] : {std::tuple{0u, 0, L"#####"},
-                                             {1u, 0, L""},
-                                             {3u, 2, L"12"},
-                                             {6u, 5, L"12:34"},
-                                             {9u, 5, L"12:34"}}) {
-        wchar_t buffer[10] = L"#####";
-        EXPECT_EQ(CopyWindowText(L"12:34", size, buffer), copied) << size;
-        EXPECT_STREQ(buffer, text) << size;
-    }
-}
-
 TEST(AutoScaleFontRequest, HeightStyleCharsetAndFace) {
     const FontSettings gothic{"ＭＳ ゴシック", -19, FontStyle::Bold | FontStyle::Italic, 0};
     for (const auto& [frame, height] : {std::pair{60, 20}, {61, 20}, {62, 20}, {63, 21}})
