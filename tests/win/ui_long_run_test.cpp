@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 #include "process_figures.h"
 #include "ui_test_support.h"
@@ -104,14 +105,24 @@ TEST_F(LongRunTest, ADayOfTicksHoldsNoMoreThanTheFirstMinute) {
     window.ShowFirst();
     window.FormResize(); // the first resize after a read only arms
     const bool resizeScales = ResizeScales();
-    // Each height the run cycles through is shown once within the first
-    // minute: the caches Wine keeps per font size are full before the
-    // first figures, so what grows after them grows with time.
+    // Each height the run cycles through shows every text the run will show
+    // before the first figures: each date, and every digit in the time. The
+    // caches Wine keeps per font size and glyph are then full, so what grows
+    // after them grows with time.
+    std::vector<DateTime> warmUp;
+    for (const Leg& leg : Legs)
+        warmUp.insert(warmUp.end(), {leg.start, leg.start + 60 / 86'400.0});
+    for (const int minute : {14 * 60 + 29, 16 * 60 + 38, 18 * 60 + 47}) // 14:28, 16:37, 18:46
+        warmUp.push_back(Legs[0].start + minute / 1'440.0);
     for (int height = 0; height < ResizeHeights; ++height) {
         SetFrameHeight(*form, MinimumFrameHeight + height);
         if (!resizeScales)
             window.AdjustFontSize();
-        Pump();
+        for (const DateTime instant : warmUp) {
+            clock.now = instant;
+            window.Timer1Timer();
+            Pump();
+        }
     }
     const HANDLE process = GetCurrentProcess();
     const auto began = std::chrono::steady_clock::now();
