@@ -7,7 +7,7 @@ packages=(
     googletest libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
     g++-mingw-w64-x86-64-posix
-    wine wine64 xvfb x11-utils xdotool imagemagick
+    wine wine64 fonts-wine xvfb x11-utils xdotool imagemagick
     fonts-ipafont-gothic fonts-ipafont-mincho locales
     fonts-dejavu-core fonts-tlwg-garuda-ttf fonts-nanum
     fp-utils nsis zip

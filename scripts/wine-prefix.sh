@@ -3,14 +3,17 @@
 # IPA fonts standing in for the "ＭＳ ゴシック" faces, and font links from those
 # fonts (under the Japanese names Wine gives them) to fonts for the scripts
 # they lack (Arabic, Hebrew, Greek, Latin with accents, Thai, Hangul), as
-# Windows links its own fonts.
+# Windows links its own fonts; and Wine's "Marlett", which draws the caption
+# buttons' symbols (this Wine does not find it where the package puts it, and
+# the buttons show "0 1 r").
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/wine-env.sh" "$1"
 
 ready="$WINEPREFIX/.velmora-ready"
 linked="$WINEPREFIX/.velmora-font-links"
-[ -f "$ready" ] && [ -f "$linked" ] && exit 0
+marlett="$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf"
+[ -f "$ready" ] && [ -f "$linked" ] && [ -f "$marlett" ] && exit 0
 
 if [ ! -f "$ready" ]; then
     echo "Creating the Wine prefix in $WINEPREFIX ..."
@@ -52,4 +55,5 @@ Windows Registry Editor Version 5.00
 REG
 wine regedit /S "$reg" >/dev/null 2>&1 </dev/null
 wineserver -w
+cp /usr/share/wine/fonts/marlett.ttf "$marlett"
 touch "$ready" "$linked"
