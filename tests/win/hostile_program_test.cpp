@@ -17,6 +17,7 @@
 #include "engine/unique_handle_win.h"
 #include "hostile_corpus.h"
 #include "hostile_outcome.h"
+#include "settings/settings_file_win.h"
 #include "tests/win/e2e_support.h"
 
 namespace velmora {
@@ -153,7 +154,7 @@ void Observe(ProgramRun& run) {
     PROCESS_INFORMATION process{};
     if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         folder.Path(L"").c_str(), &startupInfo, &process)) {
-        run.trouble = "could not start the program";
+        run.trouble = "could not start the program: " + SystemErrorText(GetLastError());
         return;
     }
     const UniqueKernelHandle processHandle(process.hProcess);

@@ -62,11 +62,16 @@ inline std::wstring UniqueTempPath(const std::wstring& purpose) {
 }
 
 // A fresh folder under the temporary directory, removed with all it holds
-// (read-only files and folders a test put in the way included).
+// (read-only files and folders a test put in the way included). Process ids
+// come back, and a folder an earlier run could not remove (a program in it
+// still ending) may have this one's name: then the next name is taken.
 class TempFolder {
   public:
-    explicit TempFolder(const std::wstring& purpose) : folder_(UniqueTempPath(purpose)) {
-        CreateDirectoryW(folder_.c_str(), nullptr);
+    explicit TempFolder(const std::wstring& purpose) {
+        do
+            folder_ = UniqueTempPath(purpose);
+        while (!CreateDirectoryW(folder_.c_str(), nullptr) &&
+               GetLastError() == ERROR_ALREADY_EXISTS);
     }
     ~TempFolder() {
         std::error_code ignored;
