@@ -1,73 +1,271 @@
 #include "settings/settings_keys.h"
 
+#include <algorithm>
+#include <array>
+#include <type_traits>
+
+#include "settings/settings_reader.h"
+#include "settings/settings_writer.h"
+
 namespace velmora {
 namespace {
 
-using namespace section;
-using enum SettingKey;
+// ---- Where a key's field is in the record ------------------------------------
 
-constexpr std::array<SettingKeyInfo, static_cast<std::size_t>(SettingKey::Count)> Table{{
-    {ProgramName, Program, "Name", ""},
-    {ProgramPath, Program, "Path", ""},
-    {Version, Program, "Version", ""},
-    {Flags, Position, "Flags", ""},
-    {ShowCmd, Position, "ShowCmd", ""},
-    {MaxX, Position, "MaxX", ""},
-    {MaxY, Position, "MaxY", ""},
-    {Left, Position, "Left", ""},
-    {Top, Position, "Top", ""},
-    {Right, Position, "Right", ""},
-    {Bottom, Position, "Bottom", ""},
-    {Split, Position, "Split", ""},
-    {State, Position, "State", ""},
-    {BoxName1, Data, "BoxName1", "昭和基地"},
-    {DiffIndex1, Data, "DiffIndex1", "59"},
-    {DateIndex1, Data, "DateIndex1", "0"},
-    {TimeIndex1, Data, "TimeIndex1", "0"},
-    {LocaleId1, Data, "LocaleID1", "1041"},
-    {TimeZone1, Data, "TimeZone1", ""},
-    {BoxName2, Data, "BoxName2", "ヒューストン"},
-    {DiffIndex2, Data, "DiffIndex2", "77"},
-    {DateIndex2, Data, "DateIndex2", "0"},
-    {TimeIndex2, Data, "TimeIndex2", "0"},
-    {LocaleId2, Data, "LocaleID2", "1041"},
-    {TimeZone2, Data, "TimeZone2", ""},
-    {BlinkMode, Mode, "BlinkMode", "0"},
-    {SwingBlink, Mode, "SwingBlink", "0"},
-    {ViewMode, Mode, "ViewMode", "0"},
-    {ViewRate, Mode, "ViewRate", "255"},
-    {StayOnTop, Mode, "StayOnTop", "0"},
-    {TitleMode, Mode, "TitleMode", "1"},
-    {TitleString, Mode, "TitleString", "走れブリッツェン"},
-    {ShowTitleBar, Mode, "ShowTitleBar", "1"},
-    {ShowMenuBar, Mode, "ShowMenuBar", "1"},
-    {ShowInTaskBar, Mode, "ShowInTaskBar", "1"},
-    {SaveStatus, Mode, "SaveStatus", "1"},
-    {ProgressTime, Mode, "ProgressTime", "0"},
-    {ProgressColor, Mode, "ProgressColor", "0"},
-    {ProgressFrom, Mode, "ProgressFrom", "09:00"},
-    {ProgressTo, Mode, "ProgressTo", "17:00"},
-    {AutoScale, Font, "AutoScale", "0"},
-    {SameFont, Font, "SameFont", "1"},
-    {Name1, Font, "Name1", "ＭＳ ゴシック"},
-    {Size1, Font, "Size1", "14"},
-    {Style1, Font, "Style1", "0"},
-    {Color1, Font, "Color1", "clBlack"},
-    {Name2, Font, "Name2", "ＭＳ ゴシック"},
-    {Size2, Font, "Size2", "14"},
-    {Style2, Font, "Style2", "0"},
-    {Color2, Font, "Color2", "clBlack"},
-}};
+template <auto Member> struct Field {
+    static auto& Of(auto& s) { return s.*Member; }
+};
+template <auto Member> struct PlacementField {
+    static auto& Of(auto& s) { return s.placement.*Member; }
+};
+template <std::size_t Side, auto Member> struct SideField {
+    static auto& Of(auto& s) { return s.sides[Side].*Member; }
+};
+template <std::size_t Side, auto Member> struct FontField {
+    static auto& Of(auto& s) { return s.fonts[Side].*Member; }
+};
 
-// Each row sits at its key's index.
-constexpr bool RowsInKeyOrder() {
-    for (std::size_t i = 0; i < Table.size(); ++i) {
-        if (static_cast<std::size_t>(Table[i].key) != i)
-            return false;
-    }
-    return true;
+// ---- Defaults that come from the window ---------------------------------------
+
+// Window values can be anything a file says; the sum wraps instead of
+// overflowing, as 32-bit window arithmetic does.
+std::int32_t WrappingAdd(std::int32_t a, std::int32_t b) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
 }
-static_assert(RowsInKeyOrder());
+
+using WindowDefault = std::int32_t (*)(const WindowEnvironment& window, const Settings& read);
+
+std::int32_t FixedOnly(const WindowEnvironment&, const Settings&) {
+    return 0;
+}
+template <auto Member> std::int32_t CurrentPlacement(const WindowEnvironment& w, const Settings&) {
+    return w.placement.*Member;
+}
+// Centred on the primary screen unless the file says otherwise; the far
+// edges keep the window's size from the near edges as read.
+std::int32_t CentredLeft(const WindowEnvironment& w, const Settings&) {
+    return (w.screenWidth - w.windowWidth) / 2;
+}
+std::int32_t CentredTop(const WindowEnvironment& w, const Settings&) {
+    return (w.screenHeight - w.windowHeight) / 2;
+}
+std::int32_t RightOfLeft(const WindowEnvironment& w, const Settings& read) {
+    return WrappingAdd(read.placement.left, w.windowWidth);
+}
+std::int32_t BelowTop(const WindowEnvironment& w, const Settings& read) {
+    return WrappingAdd(read.placement.top, w.windowHeight);
+}
+std::int32_t HalfTheClient(const WindowEnvironment& w, const Settings&) {
+    return DefaultSplit(w.clientWidth);
+}
+std::int32_t CurrentState(const WindowEnvironment& w, const Settings&) {
+    return static_cast<std::int32_t>(w.windowState);
+}
+
+// ---- How a key's text becomes its field and back -------------------------------
+
+using Found = std::optional<std::string_view>;
+
+// A whole number, or a mode kept as any 32-bit value a file gives (see
+// engine/modes.h). The default is the fixed one, or the window's where the
+// row has no fixed default.
+template <class F, WindowDefault Default = FixedOnly> struct Integer {
+    using Value = std::remove_cvref_t<decltype(F::Of(std::declval<Settings&>()))>;
+    static void Read(Settings& s, Found text, std::string_view fixed, const KeyReading& r) {
+        const std::int32_t fallback = fixed.empty() ? Default(r.window, s) : IntegerOr(fixed, 0);
+        F::Of(s) = static_cast<Value>(text ? IntegerOr(*text, fallback) : fallback);
+    }
+    static std::optional<Text> Write(const Settings& s, const WriterEnvironment&) {
+        return IntegerText(static_cast<std::int32_t>(F::Of(s)));
+    }
+};
+
+template <class F> struct Boolean {
+    static void Read(Settings& s, Found text, std::string_view fixed, const KeyReading&) {
+        const bool fallback = IntegerOr(fixed, 0) != 0;
+        F::Of(s) = text ? BooleanOr(*text, fallback) : fallback;
+    }
+    static std::optional<Text> Write(const Settings& s, const WriterEnvironment&) {
+        return BooleanText(F::Of(s));
+    }
+};
+
+template <class F> struct String {
+    static void Read(Settings& s, Found text, std::string_view fixed, const KeyReading&) {
+        F::Of(s) = Text(text ? *text : fixed);
+    }
+    static std::optional<Text> Write(const Settings& s, const WriterEnvironment&) {
+        return F::Of(s);
+    }
+};
+
+// The fixed offset writes no zone key, so such a file stays as it was before
+// zones existed; a key left in an earlier copy of the section would otherwise
+// be read back.
+template <class F> struct Zone : String<F> {
+    static std::optional<Text> Write(const Settings& s, const WriterEnvironment&) {
+        const Text& zone = F::Of(s);
+        return zone.empty() ? std::nullopt : std::optional<Text>(zone);
+    }
+};
+
+// The window's alpha value, never fainter than the dialog's slider goes.
+struct ViewRate {
+    static void Read(Settings& s, Found text, std::string_view fixed, const KeyReading&) {
+        const std::int32_t fallback = IntegerOr(fixed, 0);
+        const auto rate = static_cast<std::uint8_t>(text ? IntegerOr(*text, fallback) : fallback);
+        s.viewRate = std::max(LeastViewRate, rate);
+    }
+    static std::optional<Text> Write(const Settings& s, const WriterEnvironment&) {
+        return IntegerText(s.viewRate);
+    }
+};
+
+// LOGFONT holds 31 bytes of face name and a terminating zero; a name is cut
+// before a two-byte character that would not fit whole. An empty name leaves
+// the face the label already has.
+constexpr std::size_t MaxFaceNameBytes = 31;
+
+template <std::size_t Side> struct FaceName {
+    static void Read(Settings& s, Found text, std::string_view fixed, const KeyReading& r) {
+        const std::string_view name = text ? *text : fixed;
+        s.fonts[Side].faceName = name.empty() ? r.window.currentFaceNames[Side]
+                                              : Text(LeadingChars(name, MaxFaceNameBytes));
+    }
+    static std::optional<Text> Write(const Settings& s, const WriterEnvironment&) {
+        return s.fonts[Side].faceName;
+    }
+};
+
+// Points in the file, pixels in the record, at the screen's resolution.
+template <std::size_t Side> struct FontSize {
+    static void Read(Settings& s, Found text, std::string_view fixed, const KeyReading& r) {
+        const std::int32_t fallback = IntegerOr(fixed, 0);
+        const std::int32_t size = text ? IntegerOr(*text, fallback) : fallback;
+        s.fonts[Side].height = FontHeightFromSize(size, r.window.pixelsPerInch);
+    }
+    static std::optional<Text> Write(const Settings& s, const WriterEnvironment& e) {
+        return IntegerText(FontSizeFromHeight(s.fonts[Side].height, e.pixelsPerInch));
+    }
+};
+
+template <std::size_t Side> struct FontStyleBits {
+    static void Read(Settings& s, Found text, std::string_view fixed, const KeyReading&) {
+        const std::int32_t fallback = IntegerOr(fixed, 0);
+        s.fonts[Side].style = FontStyleFromInteger(text ? IntegerOr(*text, fallback) : fallback);
+    }
+    static std::optional<Text> Write(const Settings& s, const WriterEnvironment&) {
+        return IntegerText(static_cast<std::int32_t>(s.fonts[Side].style));
+    }
+};
+
+// A colour that does not convert takes the default and is kept as the error
+// to report once everything else has been read.
+template <std::size_t Side> struct Colour {
+    static void Read(Settings& s, Found text, std::string_view fixed, const KeyReading& r) {
+        const Color fallback = ParseColor(fixed, 0);
+        s.fonts[Side].color = fallback;
+        if (!text)
+            return;
+        try {
+            s.fonts[Side].color = ParseColor(*text, fallback);
+        } catch (const ConversionError& e) {
+            if (!r.error)
+                r.error = e;
+        }
+    }
+    static std::optional<Text> Write(const Settings& s, const WriterEnvironment&) {
+        return ColorText(s.fonts[Side].color);
+    }
+};
+
+// "PROGRAM" tells where the file was written from; it is never read.
+struct ProgramName {
+    static std::optional<Text> Write(const Settings&, const WriterEnvironment& e) {
+        return SplitPath(e.executablePath).fileName;
+    }
+};
+struct ProgramPath {
+    static std::optional<Text> Write(const Settings&, const WriterEnvironment& e) {
+        return SplitPath(e.executablePath).directory;
+    }
+};
+struct VersionText {
+    static std::optional<Text> Write(const Settings&, const WriterEnvironment&) {
+        return Text(ProgramVersion);
+    }
+};
+
+template <class Codec> constexpr SettingField Bind() {
+    return {&Codec::Read, &Codec::Write};
+}
+template <class Codec> constexpr SettingField WriteOnly() {
+    return {nullptr, &Codec::Write};
+}
+
+// ---- The table -----------------------------------------------------------------
+
+using namespace section;
+using S = Settings;
+using P = WindowPlacementValues;
+using Side = SideSettings;
+
+template <auto Member, WindowDefault Default>
+using Placed = Integer<PlacementField<Member>, Default>;
+template <auto Member> using Top = Field<Member>;
+
+constexpr auto Table = std::to_array<SettingKeyInfo>({
+    {Program, "Name", "", WriteOnly<ProgramName>()},
+    {Program, "Path", "", WriteOnly<ProgramPath>()},
+    {Program, "Version", "", WriteOnly<VersionText>()},
+    {Position, "Flags", "", Bind<Placed<&P::flags, CurrentPlacement<&P::flags>>>()},
+    {Position, "ShowCmd", "", Bind<Placed<&P::showCmd, CurrentPlacement<&P::showCmd>>>()},
+    {Position, "MaxX", "", Bind<Placed<&P::maxX, CurrentPlacement<&P::maxX>>>()},
+    {Position, "MaxY", "", Bind<Placed<&P::maxY, CurrentPlacement<&P::maxY>>>()},
+    {Position, "Left", "", Bind<Placed<&P::left, CentredLeft>>()},
+    {Position, "Top", "", Bind<Placed<&P::top, CentredTop>>()},
+    {Position, "Right", "", Bind<Placed<&P::right, RightOfLeft>>()},
+    {Position, "Bottom", "", Bind<Placed<&P::bottom, BelowTop>>()},
+    {Position, "Split", "", Bind<Integer<Top<&S::split>, HalfTheClient>>()},
+    {Position, "State", "", Bind<Integer<Top<&S::windowState>, CurrentState>>()},
+    {Data, "BoxName1", "昭和基地", Bind<String<SideField<0, &Side::boxName>>>()},
+    {Data, "DiffIndex1", "59", Bind<Integer<SideField<0, &Side::diffIndex>>>()},
+    {Data, "DateIndex1", "0", Bind<Integer<SideField<0, &Side::dateIndex>>>()},
+    {Data, "TimeIndex1", "0", Bind<Integer<SideField<0, &Side::timeIndex>>>()},
+    {Data, "LocaleID1", "1041", Bind<Integer<SideField<0, &Side::localeId>>>()},
+    {Data, "TimeZone1", "", Bind<Zone<SideField<0, &Side::timeZone>>>()},
+    {Data, "BoxName2", "ヒューストン", Bind<String<SideField<1, &Side::boxName>>>()},
+    {Data, "DiffIndex2", "77", Bind<Integer<SideField<1, &Side::diffIndex>>>()},
+    {Data, "DateIndex2", "0", Bind<Integer<SideField<1, &Side::dateIndex>>>()},
+    {Data, "TimeIndex2", "0", Bind<Integer<SideField<1, &Side::timeIndex>>>()},
+    {Data, "LocaleID2", "1041", Bind<Integer<SideField<1, &Side::localeId>>>()},
+    {Data, "TimeZone2", "", Bind<Zone<SideField<1, &Side::timeZone>>>()},
+    {Mode, "BlinkMode", "0", Bind<Integer<Top<&S::blinkMode>>>()},
+    {Mode, "SwingBlink", "0", Bind<Boolean<Top<&S::swingBlink>>>()},
+    {Mode, "ViewMode", "0", Bind<Boolean<Top<&S::viewMode>>>()},
+    {Mode, "ViewRate", "255", Bind<ViewRate>()},
+    {Mode, "StayOnTop", "0", Bind<Boolean<Top<&S::stayOnTop>>>()},
+    {Mode, "TitleMode", "1", Bind<Integer<Top<&S::titleMode>>>()},
+    {Mode, "TitleString", "走れブリッツェン", Bind<String<Top<&S::titleString>>>()},
+    {Mode, "ShowTitleBar", "1", Bind<Boolean<Top<&S::showTitleBar>>>()},
+    {Mode, "ShowMenuBar", "1", Bind<Boolean<Top<&S::showMenuBar>>>()},
+    {Mode, "ShowInTaskBar", "1", Bind<Boolean<Top<&S::showInTaskBar>>>()},
+    {Mode, "SaveStatus", "1", Bind<Boolean<Top<&S::saveStatus>>>()},
+    {Mode, "ProgressTime", "0", Bind<Integer<Top<&S::progressTime>>>()},
+    {Mode, "ProgressColor", "0", Bind<Integer<Top<&S::progressColor>>>()},
+    {Mode, "ProgressFrom", "09:00", Bind<String<Top<&S::progressFrom>>>()},
+    {Mode, "ProgressTo", "17:00", Bind<String<Top<&S::progressTo>>>()},
+    {Font, "AutoScale", "0", Bind<Boolean<Top<&S::autoScale>>>()},
+    {Font, "SameFont", "1", Bind<Boolean<Top<&S::sameFont>>>()},
+    {Font, "Name1", "ＭＳ ゴシック", Bind<FaceName<0>>()},
+    {Font, "Size1", "14", Bind<FontSize<0>>()},
+    {Font, "Style1", "0", Bind<FontStyleBits<0>>()},
+    {Font, "Color1", "clBlack", Bind<Colour<0>>()},
+    {Font, "Name2", "ＭＳ ゴシック", Bind<FaceName<1>>()},
+    {Font, "Size2", "14", Bind<FontSize<1>>()},
+    {Font, "Style2", "0", Bind<FontStyleBits<1>>()},
+    {Font, "Color2", "clBlack", Bind<Colour<1>>()},
+});
 
 // A section's keys follow one another, so that writing the keys in this
 // order writes each section in one piece.
@@ -86,8 +284,8 @@ static_assert(SectionsUnbroken());
 
 } // namespace
 
-const SettingKeyInfo& KeyInfo(SettingKey key) {
-    return Table[static_cast<std::size_t>(key)];
+std::span<const SettingKeyInfo> SettingKeys() {
+    return Table;
 }
 
 } // namespace velmora

@@ -1,9 +1,14 @@
 #pragma once
-// The sections and keys of the settings file with their fixed defaults: the
-// one place that says what a missing key means.
-#include <array>
-#include <cstddef>
+// The sections and keys of the settings file: for each key its section, name,
+// default and the field of the record it fills. The reader and the writer are
+// loops over this one table; a new setting is one row.
+#include <optional>
+#include <span>
 #include <string_view>
+
+#include "engine/conversion_error.h"
+#include "engine/text.h"
+#include "settings/settings_record.h"
 
 namespace velmora {
 
@@ -16,71 +21,33 @@ inline constexpr std::string_view Mode = "MODE";
 inline constexpr std::string_view Font = "FONT";
 } // namespace section
 
-// In the order the writer writes them.
-enum class SettingKey : std::size_t {
-    ProgramName,
-    ProgramPath,
-    Version,
-    Flags,
-    ShowCmd,
-    MaxX,
-    MaxY,
-    Left,
-    Top,
-    Right,
-    Bottom,
-    Split,
-    State,
-    BoxName1,
-    DiffIndex1,
-    DateIndex1,
-    TimeIndex1,
-    LocaleId1,
-    TimeZone1,
-    BoxName2,
-    DiffIndex2,
-    DateIndex2,
-    TimeIndex2,
-    LocaleId2,
-    TimeZone2,
-    BlinkMode,
-    SwingBlink,
-    ViewMode,
-    ViewRate,
-    StayOnTop,
-    TitleMode,
-    TitleString,
-    ShowTitleBar,
-    ShowMenuBar,
-    ShowInTaskBar,
-    SaveStatus,
-    ProgressTime,
-    ProgressColor,
-    ProgressFrom,
-    ProgressTo,
-    AutoScale,
-    SameFont,
-    Name1,
-    Size1,
-    Style1,
-    Color1,
-    Name2,
-    Size2,
-    Style2,
-    Color2,
-    Count
+// What reading a key may need besides its text.
+struct KeyReading {
+    const WindowEnvironment& window;
+    std::optional<ConversionError>& error; // the first colour that did not convert
+};
+
+// How a key fills its field, and the text it is written with.
+struct SettingField {
+    // Sets the field from the key's text, or from its default when the file
+    // lacks the key. Null for the keys that are written but never read.
+    void (*read)(Settings& settings, std::optional<std::string_view> text,
+                 std::string_view fixedDefault, const KeyReading& reading);
+    // The key's text; nothing removes the key from the file.
+    std::optional<Text> (*write)(const Settings& settings, const WriterEnvironment& environment);
 };
 
 struct SettingKeyInfo {
-    SettingKey key;
     std::string_view section;
     std::string_view name;
     // The default as the file would hold it; empty where the default comes
     // from the window (or, for "PROGRAM", where the key is never read).
     std::string_view fixedDefault;
+    SettingField field;
 };
 
-const SettingKeyInfo& KeyInfo(SettingKey key);
+// Every key, in the order the writer writes them; each section in one piece.
+std::span<const SettingKeyInfo> SettingKeys();
 
 // "PROGRAM"'s "Version".
 inline constexpr std::string_view ProgramVersion = "V1.7";

@@ -105,8 +105,7 @@ TEST(FixedTables, KeysInTheirSectionsWithTheirDefaults) {
         "Name2=ＭＳ ゴシック Size2=14 Style2=0 Color2=clBlack ";
     Text keys;
     std::string_view section;
-    for (std::size_t i = 0; i < static_cast<std::size_t>(SettingKey::Count); ++i) {
-        const SettingKeyInfo& info = KeyInfo(static_cast<SettingKey>(i));
+    for (const SettingKeyInfo& info : SettingKeys()) {
         if (info.section != section)
             keys += Text(info.section) + " ";
         section = info.section;
