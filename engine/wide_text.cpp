@@ -24,6 +24,10 @@ std::u16string_view LeadingUnits(std::u16string_view text, std::size_t maxBytes)
     std::size_t end = 0;
     while (end < text.size() && width + Cp932Width(text[end]) <= maxBytes)
         width += Cp932Width(text[end++]);
+    // Half a character beyond the first plane would show as garbage.
+    const auto high = [](char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; };
+    if (end > 0 && end < text.size() && high(text[end - 1]))
+        --end;
     return text.substr(0, end);
 }
 

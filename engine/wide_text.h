@@ -35,7 +35,8 @@ constexpr std::size_t Cp932Width(char16_t unit) {
     return unit < 0x80 || (unit >= 0xFF61 && unit <= 0xFF9F) ? 1 : 2;
 }
 
-// The longest start of `text` whose width is at most `maxBytes`.
+// The longest start of `text` whose width is at most `maxBytes` and that
+// ends between characters (never inside a surrogate pair).
 std::u16string_view LeadingUnits(std::u16string_view text, std::size_t maxBytes);
 
 } // namespace velmora

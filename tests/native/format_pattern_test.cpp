@@ -86,6 +86,8 @@ TEST(FormatPattern, Tokens) {
                         {"Y/M/D H:N:S", "09/2/5 7:8:9"}});
     ExpectAll(EncodeDateTime(year{987} / March / 3), {{"yyyy", "0987"}});
     ExpectAll(EncodeDateTime(year{12345} / March / 3), {{"yyyy yy", "12345 45"}});
+    ExpectAll(EncodeDateTime(year{-102} / March / 3), {{"yy", "98"}}); // 103 BC
+
     // Rounded to the millisecond before splitting.
     ExpectAll(1.0 - 0.4 / 86'400'000, {{"yyyy/mm/dd hh:nn:ss.zzz", "1899/12/31 00:00:00.000"}});
     ExpectAll(1.0 - 0.6 / 86'400'000, {{"yyyy/mm/dd hh:nn:ss.zzz", "1899/12/30 23:59:59.999"}});

@@ -57,6 +57,25 @@ TEST(ShownText, WidthLimitAndReadingOrderAnchors) {
     EXPECT_EQ(LeadingUnits(u"ab年ｱc", 4), u"ab年");
     EXPECT_EQ(LeadingUnits(u"ab年ｱc", 3), u"ab");
     EXPECT_EQ(LeadingUnits(u"éｱ", 3), u"éｱ");
+    // The half-width range ends exactly at U+FF61 and U+FF9F.
+    for (const auto& [unit, width] : {std::pair{u'\uFF60', 2u},
+                                      {u'\uFF61', 1u},
+                                      {u'\uFF9F', 1u},
+                                      {u'\uFFA0', 2u},
+                                      {u'\x7F', 1u},
+                                      {u'\x80', 2u}})
+        EXPECT_EQ(Cp932Width(unit), width) << int(unit);
+    // At every limit around the 256 bytes a caption is cut at, a character
+    // beyond the first plane is kept or left whole, never split.
+    const std::u16string long_(253, u'a');
+    for (std::size_t limit = 250; limit <= 262; ++limit) {
+        const std::u16string text = long_ + u"\U0001F600b";
+        const std::u16string_view kept = LeadingUnits(text, limit);
+        EXPECT_FALSE(!kept.empty() && kept.back() >= 0xD800 && kept.back() <= 0xDBFF) << limit;
+        EXPECT_EQ(kept.size(),
+                  limit < 257 ? std::min<std::size_t>(limit, 253) : (limit < 258 ? 255 : 256))
+            << limit;
+    }
 
     // A mark after each right-to-left run that digits or other letters follow;
     // a run goes on across blanks and punctuation.
