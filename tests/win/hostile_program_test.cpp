@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <set>
 #include <thread>
 
 #include "engine/text_win.h"
@@ -50,11 +51,18 @@ std::vector<HWND> WindowsOf(DWORD processId, const wchar_t* className) {
     return found;
 }
 
-// Reads and dismisses the message boxes the process shows.
-void DismissBoxes(DWORD processId, std::vector<Text>& texts) {
+// Reads and dismisses the message boxes the process shows, each once: on a
+// loaded machine a box may still show at the next look, or not answer yet.
+void DismissBoxes(DWORD processId, std::vector<Text>& texts, std::set<HWND>& answered) {
     for (HWND box : WindowsOf(processId, L"#32770")) {
+        if (answered.contains(box))
+            continue;
         // The text of a message box is its static control 0xFFFF.
-        texts.push_back(WindowText(GetDlgItem(box, 0xFFFF)));
+        const Text text = WindowText(GetDlgItem(box, 0xFFFF));
+        if (text.empty())
+            continue; // not ready: read at the next look
+        texts.push_back(text);
+        answered.insert(box);
         PostMessageW(box, WM_COMMAND, IDOK, 0);
         for (int wait = 0; wait < 50 && IsWindowVisible(box); ++wait)
             Sleep(20);
@@ -72,10 +80,10 @@ struct ProgramRun {
 };
 
 // Waits for the main window, reading the error boxes that come before it.
-HWND AwaitMainWindow(const PROCESS_INFORMATION& process, Observed& seen) {
+HWND AwaitMainWindow(const PROCESS_INFORMATION& process, Observed& seen, std::set<HWND>& answered) {
     const ULONGLONG deadline = GetTickCount64() + StartTimeoutMs;
     while (GetTickCount64() < deadline) {
-        DismissBoxes(process.dwProcessId, seen.startErrors);
+        DismissBoxes(process.dwProcessId, seen.startErrors, answered);
         const std::vector<HWND> main = WindowsOf(process.dwProcessId, L"TForm1");
         if (!main.empty())
             return main.front();
@@ -90,12 +98,13 @@ HWND AwaitMainWindow(const PROCESS_INFORMATION& process, Observed& seen) {
 // window answers one message at a time), so its texts show a time between
 // the start of that reading and the end of this one, however late a loaded
 // machine ran the tick.
-bool AwaitTick(const PROCESS_INFORMATION& process, HWND window, Observed& seen) {
+bool AwaitTick(const PROCESS_INFORMATION& process, HWND window, Observed& seen,
+               std::set<HWND>& answered) {
     const ULONGLONG deadline = GetTickCount64() + TickTimeoutMs;
     DateTime before = seen.readFrom;
     while (GetTickCount64() < deadline) {
         Sleep(100);
-        DismissBoxes(process.dwProcessId, seen.startErrors);
+        DismissBoxes(process.dwProcessId, seen.startErrors, answered);
         const DateTime from = LocalNow();
         Observed now;
         ReadMainWindow(window, now);
@@ -115,7 +124,8 @@ bool AwaitTick(const PROCESS_INFORMATION& process, HWND window, Observed& seen) 
 
 // WM_CLOSE, the boxes of a failed save dismissed, and the process gone with
 // exit code 0; killed otherwise.
-void CloseProgram(const PROCESS_INFORMATION& process, HWND window, Observed& seen) {
+void CloseProgram(const PROCESS_INFORMATION& process, HWND window, Observed& seen,
+                  std::set<HWND>& answered) {
     seen.closeErrors.emplace();
     PostMessageW(window, WM_CLOSE, 0, 0);
     const ULONGLONG deadline = GetTickCount64() + CloseTimeoutMs;
@@ -126,7 +136,7 @@ void CloseProgram(const PROCESS_INFORMATION& process, HWND window, Observed& see
             seen.exitedCleanly = code == 0;
             return;
         }
-        DismissBoxes(process.dwProcessId, *seen.closeErrors);
+        DismissBoxes(process.dwProcessId, *seen.closeErrors, answered);
     }
     seen.exitedCleanly = false;
 }
@@ -161,15 +171,16 @@ void Observe(ProgramRun& run) {
     const UniqueKernelHandle threadHandle(process.hThread);
 
     Observed& seen = run.seen;
+    std::set<HWND> answered;
     const ULONGLONG started = GetTickCount64();
-    if (const HWND window = AwaitMainWindow(process, seen)) {
+    if (const HWND window = AwaitMainWindow(process, seen, answered)) {
         run.secondsToWindow = (GetTickCount64() - started) / 1000.0;
         seen.windowShown = true;
         seen.readFrom = LocalNow();
         ReadMainWindow(window, seen);
         seen.readTo = LocalNow();
-        seen.ticked = AwaitTick(process, window, seen);
-        CloseProgram(process, window, seen);
+        seen.ticked = AwaitTick(process, window, seen, answered);
+        CloseProgram(process, window, seen, answered);
     }
     if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) {
         TerminateProcess(process.hProcess, 1);
