@@ -12,15 +12,9 @@
 namespace velmora {
 
 struct TFormatSettings {
-    std::uint8_t CurrencyOrder = 0;
-    std::uint8_t NegCurrencyOrder = 0;
-    char ThousandsSep = ',';
-    char DecimalSep = '.';
-    std::uint8_t CurrencyDigits = 0;
-    char DateSep = '/'; // NUL: the "/" token writes nothing
-    char TimeSep = ':'; // NUL: the ":" token writes nothing
-    char ListSep = ',';
-    Text CurrencySymbol;
+    char DecimalSep = '.'; // before the fraction of a second in a time text
+    char DateSep = '/';    // NUL: the "/" token writes nothing
+    char TimeSep = ':';    // NUL: the ":" token writes nothing
     Text ShortDatePattern = "m/d/yy";
     Text LongDatePattern = "mmmm d, yyyy";
     WideText AmText = u"am";
@@ -37,7 +31,6 @@ struct TFormatSettings {
     std::array<WideText, 7> DayAbbrevs{u"Sun", u"Mon", u"Tue", u"Wed", u"Thu", u"Fri", u"Sat"};
     std::array<WideText, 7> DayNames{u"Sunday",   u"Monday", u"Tuesday", u"Wednesday",
                                      u"Thursday", u"Friday", u"Saturday"};
-    std::uint16_t CenturyWindow = 0; // kept for the record's shape; nothing reads it
 
     bool operator==(const TFormatSettings&) const = default;
 };

@@ -95,15 +95,9 @@ void BuildTimePatterns(const ItemReader& items, TFormatSettings& settings) {
 void ReadRecord(const LocaleSource& source, const PcLocaleFacts& pc, const ItemReader& items,
                 const ItemReader& names, TFormatSettings& settings) {
     const TFormatSettings defaults;
-    settings.CurrencyOrder = static_cast<std::uint8_t>(items.NumberItem(item::ICurrency));
-    settings.NegCurrencyOrder = static_cast<std::uint8_t>(items.NumberItem(item::INegCurr));
-    settings.ThousandsSep = items.ByteItem(item::SThousand, defaults.ThousandsSep);
     settings.DecimalSep = items.ByteItem(item::SDecimal, defaults.DecimalSep);
-    settings.CurrencyDigits = static_cast<std::uint8_t>(items.NumberItem(item::ICurrDigits));
     settings.DateSep = items.ByteItem(item::SDate, defaults.DateSep);
     settings.TimeSep = items.ByteItem(item::STime, defaults.TimeSep);
-    settings.ListSep = items.ByteItem(item::SList, defaults.ListSep);
-    settings.CurrencySymbol = items.TextItem(item::SCurrency, defaults.CurrencySymbol);
     settings.ShortDatePattern = TranslateLocaleDatePattern(
         items.TextItem(item::SShortDate, defaults.ShortDatePattern), source, pc);
     settings.LongDatePattern = TranslateLocaleDatePattern(

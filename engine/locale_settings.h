@@ -18,7 +18,7 @@ struct PcSettings {
     TFormatSettings FormatSettings;
 };
 
-// Fills every field but CenturyWindow. A locale that is not installed takes
+// Fills every field. A locale that is not installed takes
 // everything but its names from the computer's locale. Never fails.
 void LoadLocaleSettings(const LocaleSource& source, const PcLocaleFacts& pc, std::int32_t lcid,
                         TFormatSettings& settings);

@@ -11,13 +11,7 @@ namespace velmora {
 
 // Locale items read by the clock (Windows LCTYPE numbers).
 namespace locale_item {
-constexpr std::uint32_t SList = 0x0C;
 constexpr std::uint32_t SDecimal = 0x0E;
-constexpr std::uint32_t SThousand = 0x0F;
-constexpr std::uint32_t SCurrency = 0x14;
-constexpr std::uint32_t ICurrDigits = 0x19;
-constexpr std::uint32_t ICurrency = 0x1B;
-constexpr std::uint32_t INegCurr = 0x1C;
 constexpr std::uint32_t SDate = 0x1D;
 constexpr std::uint32_t STime = 0x1E;
 constexpr std::uint32_t SShortDate = 0x1F;

@@ -49,21 +49,13 @@ TEST(LoadLocaleSettings, EveryFieldFromItsOwnItemByItsRuleOrTheDefault) {
     // A distinct value in every item, so that no field can read another's.
     FakeLocaleSource source = JapaneseSource();
     const std::pair<std::uint32_t, const char*> items[] = {
-        {item::ICurrency, "3"}, {item::INegCurr, "5"},    {item::SThousand, "'"},
-        {item::SDecimal, ","},  {item::ICurrDigits, "2"}, {item::SDate, "-"},
-        {item::STime, "."},     {item::SList, ";"},       {item::SCurrency, "￥"},
-        {item::ITime, "0"},     {item::ITLZero, "1"},     {item::ITimeMarkPosn, "1"}};
+        {item::SDecimal, ","}, {item::SDate, "-"},   {item::STime, "."},
+        {item::ITime, "0"},    {item::ITLZero, "1"}, {item::ITimeMarkPosn, "1"}};
     for (const auto& [id, value] : items)
         source.Set(Japanese, id, value);
-    TFormatSettings expected{.CurrencyOrder = 3,
-                             .NegCurrencyOrder = 5,
-                             .ThousandsSep = '\'',
-                             .DecimalSep = ',',
-                             .CurrencyDigits = 2,
+    TFormatSettings expected{.DecimalSep = ',',
                              .DateSep = '-',
                              .TimeSep = '.',
-                             .ListSep = ';',
-                             .CurrencySymbol = "￥",
                              .ShortDatePattern = "yyyy/MM/dd",
                              .LongDatePattern = " yyyy'年'M'月'd'日'",
                              .AmText = Shown("午前"),
@@ -74,21 +66,19 @@ TEST(LoadLocaleSettings, EveryFieldFromItsOwnItemByItsRuleOrTheDefault) {
     EXPECT_EQ(Load(source, Japanese), expected);
 
     const std::pair<std::uint32_t, const char*> odd[] = {
-        {item::SDate, "--"},       // two bytes: the default
-        {item::STime, ""},         // empty: NUL
-        {item::SThousand, "\xA0"}, // one byte above 0x7F
-        {item::SList, "；"},       // one two-byte character
-        {item::S1159, ""},         // readable though empty
-        {item::INegCurr, "x1"}};   // not a number: zero
+        {item::SDate, "；"},      // one two-byte character: the default
+        {item::STime, ""},        // empty: NUL
+        {item::SDecimal, "\xA0"}, // one byte above 0x7F
+        {item::S1159, ""},        // readable though empty
+        {item::ITLZero, "x1"}};   // not a number: zero
     for (const auto& [id, value] : odd)
         source.Set(Japanese, id, value);
     const TFormatSettings settings = Load(source, Japanese, expected);
     EXPECT_EQ(settings.DateSep, '/');
     EXPECT_EQ(settings.TimeSep, '\0');
-    EXPECT_EQ(settings.ThousandsSep, '\xA0');
-    EXPECT_EQ(settings.ListSep, ',');
+    EXPECT_EQ(settings.DecimalSep, '\xA0');
     EXPECT_EQ(settings.AmText, Shown(""));
-    EXPECT_EQ(settings.NegCurrencyOrder, 0);
+    EXPECT_EQ(settings.ShortTimePattern, "AMPM h:mm");
 
     // Nothing readable: the English defaults, also over earlier values.
     FakeLocaleSource bare;
