@@ -32,7 +32,6 @@ void FrameBox::Create(HWND parent) {
 }
 
 void FrameBox::SetCaption(const Text& caption) {
-    caption_ = caption;
     // Reading settings sets the names again: an unchanged one is not redrawn.
     const std::wstring shown = ToWide(LeadingChars(caption, MaxShownTextBytes));
     if (text_ != shown)

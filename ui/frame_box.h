@@ -22,7 +22,6 @@ class FrameBox {
 
     // The name is kept whole; the window shows its first MaxShownTextBytes.
     void SetCaption(const Text& caption);
-    const Text& Caption() const { return caption_; }
 
     void SetFont(const LOGFONTW& font);
     // Where the labels begin: the height of "0" in the frame's font plus the
@@ -37,7 +36,6 @@ class FrameBox {
 
     HWND window_ = nullptr;
     std::wstring text_; // what the frame shows of the caption
-    Text caption_;
     UniqueFont font_;
     int digitHeight_ = 0; // measured when the font is set
 };

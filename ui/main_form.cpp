@@ -249,8 +249,8 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             FormShow();
         break;
     case WM_CLOSE:
-        if (FormCloseQuery())
-            DestroyWindow(window_);
+        FormCloseQuery();
+        DestroyWindow(window_);
         return 0;
     case WM_QUERYENDSESSION:
         SaveAtSessionEnd();

@@ -52,7 +52,8 @@ class TForm1 : private SettingsDialogHost {
     void FormCreate();
     void FormResize();
     void FormShow();
-    bool FormCloseQuery();
+    // Writes the settings as the window closes; closing never fails.
+    void FormCloseQuery();
     // Windows is ending: the settings are written without a question or a box.
     void SaveAtSessionEnd();
     void FormMouseMove(WPARAM keys, POINT client);

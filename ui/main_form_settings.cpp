@@ -276,10 +276,10 @@ void TForm1::NameSettingsKeptAtSessionEnd() {
                      MB_OK | MB_ICONINFORMATION);
 }
 
-bool TForm1::FormCloseQuery() {
+void TForm1::FormCloseQuery() {
     if (keepIniAtExit_) {
         OfferToSaveUnreadSettings();
-        return true;
+        return;
     }
     // Closing never fails: a start-up file that cannot be written is
     // reported and the window closes all the same.
@@ -288,7 +288,6 @@ bool TForm1::FormCloseQuery() {
     } catch (const std::exception& error) {
         ShowError(error);
     }
-    return true;
 }
 
 } // namespace velmora

@@ -186,6 +186,17 @@ TEST(DeferredTaskbar, MakesThePlatformBarOnlyToShowOne) {
     EXPECT_FALSE(absent.SetState(ProgressNormal));
     EXPECT_FALSE(absent.Available());
     EXPECT_EQ(makings, 1);
+
+    // Present, but the object cannot be made: tried once, then absent.
+    DeferredTaskbar broken(true, [&]() -> std::unique_ptr<TaskbarProgress> {
+        ++makings;
+        return nullptr;
+    });
+    EXPECT_TRUE(broken.Available());
+    EXPECT_FALSE(broken.MakeReady());
+    EXPECT_FALSE(broken.Available());
+    EXPECT_FALSE(broken.SetState(ProgressNormal));
+    EXPECT_EQ(makings, 2);
 }
 
 TEST(DayOfYear, CountsFromTheFirstOfJanuary) {

@@ -446,7 +446,7 @@ TEST_F(FormTest, StartupFileChoiceAndUnreadableFile) {
     // Closing says so and offers to save them under another name.
     files.unreadable.clear();
     boxes.answers = {IDNO};
-    EXPECT_TRUE(unread.FormCloseQuery());
+    unread.FormCloseQuery();
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text,
               "ファイル \"C:\\clock\\Velmora.ini\" は起動時に読み込めなかったため、"
@@ -473,6 +473,14 @@ TEST_F(FormTest, StartupFileChoiceAndUnreadableFile) {
     unread.FormCloseQuery();
     EXPECT_EQ(boxes.shown.size(), 3u); // read after all: written without a word
     EXPECT_NE(files.files[TestIni].find("BoxName1=ini\r\nDiffIndex1"), std::string::npos);
+
+    files.unreadable.insert(TestIni); // "No" to the question still closes
+    TForm1& declined = StartWithFiles();
+    files.unreadable.clear();
+    boxes.answers = {IDNO};
+    declined.Exit1Click();
+    EXPECT_EQ(boxes.shown.size(), 4u);
+    EXPECT_EQ(declined.Handle(), nullptr);
 }
 
 TEST_F(FormTest, BadColourIsShownAfterEverythingElseApplies) {
@@ -701,7 +709,7 @@ TEST_F(FormTest, WriteKeepsWhatWasRead) {
 
 TEST_F(FormTest, ClosingWritesTheIniAndNeverRefuses) {
     TForm1& window = Start("[DATA]\r\nBoxName1=kept\r\n");
-    EXPECT_TRUE(window.FormCloseQuery());
+    window.FormCloseQuery();
     EXPECT_TRUE(Has(files.files[TestIni], "BoxName1=kept\r\n"));
     EXPECT_TRUE(Has(files.files[TestIni], "Name=Velmora.exe\r\nPath=C:\\clock\\\r\n"));
     files.unwritable.insert(TestIni);
