@@ -15,42 +15,6 @@
 namespace velmora {
 namespace {
 
-enum class Band { Low, Middle, High };
-
-// Strict comparisons: a point exactly `GripWidth` inside an edge is not in
-// its band; the low band wins where a small window lets both overlap.
-Band BandOf(LONG value, LONG start, LONG length) {
-    if (value < start + GripWidth)
-        return Band::Low;
-    if (value > start + length - GripWidth)
-        return Band::High;
-    return Band::Middle;
-}
-
-struct ZoneEntry {
-    int zone;
-    LPCWSTR cursor;
-};
-
-// Rows: top, middle, bottom band; columns: left, centre, right band.
-const ZoneEntry ZoneTable[3][3] = {
-    {{WMSZ_TOPLEFT, IDC_SIZENWSE}, {WMSZ_TOP, IDC_SIZENS}, {WMSZ_TOPRIGHT, IDC_SIZENESW}},
-    {{WMSZ_LEFT, IDC_SIZEWE}, {0, IDC_ARROW}, {WMSZ_RIGHT, IDC_SIZEWE}},
-    {{WMSZ_BOTTOMLEFT, IDC_SIZENESW}, {WMSZ_BOTTOM, IDC_SIZENS}, {WMSZ_BOTTOMRIGHT, IDC_SIZENWSE}},
-};
-
-int Row(Band band) {
-    return band == Band::Low ? 0 : band == Band::Middle ? 1 : 2;
-}
-
-LONG SnapAxis(LONG low, LONG high, LONG areaLow, LONG areaHigh, int distance) {
-    if (std::abs(low - areaLow) < distance)
-        return areaLow;
-    if (std::abs(high - areaHigh) < distance)
-        return areaHigh - (high - low);
-    return low;
-}
-
 Text Trim(Text text) {
     const auto blank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
     while (!text.empty() && blank(text.back()))
@@ -62,32 +26,6 @@ Text Trim(Text text) {
 }
 
 } // namespace
-
-BorderHit HitTestBorder(POINT screen, const RECT& window) {
-    const Band vertical = BandOf(screen.y, window.top, window.bottom - window.top);
-    const Band horizontal = BandOf(screen.x, window.left, window.right - window.left);
-    const ZoneEntry& entry = ZoneTable[Row(vertical)][Row(horizontal)];
-    return {entry.zone, entry.cursor};
-}
-
-RECT DraggedFromZone(const RECT& window, int zone, POINT moved) {
-    const bool all = zone == 0;
-    const bool left = all || zone == 1 || zone == 4 || zone == 7;
-    const bool right = all || zone == 2 || zone == 5 || zone == 8;
-    const bool top = all || (zone >= 3 && zone <= 5);
-    const bool bottom = all || zone >= 6;
-    return {window.left + (left ? moved.x : 0), window.top + (top ? moved.y : 0),
-            window.right + (right ? moved.x : 0), window.bottom + (bottom ? moved.y : 0)};
-}
-
-bool CursorOnWindow(POINT screen, const RECT& window) {
-    return screen.x >= window.left && screen.x <= window.right && screen.y >= window.top &&
-           screen.y <= window.bottom;
-}
-
-int DateLabelHeight(int frameClientHeight, int labelTop) {
-    return (frameClientHeight - labelTop) * 2 / 5;
-}
 
 FontRequest AutoScaleFontRequest(int frameClientHeight, const FontSettings& dateFont) {
     FontRequest request;
@@ -137,55 +75,10 @@ LOGFONTW LogFontOf(const FontSettings& font) {
     return ToLogFont(request);
 }
 
-POINT SnapToWorkArea(const RECT& window, const RECT& workArea, int distance) {
-    return {SnapAxis(window.left, window.right, workArea.left, workArea.right, distance),
-            SnapAxis(window.top, window.bottom, workArea.top, workArea.bottom, distance)};
-}
-
-RECT MovedInside(const RECT& window, const RECT& workArea) {
-    // 64 bits: a placement from a file can hold any 32-bit values.
-    const auto axis = [](LONG start, LONG end, LONG low, LONG high) {
-        const std::int64_t size = std::max<std::int64_t>(std::int64_t{end} - start, 0);
-        const std::int64_t moved =
-            std::max<std::int64_t>(low, std::min<std::int64_t>(start, high - size));
-        const auto fit = [](std::int64_t v) {
-            return static_cast<LONG>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
-        };
-        return std::pair{fit(moved), fit(moved + size)};
-    };
-    const auto [left, right] = axis(window.left, window.right, workArea.left, workArea.right);
-    const auto [top, bottom] = axis(window.top, window.bottom, workArea.top, workArea.bottom);
-    return {left, top, right, bottom};
-}
-
-POINT CentredIn(const RECT& workArea, SIZE size) {
-    const LONG spareWidth = workArea.right - workArea.left - size.cx;
-    const LONG spareHeight = workArea.bottom - workArea.top - size.cy;
-    return {workArea.left + std::max(spareWidth / 2, 0L),
-            workArea.top + std::max(spareHeight / 2, 0L)};
-}
-
 Text ErrorBoxText(const Text& message) {
     if (!message.empty() && static_cast<unsigned char>(message.back()) > '.')
         return message + ".";
     return message;
-}
-
-UINT NextTickDelay(int millisecond) {
-    // The extra millisecond keeps the timer from landing a hair before the
-    // boundary, where the label would show the old second once more.
-    return static_cast<UINT>(1000 - std::clamp(millisecond, 0, 999) + 1);
-}
-
-UINT NextTickPeriod(int millisecond, UINT period) {
-    // A periodic timer keeps its phase. One that fell due just past the
-    // boundary stays there with a period of a second and need not be set
-    // again, which would cost a request to the window server every second;
-    // one that fell out of step is aimed at the next boundary again.
-    constexpr int InStepMilliseconds = 8;
-    if (millisecond >= 1 && millisecond <= InStepMilliseconds)
-        return period == SteadyTickPeriod ? 0 : SteadyTickPeriod;
-    return NextTickDelay(millisecond);
 }
 
 Text SiblingPath(const Text& path, const Text& ending) {
@@ -230,6 +123,22 @@ StartupChoice ChooseStartupFile(const std::wstring& commandLine, const Text& exe
         choice.file = IniPathOf(executablePath);
     }
     return choice;
+}
+
+LPCWSTR CursorResource(ZoneCursor cursor) {
+    switch (cursor) {
+    case ZoneCursor::WestEast:
+        return IDC_SIZEWE;
+    case ZoneCursor::NorthSouth:
+        return IDC_SIZENS;
+    case ZoneCursor::NorthwestSoutheast:
+        return IDC_SIZENWSE;
+    case ZoneCursor::NortheastSouthwest:
+        return IDC_SIZENESW;
+    case ZoneCursor::Arrow:
+        break;
+    }
+    return IDC_ARROW;
 }
 
 COLORREF ResolveColor(Color color) {

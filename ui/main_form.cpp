@@ -451,10 +451,8 @@ void TForm1::Layout() {
     const int top = padding;
     const int height = std::max(static_cast<int>(client.bottom) - 2 * padding, 0);
     const int splitter = Scale(SplitterWidth);
-    // However narrow the window, the other clock keeps a frame that can be grabbed.
-    const int room = std::max(right - left - splitter, 0);
-    const int least = std::min(Scale(MinimumFrameWidth), room / 2);
-    const int width = std::clamp(anchoredWidth_, least, room - least);
+    const int width =
+        AnchoredFrameWidth(anchoredWidth_, right - left - splitter, Scale(MinimumFrameWidth));
     if (leftAnchored_) {
         Place(groupBox1_.Handle(), left, top, width, height);
         Place(splitter1_.Handle(), left + width, top, splitter, height);
@@ -499,7 +497,7 @@ void TForm1::FormResize() {
     POINT cursor{};
     GetCursorPos(&cursor);
     const RECT window = WindowRect(window_);
-    if (!CursorOnWindow(cursor, window))
+    if (!CursorOnWindow(ToPoint(cursor), ToRect(window)))
         return;
     // The clock on the side away from the dragged edge keeps its width.
     const RECT divider = ChildRect(splitter1_.Handle());
@@ -574,7 +572,7 @@ void TForm1::SnapMove(WINDOWPOS& position) const {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromRect(&moved, MONITOR_DEFAULTTONEAREST), &monitor);
-    const POINT snapped = SnapToWorkArea(moved, monitor.rcWork, SnapDistance);
+    const Point snapped = SnapToWorkArea(ToRect(moved), ToRect(monitor.rcWork), SnapDistance);
     position.x = snapped.x;
     position.y = snapped.y;
 }
@@ -799,29 +797,29 @@ bool TForm1::TakesZoneCursor(HWND target) const {
 void TForm1::FormMouseMove(WPARAM keys, POINT client) {
     POINT cursor{};
     GetCursorPos(&cursor);
-    const BorderHit hit = HitTestBorder(cursor, WindowRect(window_));
-    cursor_ = hit.cursor;
+    const BorderHit hit = HitTestBorder(ToPoint(cursor), ToRect(WindowRect(window_)));
+    cursor_ = CursorResource(hit.cursor);
     SetCursor(LoadCursorW(nullptr, cursor_));
     const std::optional<POINT> pressed = std::exchange(pressedAt_, std::nullopt);
     if (!(keys & MK_LBUTTON))
         return;
     ReleaseCapture();
     // With a title bar the window has a sizing frame of its own.
-    if (hit.zone != 0 && state_.ShowTitleBar)
+    if (hit.zone != BorderZone::Inside && state_.ShowTitleBar)
         return;
     // The system's loop follows the pointer from where it is now: the way it
     // came since the press is applied first, so the grabbed point stays under it.
     if (pressed && !IsZoomed(window_)) {
-        RECT dragged = DraggedFromZone(WindowRect(window_), hit.zone,
-                                       {cursor.x - pressed->x, cursor.y - pressed->y});
-        if (hit.zone == 0)
+        RECT dragged = ToRECT(DraggedFromZone(ToRect(WindowRect(window_)), hit.zone,
+                                              {cursor.x - pressed->x, cursor.y - pressed->y}));
+        if (hit.zone == BorderZone::Inside)
             SnapDrag(dragged);
         SetWindowPos(window_, nullptr, dragged.left, dragged.top, dragged.right - dragged.left,
                      dragged.bottom - dragged.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
     const LPARAM position = MAKELPARAM(client.x, client.y);
-    const WPARAM command =
-        hit.zone == 0 ? SC_MOVE | HTCAPTION : SC_SIZE + static_cast<WPARAM>(hit.zone);
+    const WPARAM command = hit.zone == BorderZone::Inside ? SC_MOVE | HTCAPTION
+                                                          : SC_SIZE + static_cast<WPARAM>(hit.zone);
     SendMessageW(window_, WM_SYSCOMMAND, command, position);
 }
 

@@ -57,7 +57,7 @@ void BringOntoScreen(HWND window, WINDOWPLACEMENT& applied) {
     if (MonitorFromRect(&onScreen, MONITOR_DEFAULTTONULL) != nullptr)
         return;
     const MONITORINFO nearest = MonitorInfoOf(MonitorFromRect(&onScreen, MONITOR_DEFAULTTONEAREST));
-    applied.rcNormalPosition = MovedInside(onScreen, nearest.rcWork);
+    applied.rcNormalPosition = ToRECT(MovedInside(ToRect(onScreen), ToRect(nearest.rcWork)));
     OffsetRect(&applied.rcNormalPosition, -dx, -dy);
     SetWindowPlacement(window, &applied);
 }

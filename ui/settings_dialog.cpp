@@ -416,8 +416,8 @@ void TForm2::CentreOnOwnersMonitor() {
     GetMonitorInfoW(MonitorFromWindow(owner ? owner : dialog_, MONITOR_DEFAULTTONEAREST), &monitor);
     RECT outer{};
     GetWindowRect(dialog_, &outer);
-    const POINT at =
-        CentredIn(monitor.rcWork, {outer.right - outer.left, outer.bottom - outer.top});
+    const Point at =
+        CentredIn(ToRect(monitor.rcWork), outer.right - outer.left, outer.bottom - outer.top);
     SetWindowPos(dialog_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -219,7 +219,7 @@ TEST_F(PointerTest, SurfaceMovesAndEachBorderZoneSizes) {
                          top      ? before.top + 3
                          : bottom ? before.bottom - 4
                                   : (before.top + before.bottom) / 2};
-        ASSERT_EQ(HitTestBorder(grab, before).zone, z.zone);
+        ASSERT_EQ(static_cast<int>(HitTestBorder(ToPoint(grab), ToRect(before)).zone), z.zone);
         Drag(grab, z.dx, z.dy);
         RECT expected = before;
         (left ? expected.left : expected.right) += left || right ? z.dx : 0;
