@@ -49,8 +49,8 @@ void RunTicks(benchmark::State& state, int dateIndex, int timeIndex) {
     const IconvCp932Decoder decoder;
     pc.Facts.Decoder = &decoder;
 
-    ClockSide left = ClockSideOf(DefaultSettings().sides[0]);
-    ClockSide right = ClockSideOf(DefaultSettings().sides[1]);
+    ClockSide left = ClockSideOf(DefaultSettings().Sides[0]);
+    ClockSide right = ClockSideOf(DefaultSettings().Sides[1]);
     for (ClockSide* side : {&left, &right}) {
         BuildPatternLists(*side);
         side->DateIndex = dateIndex;

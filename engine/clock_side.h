@@ -5,23 +5,33 @@
 
 #include "engine/date_time.h"
 #include "engine/format_settings.h"
+#include "engine/language_table.h"
 #include "engine/modes.h"
+#include "engine/offset_table.h"
 #include "engine/text.h"
 
 namespace velmora {
 
-struct ClockSide {
+// What the settings file keeps of a clock.
+struct SideSettings {
     Text BoxName;
-    std::int32_t DiffIndex = 47;
+    std::int32_t DiffIndex = ZeroOffsetIndex;
+    std::int32_t DateIndex = 0;
+    std::int32_t TimeIndex = 0;
+    std::int32_t LocaleID = FallbackLcid;
     // The platform's time-zone key the side follows; empty for the fixed
     // offset. An unknown key falls back to DiffIndex.
     Text TimeZone;
-    std::int32_t LocaleID = 1041;
+
+    bool operator==(const SideSettings&) const = default;
+};
+
+// The kept values and what is derived from them: the window and the
+// settings dialog hold this, so a kept value has one home.
+struct ClockSide : SideSettings {
     TFormatSettings FormatSettings;
     std::vector<Text> DatePatternList; // 32 entries once built
     std::vector<Text> TimePatternList; // 8 entries once built
-    std::int32_t DateIndex = 0;
-    std::int32_t TimeIndex = 0;
     // Derived by DeriveDisplayPatterns.
     Text DatePattern;
     Text ColonPattern;
@@ -35,6 +45,8 @@ struct ClockSide {
 struct DisplayOptions {
     BlinkPairing BlinkMode{};
     bool SwingBlink = false;
+
+    bool operator==(const DisplayOptions&) const = default;
 };
 
 } // namespace velmora

@@ -19,8 +19,6 @@ const std::array<const char*, LanguageRowCount> LanguageTable = {
 
 namespace {
 
-constexpr std::int32_t FallbackLcid = 1041;
-
 // The identifier is the text after the first comma (the whole line without one).
 std::optional<std::int32_t> LcidOfLine(std::string_view line) {
     const std::size_t comma = line.find(',');

@@ -17,6 +17,8 @@ struct ProgressSettings {
     ProgressColour ProgressColor{};
     Text ProgressFrom;
     Text ProgressTo;
+
+    bool operator==(const ProgressSettings&) const = default;
 };
 
 struct ProgressWindow {

@@ -6,12 +6,7 @@ namespace velmora {
 
 ClockSide ClockSideOf(const SideSettings& values) {
     ClockSide side;
-    side.BoxName = values.boxName;
-    side.DiffIndex = values.diffIndex;
-    side.TimeZone = values.timeZone;
-    side.LocaleID = values.localeId;
-    side.DateIndex = values.dateIndex;
-    side.TimeIndex = values.timeIndex;
+    static_cast<SideSettings&>(side) = values;
     BuildPatternLists(side);
     return side;
 }

@@ -15,14 +15,12 @@ namespace {
 template <auto Member> struct Field {
     static auto& Of(auto& s) { return s.*Member; }
 };
-template <auto Member> struct PlacementField {
-    static auto& Of(auto& s) { return s.placement.*Member; }
+// A field of a member record, such as the placement's or the progress's.
+template <auto Outer, auto Member> struct InnerField {
+    static auto& Of(auto& s) { return (s.*Outer).*Member; }
 };
 template <std::size_t Side, auto Member> struct SideField {
-    static auto& Of(auto& s) { return s.sides[Side].*Member; }
-};
-template <std::size_t Side, auto Member> struct FontField {
-    static auto& Of(auto& s) { return s.fonts[Side].*Member; }
+    static auto& Of(auto& s) { return s.Sides[Side].*Member; }
 };
 
 // ---- Defaults that come from the window ---------------------------------------
@@ -50,10 +48,10 @@ std::int32_t CentredTop(const WindowEnvironment& w, const Settings&) {
     return (w.screenHeight - w.windowHeight) / 2;
 }
 std::int32_t RightOfLeft(const WindowEnvironment& w, const Settings& read) {
-    return WrappingAdd(read.placement.left, w.windowWidth);
+    return WrappingAdd(read.Placement.left, w.windowWidth);
 }
 std::int32_t BelowTop(const WindowEnvironment& w, const Settings& read) {
-    return WrappingAdd(read.placement.top, w.windowHeight);
+    return WrappingAdd(read.Placement.top, w.windowHeight);
 }
 std::int32_t HalfTheClient(const WindowEnvironment& w, const Settings&) {
     return DefaultSplit(w.clientWidth);
@@ -114,10 +112,10 @@ struct ViewRate {
     static void Read(Settings& s, Found text, std::string_view fixed, const KeyReading&) {
         const std::int32_t fallback = IntegerOr(fixed, 0);
         const auto rate = static_cast<std::uint8_t>(text ? IntegerOr(*text, fallback) : fallback);
-        s.viewRate = std::max(LeastViewRate, rate);
+        s.ViewRate = std::max(LeastViewRate, rate);
     }
     static std::optional<Text> Write(const Settings& s, const WriterEnvironment&) {
-        return IntegerText(s.viewRate);
+        return IntegerText(s.ViewRate);
     }
 };
 
@@ -129,11 +127,11 @@ constexpr std::size_t MaxFaceNameBytes = 31;
 template <std::size_t Side> struct FaceName {
     static void Read(Settings& s, Found text, std::string_view fixed, const KeyReading& r) {
         const std::string_view name = text ? *text : fixed;
-        s.fonts[Side].faceName = name.empty() ? r.window.currentFaceNames[Side]
+        s.Fonts[Side].faceName = name.empty() ? r.window.currentFaceNames[Side]
                                               : Text(LeadingChars(name, MaxFaceNameBytes));
     }
     static std::optional<Text> Write(const Settings& s, const WriterEnvironment&) {
-        return s.fonts[Side].faceName;
+        return s.Fonts[Side].faceName;
     }
 };
 
@@ -142,20 +140,20 @@ template <std::size_t Side> struct FontSize {
     static void Read(Settings& s, Found text, std::string_view fixed, const KeyReading& r) {
         const std::int32_t fallback = IntegerOr(fixed, 0);
         const std::int32_t size = text ? IntegerOr(*text, fallback) : fallback;
-        s.fonts[Side].height = FontHeightFromSize(size, r.window.pixelsPerInch);
+        s.Fonts[Side].height = FontHeightFromSize(size, r.window.pixelsPerInch);
     }
     static std::optional<Text> Write(const Settings& s, const WriterEnvironment& e) {
-        return IntegerText(FontSizeFromHeight(s.fonts[Side].height, e.pixelsPerInch));
+        return IntegerText(FontSizeFromHeight(s.Fonts[Side].height, e.pixelsPerInch));
     }
 };
 
 template <std::size_t Side> struct FontStyleBits {
     static void Read(Settings& s, Found text, std::string_view fixed, const KeyReading&) {
         const std::int32_t fallback = IntegerOr(fixed, 0);
-        s.fonts[Side].style = FontStyleFromInteger(text ? IntegerOr(*text, fallback) : fallback);
+        s.Fonts[Side].style = FontStyleFromInteger(text ? IntegerOr(*text, fallback) : fallback);
     }
     static std::optional<Text> Write(const Settings& s, const WriterEnvironment&) {
-        return IntegerText(static_cast<std::int32_t>(s.fonts[Side].style));
+        return IntegerText(static_cast<std::int32_t>(s.Fonts[Side].style));
     }
 };
 
@@ -164,18 +162,18 @@ template <std::size_t Side> struct FontStyleBits {
 template <std::size_t Side> struct Colour {
     static void Read(Settings& s, Found text, std::string_view fixed, const KeyReading& r) {
         const Color fallback = ParseColor(fixed, 0);
-        s.fonts[Side].color = fallback;
+        s.Fonts[Side].color = fallback;
         if (!text)
             return;
         try {
-            s.fonts[Side].color = ParseColor(*text, fallback);
+            s.Fonts[Side].color = ParseColor(*text, fallback);
         } catch (const ConversionError& e) {
             if (!r.error)
                 r.error = e;
         }
     }
     static std::optional<Text> Write(const Settings& s, const WriterEnvironment&) {
-        return ColorText(s.fonts[Side].color);
+        return ColorText(s.Fonts[Side].color);
     }
 };
 
@@ -210,9 +208,14 @@ using S = Settings;
 using P = WindowPlacementValues;
 using Side = SideSettings;
 
+using D = DisplayOptions;
+using Pr = ProgressSettings;
+
 template <auto Member, WindowDefault Default>
-using Placed = Integer<PlacementField<Member>, Default>;
+using Placed = Integer<InnerField<&S::Placement, Member>, Default>;
 template <auto Member> using Top = Field<Member>;
+template <auto Member> using Shown = InnerField<&S::Display, Member>;
+template <auto Member> using Bar = InnerField<&S::Progress, Member>;
 
 constexpr auto Table = std::to_array<SettingKeyInfo>({
     {Program, "Name", "", WriteOnly<ProgramName>()},
@@ -226,37 +229,37 @@ constexpr auto Table = std::to_array<SettingKeyInfo>({
     {Position, "Top", "", Bind<Placed<&P::top, CentredTop>>()},
     {Position, "Right", "", Bind<Placed<&P::right, RightOfLeft>>()},
     {Position, "Bottom", "", Bind<Placed<&P::bottom, BelowTop>>()},
-    {Position, "Split", "", Bind<Integer<Top<&S::split>, HalfTheClient>>()},
-    {Position, "State", "", Bind<Integer<Top<&S::windowState>, CurrentState>>()},
-    {Data, "BoxName1", "昭和基地", Bind<String<SideField<0, &Side::boxName>>>()},
-    {Data, "DiffIndex1", "59", Bind<Integer<SideField<0, &Side::diffIndex>>>()},
-    {Data, "DateIndex1", "0", Bind<Integer<SideField<0, &Side::dateIndex>>>()},
-    {Data, "TimeIndex1", "0", Bind<Integer<SideField<0, &Side::timeIndex>>>()},
-    {Data, "LocaleID1", "1041", Bind<Integer<SideField<0, &Side::localeId>>>()},
-    {Data, "TimeZone1", "", Bind<Zone<SideField<0, &Side::timeZone>>>()},
-    {Data, "BoxName2", "ヒューストン", Bind<String<SideField<1, &Side::boxName>>>()},
-    {Data, "DiffIndex2", "77", Bind<Integer<SideField<1, &Side::diffIndex>>>()},
-    {Data, "DateIndex2", "0", Bind<Integer<SideField<1, &Side::dateIndex>>>()},
-    {Data, "TimeIndex2", "0", Bind<Integer<SideField<1, &Side::timeIndex>>>()},
-    {Data, "LocaleID2", "1041", Bind<Integer<SideField<1, &Side::localeId>>>()},
-    {Data, "TimeZone2", "", Bind<Zone<SideField<1, &Side::timeZone>>>()},
-    {Mode, "BlinkMode", "0", Bind<Integer<Top<&S::blinkMode>>>()},
-    {Mode, "SwingBlink", "0", Bind<Boolean<Top<&S::swingBlink>>>()},
-    {Mode, "ViewMode", "0", Bind<Boolean<Top<&S::viewMode>>>()},
+    {Position, "Split", "", Bind<Integer<Top<&S::Split>, HalfTheClient>>()},
+    {Position, "State", "", Bind<Integer<Top<&S::WindowState>, CurrentState>>()},
+    {Data, "BoxName1", "昭和基地", Bind<String<SideField<0, &Side::BoxName>>>()},
+    {Data, "DiffIndex1", "59", Bind<Integer<SideField<0, &Side::DiffIndex>>>()},
+    {Data, "DateIndex1", "0", Bind<Integer<SideField<0, &Side::DateIndex>>>()},
+    {Data, "TimeIndex1", "0", Bind<Integer<SideField<0, &Side::TimeIndex>>>()},
+    {Data, "LocaleID1", "1041", Bind<Integer<SideField<0, &Side::LocaleID>>>()},
+    {Data, "TimeZone1", "", Bind<Zone<SideField<0, &Side::TimeZone>>>()},
+    {Data, "BoxName2", "ヒューストン", Bind<String<SideField<1, &Side::BoxName>>>()},
+    {Data, "DiffIndex2", "77", Bind<Integer<SideField<1, &Side::DiffIndex>>>()},
+    {Data, "DateIndex2", "0", Bind<Integer<SideField<1, &Side::DateIndex>>>()},
+    {Data, "TimeIndex2", "0", Bind<Integer<SideField<1, &Side::TimeIndex>>>()},
+    {Data, "LocaleID2", "1041", Bind<Integer<SideField<1, &Side::LocaleID>>>()},
+    {Data, "TimeZone2", "", Bind<Zone<SideField<1, &Side::TimeZone>>>()},
+    {Mode, "BlinkMode", "0", Bind<Integer<Shown<&D::BlinkMode>>>()},
+    {Mode, "SwingBlink", "0", Bind<Boolean<Shown<&D::SwingBlink>>>()},
+    {Mode, "ViewMode", "0", Bind<Boolean<Top<&S::ViewMode>>>()},
     {Mode, "ViewRate", "255", Bind<ViewRate>()},
-    {Mode, "StayOnTop", "0", Bind<Boolean<Top<&S::stayOnTop>>>()},
-    {Mode, "TitleMode", "1", Bind<Integer<Top<&S::titleMode>>>()},
-    {Mode, "TitleString", "走れブリッツェン", Bind<String<Top<&S::titleString>>>()},
-    {Mode, "ShowTitleBar", "1", Bind<Boolean<Top<&S::showTitleBar>>>()},
-    {Mode, "ShowMenuBar", "1", Bind<Boolean<Top<&S::showMenuBar>>>()},
-    {Mode, "ShowInTaskBar", "1", Bind<Boolean<Top<&S::showInTaskBar>>>()},
-    {Mode, "SaveStatus", "1", Bind<Boolean<Top<&S::saveStatus>>>()},
-    {Mode, "ProgressTime", "0", Bind<Integer<Top<&S::progressTime>>>()},
-    {Mode, "ProgressColor", "0", Bind<Integer<Top<&S::progressColor>>>()},
-    {Mode, "ProgressFrom", "09:00", Bind<String<Top<&S::progressFrom>>>()},
-    {Mode, "ProgressTo", "17:00", Bind<String<Top<&S::progressTo>>>()},
-    {Font, "AutoScale", "0", Bind<Boolean<Top<&S::autoScale>>>()},
-    {Font, "SameFont", "1", Bind<Boolean<Top<&S::sameFont>>>()},
+    {Mode, "StayOnTop", "0", Bind<Boolean<Top<&S::StayOnTop>>>()},
+    {Mode, "TitleMode", "1", Bind<Integer<Top<&S::TitleMode>>>()},
+    {Mode, "TitleString", "走れブリッツェン", Bind<String<Top<&S::TitleString>>>()},
+    {Mode, "ShowTitleBar", "1", Bind<Boolean<Top<&S::ShowTitleBar>>>()},
+    {Mode, "ShowMenuBar", "1", Bind<Boolean<Top<&S::ShowMenuBar>>>()},
+    {Mode, "ShowInTaskBar", "1", Bind<Boolean<Top<&S::ShowInTaskBar>>>()},
+    {Mode, "SaveStatus", "1", Bind<Boolean<Top<&S::SaveStatus>>>()},
+    {Mode, "ProgressTime", "0", Bind<Integer<Bar<&Pr::ProgressTime>>>()},
+    {Mode, "ProgressColor", "0", Bind<Integer<Bar<&Pr::ProgressColor>>>()},
+    {Mode, "ProgressFrom", "09:00", Bind<String<Bar<&Pr::ProgressFrom>>>()},
+    {Mode, "ProgressTo", "17:00", Bind<String<Bar<&Pr::ProgressTo>>>()},
+    {Font, "AutoScale", "0", Bind<Boolean<Top<&S::AutoScale>>>()},
+    {Font, "SameFont", "1", Bind<Boolean<Top<&S::SameFont>>>()},
     {Font, "Name1", "ＭＳ ゴシック", Bind<FaceName<0>>()},
     {Font, "Size1", "14", Bind<FontSize<0>>()},
     {Font, "Style1", "0", Bind<FontStyleBits<0>>()},

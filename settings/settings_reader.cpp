@@ -11,7 +11,7 @@ std::int32_t DefaultSplit(std::int32_t clientWidth) {
 
 WindowPlacementValues ReadWindowPlacement(const IniDocument& document,
                                           const WindowEnvironment& window) {
-    return ReadSettingsDocument(document, window).settings.placement;
+    return ReadSettingsDocument(document, window).settings.Placement;
 }
 
 // Each key fills its field in the table's order, so a default that depends

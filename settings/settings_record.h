@@ -4,7 +4,9 @@
 #include <array>
 #include <cstdint>
 
+#include "engine/clock_side.h"
 #include "engine/modes.h"
+#include "engine/progress.h"
 #include "engine/text.h"
 #include "settings/setting_values.h"
 
@@ -22,17 +24,6 @@ struct WindowPlacementValues {
     std::int32_t bottom = 0;
 
     bool operator==(const WindowPlacementValues&) const = default;
-};
-
-struct SideSettings {
-    Text boxName;
-    std::int32_t diffIndex = 0;
-    std::int32_t dateIndex = 0;
-    std::int32_t timeIndex = 0;
-    std::int32_t localeId = 0;
-    Text timeZone; // the platform's zone key; empty for the fixed offset
-
-    bool operator==(const SideSettings&) const = default;
 };
 
 struct FontSettings {
@@ -57,33 +48,37 @@ enum class WindowShowState : std::int32_t {
     Maximised = 2,
 };
 
-// A value-initialised record is all zeros and empty texts; the defaults of
-// the keys are in the key table, and DefaultSettings gives them as a record.
-struct Settings {
-    WindowPlacementValues placement;
-    std::int32_t split = 0;        // width of the left clock's frame
-    WindowShowState windowState{}; // applied at start-up only
-    std::array<SideSettings, 2> sides;
+// What the file keeps besides the window's geometry and the two clocks. The
+// window and the settings dialog hold these fields as they are (see
+// ui/main_form_state.h), so a new setting is a field here and a row in the
+// key table, and nothing copies it by name.
+struct SharedSettings {
+    DisplayOptions Display;
+    bool ViewMode = false;
+    std::uint8_t ViewRate = 0; // the window's alpha value
+    bool StayOnTop = false;
+    TitleSource TitleMode{};
+    Text TitleString;
+    bool ShowTitleBar = false;
+    bool ShowMenuBar = false;
+    bool ShowInTaskBar = false;
+    bool SaveStatus = false;
+    ProgressSettings Progress;
+    bool AutoScale = false;
+    bool SameFont = false;
+    std::array<FontSettings, 2> Fonts; // left, right date label
 
-    BlinkPairing blinkMode{};
-    bool swingBlink = false;
-    bool viewMode = false;
-    std::uint8_t viewRate = 0; // the window's alpha value
-    bool stayOnTop = false;
-    TitleSource titleMode{};
-    Text titleString;
-    bool showTitleBar = false;
-    bool showMenuBar = false;
-    bool showInTaskBar = false;
-    bool saveStatus = false;
-    ProgressClock progressTime{};
-    ProgressColour progressColor{};
-    Text progressFrom;
-    Text progressTo;
+    bool operator==(const SharedSettings&) const = default;
+};
 
-    bool autoScale = false;
-    bool sameFont = false;
-    std::array<FontSettings, 2> fonts; // left, right date label
+// Every value of the file. A value-initialised record has zeros, empty texts
+// and the clocks' own defaults; the keys' defaults are in the key table, and
+// DefaultSettings gives them as a record.
+struct Settings : SharedSettings {
+    WindowPlacementValues Placement;
+    std::int32_t Split = 0;        // width of the left clock's frame
+    WindowShowState WindowState{}; // applied at start-up only
+    std::array<SideSettings, 2> Sides;
 
     bool operator==(const Settings&) const = default;
 };

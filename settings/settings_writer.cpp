@@ -44,7 +44,7 @@ void WriteSettingsDocument(IniDocument& document, const Settings& settings,
     for (std::string_view name : OwnedSections)
         document.EraseSection(name);
 
-    if (!settings.saveStatus) {
+    if (!settings.SaveStatus) {
         // Nothing of the state may survive, or the next read would not give
         // the defaults: earlier copies of a repeated section go too.
         for (std::string_view name : OwnedSections)

@@ -27,67 +27,29 @@ void TForm1::Setting1Click() {
 }
 
 SettingsDialogState TForm1::DialogState() const {
-    SettingsDialogState state;
+    SettingsDialogState state{state_, taskbarReady_};
     const ClockReading now = deps_.clock.Read();
-    for (std::size_t i = 0; i < state.Sides.size(); ++i) {
-        const ClockSide& from = state_.Sides[i];
-        SettingsDialogSide& to = state.Sides[i];
-        to.BoxName = from.BoxName;
-        // On a zone, the offset list shows the zone's offset now, the
-        // natural start when the user goes back to a fixed offset.
-        to.DiffIndex = DiffIndexToStore(from, now, deps_.zones);
-        to.TimeZone = from.TimeZone;
-        to.DateIndex = from.DateIndex;
-        to.TimeIndex = from.TimeIndex;
-        to.LocaleID = from.LocaleID;
-        to.Font = state_.Fonts[i];
-        to.SideTime = from.SideTime;
-        to.DatePatternList = from.DatePatternList;
-        to.TimePatternList = from.TimePatternList;
-    }
-    state.BlinkMode = state_.Display.BlinkMode;
-    state.SwingBlink = state_.Display.SwingBlink;
-    state.ViewMode = state_.ViewMode;
-    state.StayOnTop = state_.StayOnTop;
-    state.TitleMode = state_.TitleMode;
-    state.TitleString = state_.TitleString;
-    state.AutoScale = state_.AutoScale;
-    state.SameFont = state_.SameFont;
-    state.TaskbarReady = taskbarReady_;
-    state.Progress = state_.Progress;
+    // On a zone, the offset list shows the zone's offset now, the natural
+    // start when the user goes back to a fixed offset.
+    for (ClockSide& side : state.Sides)
+        side.DiffIndex = DiffIndexToStore(side, now, deps_.zones);
     return state;
 }
 
 void TForm1::TakeDialogState(const SettingsDialogState& state) {
-    for (std::size_t i = 0; i < state.Sides.size(); ++i) {
-        const SettingsDialogSide& from = state.Sides[i];
-        ClockSide& side = state_.Sides[i];
-        side.BoxName = from.BoxName;
-        side.DiffIndex = from.DiffIndex;
-        side.TimeZone = from.TimeZone;
-        side.DateIndex = from.DateIndex;
-        side.TimeIndex = from.TimeIndex;
-        side.LocaleID = from.LocaleID;
+    // The alpha value comes back as the slider has set it live, and with
+    // "左右同じ" the dialog has already given the right side the left font.
+    CopyKeptValues(state, state_);
+    for (ClockSide& side : state_.Sides) {
         LoadLocaleSettings(deps_.locale, pc_.Facts, side.LocaleID, side.FormatSettings);
         RefreshLocalePatterns(side);
-        // With "左右同じ" the dialog has already given the right side the left font.
-        state_.Fonts[i] = from.Font;
     }
-    state_.Display.BlinkMode = state.BlinkMode;
-    state_.Display.SwingBlink = state.SwingBlink;
-    state_.AutoScale = state.AutoScale;
-    state_.SameFont = state.SameFont;
     ApplyCaptions();
     ApplyFonts();
     DerivePatterns();
-    // The alpha value is not copied: the slider has set it live.
-    state_.ViewMode = state.ViewMode;
-    SetStayOnTop(state.StayOnTop);
-    state_.TitleMode = state.TitleMode;
-    state_.TitleString = state.TitleString;
+    SetStayOnTop(state_.StayOnTop);
     if (const auto title = FixedTitle(state_.TitleMode, state_.TitleString))
         SetCaption(*title);
-    state_.Progress = state.Progress;
     lastProgressError_.reset(); // new settings: an error is worth showing again
     lastTickError_.reset();
     UpdateProgress();

@@ -124,7 +124,7 @@ void TForm1::ReadSettings(const Text& fileName) {
 
     const SettingsReadResult read = ReadSettingsDocument(document, environment);
     if (!running)
-        initialState_ = read.settings.windowState;
+        initialState_ = read.settings.WindowState;
     ApplySettings(read.settings, fileName);
     // A colour that did not convert took its default; the rest is in effect.
     if (read.error)
@@ -154,7 +154,7 @@ void TForm1::ApplySettings(const Settings& s, const Text& fileName) {
     DerivePatterns();
 
     leftAnchored_ = true;
-    anchoredWidth_ = s.split;
+    anchoredWidth_ = s.Split;
     Layout();
     FormShow();
     initialDirectory_ = SplitPath(fileName).directory;
@@ -166,16 +166,16 @@ void TForm1::ApplySettings(const Settings& s, const Text& fileName) {
 Settings TForm1::CaptureSettings() const {
     Settings s;
     CopyStateToSettings(state_, s);
-    s.placement = ValuesOf(CurrentPlacement(window_));
+    s.Placement = ValuesOf(CurrentPlacement(window_));
     RECT frame{};
     GetWindowRect(groupBox1_.Handle(), &frame);
-    s.split = frame.right - frame.left;
-    s.windowState = WindowState();
+    s.Split = frame.right - frame.left;
+    s.WindowState = WindowState();
     // A side on a time zone also stores the zone's offset now, for programs
     // that know only the fixed offsets.
     const ClockReading now = deps_.clock.Read();
-    for (std::size_t i = 0; i < s.sides.size(); ++i)
-        s.sides[i].diffIndex = DiffIndexToStore(state_.Sides[i], now, deps_.zones);
+    for (std::size_t i = 0; i < s.Sides.size(); ++i)
+        s.Sides[i].DiffIndex = DiffIndexToStore(state_.Sides[i], now, deps_.zones);
     return s;
 }
 

@@ -19,37 +19,15 @@
 #include "engine/time_zone_rules.h"
 #include "engine/unique_handle_win.h"
 #include "settings/settings_record.h"
+#include "ui/main_form_state.h"
 #include "ui/settings_dialog_layout.h"
 
 namespace velmora {
 
-// One clock side as the dialog edits it. The time and the pattern lists only
-// feed the samples; they are never written back.
-struct SettingsDialogSide {
-    Text BoxName;
-    std::int32_t DiffIndex = 47;
-    Text TimeZone; // empty: the fixed offset DiffIndex
-    std::int32_t DateIndex = 0;
-    std::int32_t TimeIndex = 0;
-    std::int32_t LocaleID = 1041;
-    FontSettings Font; // the side's date label font
-    DateTime SideTime = 0;
-    std::vector<Text> DatePatternList;
-    std::vector<Text> TimePatternList;
-};
-
-struct SettingsDialogState {
-    std::array<SettingsDialogSide, 2> Sides; // left, right
-    BlinkPairing BlinkMode{};
-    bool SwingBlink = false;
-    bool ViewMode = false;
-    bool StayOnTop = false;
-    TitleSource TitleMode{};
-    Text TitleString;
-    bool AutoScale = false;
-    bool SameFont = true;
+// The dialog edits a copy of the main window's state. Each side's time and
+// pattern lists only feed the samples; the window derives its own again.
+struct SettingsDialogState : MainFormState {
     bool TaskbarReady = false; // read only
-    ProgressSettings Progress;
 };
 
 // The main window's live parts that the dialog reaches while it is open.
@@ -182,7 +160,7 @@ class TForm2 {
     FontSettings fontDialog1_;
     FontSettings fontDialog2_;
     int comboBox3Tag_ = 0;
-    std::array<SettingsDialogSide, 2> sampleSides_; // the stored sides the samples show
+    std::array<ClockSide, 2> sampleSides_; // the stored sides the samples show
     std::array<std::int32_t, 2> storedDiffIndex_{47, 47};
     // The zone keys of the zone lists' entries, "" for the fixed offset; the
     // entries from firstZoneEntry_ on are zones the system knows.

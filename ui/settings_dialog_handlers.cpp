@@ -20,7 +20,6 @@ namespace {
 
 using enum ControlId;
 
-constexpr std::int32_t FallbackLcid = 1041;
 constexpr int TrackBarMaximum = 255;
 constexpr int TranslucentPosition = 128;
 
@@ -135,7 +134,7 @@ void TForm2::FormCreate(std::int32_t leftLocaleId, std::int32_t rightLocaleId) {
 
 void TForm2::Open(const SettingsDialogState& state) {
     for (int side = 0; side < 2; ++side) {
-        const SettingsDialogSide& from = state.Sides[static_cast<std::size_t>(side)];
+        const ClockSide& from = state.Sides[static_cast<std::size_t>(side)];
         const SideControls& to = SideControlsOf[side];
         SetControlText(Control(to.name), from.BoxName);
         FillZoneList(side, from.TimeZone);
@@ -150,17 +149,17 @@ void TForm2::Open(const SettingsDialogState& state) {
     ComboBox13Select();
     ComboBox23Select();
 
-    SetRadioGroupIndex(static_cast<int>(state.BlinkMode));
-    SetChecked(SwingBlink2, state.SwingBlink);
+    SetRadioGroupIndex(static_cast<int>(state.Display.BlinkMode));
+    SetChecked(SwingBlink2, state.Display.SwingBlink);
     SetChecked(CheckBox1, state.ViewMode); // may move the slider and the alpha value
     SetChecked(CheckBox2, state.StayOnTop);
     alphaAtOpening_ = host_.Alpha();
     SetTitleRadio(state.TitleMode);
     SetChecked(CheckBox3, state.AutoScale);
 
-    label11Font_ = state.Sides[0].Font;
+    label11Font_ = state.Fonts[0];
     fontDialog1_ = label11Font_;
-    label21Font_ = state.SameFont ? state.Sides[0].Font : state.Sides[1].Font;
+    label21Font_ = state.SameFont ? state.Fonts[0] : state.Fonts[1];
     fontDialog2_ = label21Font_;
     SetChecked(CheckBox4, state.SameFont);
 
@@ -196,7 +195,7 @@ void TForm2::Open(const SettingsDialogState& state) {
 // ---- Samples and languages --------------------------------------------------
 
 void TForm2::FillSamples(int side) {
-    const SettingsDialogSide& stored = sampleSides_[static_cast<std::size_t>(side)];
+    const ClockSide& stored = sampleSides_[static_cast<std::size_t>(side)];
     const DateTime time = sampleTimes_[static_cast<std::size_t>(side)];
     const TFormatSettings& format = sampleFormats_[static_cast<std::size_t>(side)];
     const PcLocaleFacts& facts = host_.Pc().Facts;
@@ -457,7 +456,7 @@ Text TForm2::PickerText(ControlId picker) const {
 
 void TForm2::CopyBack(SettingsDialogState& state) const {
     for (int side = 0; side < 2; ++side) {
-        SettingsDialogSide& to = state.Sides[static_cast<std::size_t>(side)];
+        ClockSide& to = state.Sides[static_cast<std::size_t>(side)];
         const SideControls& from = SideControlsOf[side];
         to.BoxName = ControlText(Control(from.name));
         // An offset list without a selection (an index from a hand-edited
@@ -471,15 +470,16 @@ void TForm2::CopyBack(SettingsDialogState& state) const {
         to.TimeIndex = std::max(Selection(Control(from.times)), 0);
         to.LocaleID = languageTags_[static_cast<std::size_t>(side)];
     }
-    state.BlinkMode = static_cast<BlinkPairing>(radioGroupIndex_);
-    state.SwingBlink = IsChecked(Control(SwingBlink2));
+    state.Display.BlinkMode = static_cast<BlinkPairing>(radioGroupIndex_);
+    state.Display.SwingBlink = IsChecked(Control(SwingBlink2));
 
     state.AutoScale = IsChecked(Control(CheckBox3));
     state.SameFont = IsChecked(Control(CheckBox4));
-    state.Sides[0].Font = label11Font_;
-    state.Sides[1].Font = state.SameFont ? label11Font_ : label21Font_;
+    state.Fonts[0] = label11Font_;
+    state.Fonts[1] = state.SameFont ? label11Font_ : label21Font_;
 
     state.ViewMode = IsChecked(Control(CheckBox1));
+    state.ViewRate = host_.Alpha(); // the slider sets it live
     state.StayOnTop = IsChecked(Control(CheckBox2));
     state.TitleMode = FirstTitleRadio;
     for (int i = 0; i < std::ssize(TitleRadios); ++i) {

@@ -11,7 +11,7 @@ namespace {
 
 TEST(ClockSide, Defaults) {
     const Settings defaults = DefaultSettings();
-    const ClockSide left = ClockSideOf(defaults.sides[0]), right = ClockSideOf(defaults.sides[1]);
+    const ClockSide left = ClockSideOf(defaults.Sides[0]), right = ClockSideOf(defaults.Sides[1]);
     EXPECT_EQ(left.BoxName, "昭和基地");
     EXPECT_EQ(right.BoxName, "ヒューストン");
     EXPECT_EQ(left.DiffIndex, 59);

@@ -27,8 +27,8 @@ const Text Proportional = "PGothic";
 const FakeFontPitch Pitch;
 
 struct Sides {
-    ClockSide left = ClockSideOf(DefaultSettings().sides[0]);
-    ClockSide right = ClockSideOf(DefaultSettings().sides[1]);
+    ClockSide left = ClockSideOf(DefaultSettings().Sides[0]);
+    ClockSide right = ClockSideOf(DefaultSettings().Sides[1]);
 
     void Derive(std::int32_t blinkMode, bool swing, const Text& leftFace = Proportional,
                 const Text& rightFace = Proportional) {

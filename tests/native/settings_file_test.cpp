@@ -17,8 +17,8 @@ TEST(SettingsFile, MissingFileLoadsEmptyAndWritingKeepsForeignParts) {
     EXPECT_TRUE(LoadSettingsDocument(files, "C:\\none.ini").Sections().empty());
     files.files["a.dat"] = "[USER]\r\nX=1\r\n[MODE]\r\nTitleMode=3\r\n";
     Settings s = ReadSettingsDocument(LoadSettingsDocument(files, "a.dat"), FixedWindow()).settings;
-    EXPECT_EQ(s.titleMode, TitleSource::LeftClock);
-    s.titleMode = TitleSource::RightClock;
+    EXPECT_EQ(s.TitleMode, TitleSource::LeftClock);
+    s.TitleMode = TitleSource::RightClock;
     WriteSettingsFile(files, "a.dat", s, FixedExecutable());
     EXPECT_EQ(files.files["a.dat"].rfind("[USER]\r\nX=1\r\n\r\n[PROGRAM]\r\n", 0), 0u);
     EXPECT_EQ(ReadSettingsDocument(LoadSettingsDocument(files, "a.dat"), FixedWindow()).settings,

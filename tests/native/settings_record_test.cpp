@@ -17,7 +17,7 @@ TEST(SettingsRecord, TheSplitDefaultFollowsTheClientWidth) {
     for (const Case c : {Case{624, 309}, Case{625, 309}, Case{8, 1}, Case{0, -3}, Case{3, -1}}) {
         WindowEnvironment window = FixedWindow();
         window.clientWidth = c.clientWidth;
-        EXPECT_EQ(ReadText("", window).settings.split, c.split) << c.clientWidth;
+        EXPECT_EQ(ReadText("", window).settings.Split, c.split) << c.clientWidth;
         EXPECT_EQ(DefaultSplit(c.clientWidth), c.split);
     }
 }
@@ -27,8 +27,8 @@ TEST(SettingsRecord, PlacementAndStateDefaultsComeFromTheWindowAndTheScreen) {
     window.placement = {3, 2, -7, -9, 1, 2, 3, 4};
     window.windowState = WindowShowState::Minimised;
     const Settings s = ReadText("", window).settings;
-    EXPECT_EQ(s.placement, (WindowPlacementValues{3, 2, -7, -9, 640, 440, 1280, 640}));
-    EXPECT_EQ(s.windowState, WindowShowState::Minimised);
+    EXPECT_EQ(s.Placement, (WindowPlacementValues{3, 2, -7, -9, 640, 440, 1280, 640}));
+    EXPECT_EQ(s.WindowState, WindowShowState::Minimised);
 }
 
 #define KEY(file, condition)                                                                       \
@@ -41,31 +41,31 @@ TEST(SettingsRecord, KeysReadAsTheirTypesSay) {
         const char* file;
         bool (*check)(const Settings&);
     } cases[] = {
-        KEY("[POSITION]\nLeft=10\nTop=20\n", s.placement.right == 650 && s.placement.bottom == 220),
+        KEY("[POSITION]\nLeft=10\nTop=20\n", s.Placement.right == 650 && s.Placement.bottom == 220),
         // A huge edge wraps like 32-bit window arithmetic instead of overflowing.
-        KEY("[POSITION]\nLeft=2147483647", s.placement.right == -2147483647 - 1 + 639),
-        KEY("[mode]\nblinkmode=2", s.blinkMode == BlinkPairing::Stop),
-        KEY("[MODE]\nViewRate=300", s.viewRate == 44),
-        KEY("[MODE]\nViewRate=abc", s.viewRate == 255),
+        KEY("[POSITION]\nLeft=2147483647", s.Placement.right == -2147483647 - 1 + 639),
+        KEY("[mode]\nblinkmode=2", s.Display.BlinkMode == BlinkPairing::Stop),
+        KEY("[MODE]\nViewRate=300", s.ViewRate == 44),
+        KEY("[MODE]\nViewRate=abc", s.ViewRate == 255),
         // Never fainter than the slider goes, the low byte taken first.
-        KEY("[MODE]\nViewRate=0", s.viewRate == 26),
-        KEY("[MODE]\nViewRate=25", s.viewRate == 26),
-        KEY("[MODE]\nViewRate=256", s.viewRate == 26),
-        KEY("[MODE]\nViewRate=27", s.viewRate == 27),
-        KEY("[MODE]\nViewRate=-1", s.viewRate == 255),
-        KEY("[MODE]\nSaveStatus=0", !s.saveStatus),
-        KEY("[POSITION]\nstate=2", s.windowState == WindowShowState::Maximised),
-        KEY("[DATA]\nBoxName1=", s.sides[0].boxName.empty()),
-        KEY("[DATA]\nBoxName2=x", s.sides[0].boxName == "昭和基地"),
-        KEY("[FONT]\nStyle1=5", s.fonts[0].style == (FontStyle::Bold | FontStyle::Underline)),
-        KEY("[FONT]\nStyle1=277", s.fonts[0].style == FontStyle(21)), // the low 8 bits
-        KEY("[FONT]\nSize2=-15", s.fonts[1].height == 25),
-        KEY("[FONT]\nSize1=abc", s.fonts[0].height == -23),
-        KEY("[FONT]\nColor1=$000000FF", s.fonts[0].color == 0xFF),
-        KEY("[FONT]\nColor2=0x00FF00", s.fonts[1].color == 0xFF00),
-        KEY("[FONT]\nName1=", s.fonts[0].faceName == "Current Left"),
+        KEY("[MODE]\nViewRate=0", s.ViewRate == 26),
+        KEY("[MODE]\nViewRate=25", s.ViewRate == 26),
+        KEY("[MODE]\nViewRate=256", s.ViewRate == 26),
+        KEY("[MODE]\nViewRate=27", s.ViewRate == 27),
+        KEY("[MODE]\nViewRate=-1", s.ViewRate == 255),
+        KEY("[MODE]\nSaveStatus=0", !s.SaveStatus),
+        KEY("[POSITION]\nstate=2", s.WindowState == WindowShowState::Maximised),
+        KEY("[DATA]\nBoxName1=", s.Sides[0].BoxName.empty()),
+        KEY("[DATA]\nBoxName2=x", s.Sides[0].BoxName == "昭和基地"),
+        KEY("[FONT]\nStyle1=5", s.Fonts[0].style == (FontStyle::Bold | FontStyle::Underline)),
+        KEY("[FONT]\nStyle1=277", s.Fonts[0].style == FontStyle(21)), // the low 8 bits
+        KEY("[FONT]\nSize2=-15", s.Fonts[1].height == 25),
+        KEY("[FONT]\nSize1=abc", s.Fonts[0].height == -23),
+        KEY("[FONT]\nColor1=$000000FF", s.Fonts[0].color == 0xFF),
+        KEY("[FONT]\nColor2=0x00FF00", s.Fonts[1].color == 0xFF00),
+        KEY("[FONT]\nName1=", s.Fonts[0].faceName == "Current Left"),
         KEY("[MODE]\nBlinkMode=1\n[MODE]\nSwingBlink=1",
-            s.blinkMode == BlinkPairing::Simultaneous && s.swingBlink),
+            s.Display.BlinkMode == BlinkPairing::Simultaneous && s.Display.SwingBlink),
     };
     for (const auto& c : cases) {
         const SettingsReadResult result = ReadText(c.file);
@@ -78,7 +78,7 @@ TEST(SettingsRecord, KeysReadAsTheirTypesSay) {
 
 TEST(SettingsRecord, LongFaceNamesAreCutWithoutSplittingACharacter) {
     const auto face = [](const std::string& name) {
-        return ReadText("[FONT]\nName1=" + name).settings.fonts[0].faceName;
+        return ReadText("[FONT]\nName1=" + name).settings.Fonts[0].faceName;
     };
     EXPECT_EQ(face(std::string(40, 'A')), std::string(31, 'A'));
     std::string wide; // sixteen two-byte characters: the sixteenth would end at byte 32
@@ -94,12 +94,12 @@ TEST(SettingsRecord, ABadColourIsReportedAfterEverythingIsRead) {
     ASSERT_TRUE(result.error);
     EXPECT_EQ(Text(result.error->what()), "'clBlu' は整数ではありません"); // the first one
     const Settings& s = result.settings;
-    EXPECT_EQ(s.fonts[0].color, 0);
-    EXPECT_EQ(s.fonts[0].height, -33);
-    EXPECT_EQ(s.fonts[1].faceName, "Arial");
-    EXPECT_EQ(s.fonts[1].color, 0);
-    EXPECT_EQ(s.fonts[1].style, FontStyle::Bold | FontStyle::Italic);
-    EXPECT_EQ(s.titleMode, TitleSource::TitleString);
+    EXPECT_EQ(s.Fonts[0].color, 0);
+    EXPECT_EQ(s.Fonts[0].height, -33);
+    EXPECT_EQ(s.Fonts[1].faceName, "Arial");
+    EXPECT_EQ(s.Fonts[1].color, 0);
+    EXPECT_EQ(s.Fonts[1].style, FontStyle::Bold | FontStyle::Italic);
+    EXPECT_EQ(s.TitleMode, TitleSource::TitleString);
     ASSERT_TRUE(ReadText("[FONT]\nColor2=\n").error);
 }
 
@@ -117,7 +117,7 @@ TEST(SettingsRecord, FilesWithoutTimeZonesReadAndWriteAsBefore) {
     for (const std::string& file : {testing::ReadTestFile("golden/default_settings.ini"), titled}) {
         ASSERT_FALSE(file.empty());
         const Settings read = ReadText(file).settings;
-        EXPECT_TRUE(read.sides[0].timeZone.empty() && read.sides[1].timeZone.empty());
+        EXPECT_TRUE(read.Sides[0].TimeZone.empty() && read.Sides[1].TimeZone.empty());
         EXPECT_EQ(WriteOver(file, read), file);
     }
 }
@@ -148,10 +148,10 @@ TEST(SettingsRecord, ATimeZoneIsWrittenAfterItsSidesLocaleOnlyWhenSet) {
     };
     for (const auto& c : cases) {
         Settings s = ReadText("").settings;
-        s.sides[0].boxName = "L";
-        s.sides[1].boxName = "R";
-        s.sides[0].timeZone = c.zone1;
-        s.sides[1].timeZone = c.zone2;
+        s.Sides[0].BoxName = "L";
+        s.Sides[1].BoxName = "R";
+        s.Sides[0].TimeZone = c.zone1;
+        s.Sides[1].TimeZone = c.zone2;
         const std::string file = WriteOver(c.old, s);
         const std::size_t data = file.find("[DATA]");
         ASSERT_NE(data, std::string::npos) << c.name;
@@ -171,32 +171,32 @@ TEST(SettingsRecord, TimeZoneKeysAreReadTrimmedAndDefaultToNone) {
     };
     for (const auto& [file, zone] : cases) {
         const Settings read = ReadText(file).settings;
-        EXPECT_EQ(read.sides[1].timeZone, zone) << file;
-        EXPECT_EQ(read.sides[0].timeZone, "") << file;
+        EXPECT_EQ(read.Sides[1].TimeZone, zone) << file;
+        EXPECT_EQ(read.Sides[0].TimeZone, "") << file;
     }
 }
 
 TEST(SettingsRecord, WrittenValuesReadBackUnchanged) {
     Settings s = ReadText("").settings;
-    s.placement = {2, 3, -8, -8, 100, 50, 900, 400};
-    s.split = 123;
+    s.Placement = {2, 3, -8, -8, 100, 50, 900, 400};
+    s.Split = 123;
     // Values no mode names go back as they came.
-    s.windowState = WindowShowState(7);
-    s.blinkMode = BlinkPairing(-3);
-    s.progressTime = ProgressClock(3);
-    s.sides[0] = {"", 0, 3, 4, 1033, ""};
-    s.sides[1] = {"ニューヨーク", 94, 1, 2, 2052, "Eastern Standard Time"};
-    s.swingBlink = s.viewMode = s.stayOnTop = s.autoScale = true;
-    s.showTitleBar = s.showMenuBar = s.showInTaskBar = s.sameFont = false;
-    s.viewRate = 44;
-    s.titleMode = TitleSource(9);
-    s.titleString = "表示";
-    s.progressColor = ProgressColour(-1);
-    s.progressFrom = "08:30";
-    s.progressTo = "";
-    s.fonts[0] = {"Arial", 20, FontStyle::Bold | FontStyle::Underline,
+    s.WindowState = WindowShowState(7);
+    s.Display.BlinkMode = BlinkPairing(-3);
+    s.Progress.ProgressTime = ProgressClock(3);
+    s.Sides[0] = {"", 0, 3, 4, 1033, ""};
+    s.Sides[1] = {"ニューヨーク", 94, 1, 2, 2052, "Eastern Standard Time"};
+    s.Display.SwingBlink = s.ViewMode = s.StayOnTop = s.AutoScale = true;
+    s.ShowTitleBar = s.ShowMenuBar = s.ShowInTaskBar = s.SameFont = false;
+    s.ViewRate = 44;
+    s.TitleMode = TitleSource(9);
+    s.TitleString = "表示";
+    s.Progress.ProgressColor = ProgressColour(-1);
+    s.Progress.ProgressFrom = "08:30";
+    s.Progress.ProgressTo = "";
+    s.Fonts[0] = {"Arial", 20, FontStyle::Bold | FontStyle::Underline,
                   static_cast<Color>(0xFF000008u)};
-    s.fonts[1] = {"ＭＳ 明朝", -20, FontStyle(0xF5), 0x00FF8000};
+    s.Fonts[1] = {"ＭＳ 明朝", -20, FontStyle(0xF5), 0x00FF8000};
     const std::string file = WriteOver("", s);
     for (const char* line : {"\r\nSize1=-12\r\n", "\r\nSize2=12\r\n", "\r\nColor1=clWindowText\r\n",
                              "\r\nColor2=$00FF8000\r\n", "\r\nBoxName1=\r\n"})
@@ -229,7 +229,7 @@ TEST(SettingsRecord, WritingKeepsWhatIsNotTheClocks) {
     };
     for (const auto& c : cases) {
         Settings s = ReadText("").settings;
-        s.saveStatus = c.saveStatus;
+        s.SaveStatus = c.saveStatus;
         const std::string written = WriteOver(c.old, s);
         EXPECT_EQ(written.substr(0, std::string_view(c.expectedStart).size()), c.expectedStart)
             << c.name << "\n"
@@ -244,8 +244,8 @@ TEST(SettingsRecord, WritingKeepsWhatIsNotTheClocks) {
 TEST(SettingsRecord, TwoModeSectionsBecomeOneInThePlaceOfTheFirst) {
     const char* old = "[MODE]\nTitleMode=3\nExtra=1\n[USER]\n[MODE]\nTitleMode=4\n";
     Settings s = ReadText(old).settings;
-    EXPECT_EQ(s.titleMode, TitleSource::RightClock); // the second is read
-    s.titleMode = TitleSource::PcTime;
+    EXPECT_EQ(s.TitleMode, TitleSource::RightClock); // the second is read
+    s.TitleMode = TitleSource::PcTime;
     const std::string written = WriteOver(old, s);
     EXPECT_EQ(written.find("[MODE]", 1), std::string::npos);
     EXPECT_EQ(written.substr(0, 39), "[MODE]\r\nTitleMode=2\r\nExtra=1\r\nBlinkMode");

@@ -91,16 +91,14 @@ class DialogTest : public ::testing::Test {
     SettingsDialogState State() const {
         SettingsDialogState state;
         for (int i = 0; i < 2; ++i) {
-            ClockSide side = ClockSideOf(DefaultSettings().sides[static_cast<std::size_t>(i)]);
+            ClockSide side = ClockSideOf(DefaultSettings().Sides[static_cast<std::size_t>(i)]);
             LoadLocaleSettings(host.Locale(), host.Pc().Facts, side.LocaleID, side.FormatSettings);
             BuildPatternLists(side);
-            SettingsDialogSide& to = state.Sides[static_cast<std::size_t>(i)];
-            to.BoxName = side.BoxName, to.DiffIndex = side.DiffIndex, to.LocaleID = side.LocaleID;
-            to.DatePatternList = side.DatePatternList, to.TimePatternList = side.TimePatternList;
-            to.SideTime = TestInstant();
+            side.SideTime = TestInstant();
+            state.Sides[static_cast<std::size_t>(i)] = side;
         }
-        state.Sides[0].Font = LeftDesignFont;
-        state.Sides[1].Font = RightDesignFont;
+        state.Fonts = {LeftDesignFont, RightDesignFont};
+        state.SameFont = true;
         state.TaskbarReady = true;
         return state;
     }
@@ -423,15 +421,15 @@ TEST_F(DialogTest, BlinkModesClampAndSwingKeepsItsState) {
     const ControlId items[] = {RadioGroup1Item0, RadioGroup1Item1, RadioGroup1Item2};
     for (const auto& c : cases) {
         SettingsDialogState state = State();
-        state.BlinkMode = BlinkPairing(c[0]);
-        state.SwingBlink = true;
+        state.Display.BlinkMode = BlinkPairing(c[0]);
+        state.Display.SwingBlink = true;
         dialog.Open(state);
         for (int i = 0; i < 3; ++i)
             EXPECT_EQ(Checked(C(items[i])), i == c[1]) << c[0] << " item " << i;
         EXPECT_EQ(Enabled(C(SwingBlink2)), c[2] == 1) << c[0];
         dialog.CopyBack(state);
-        EXPECT_EQ(state.BlinkMode, BlinkPairing(c[3])) << c[0];
-        EXPECT_TRUE(state.SwingBlink) << c[0];
+        EXPECT_EQ(state.Display.BlinkMode, BlinkPairing(c[3])) << c[0];
+        EXPECT_TRUE(state.Display.SwingBlink) << c[0];
     }
 }
 
@@ -540,12 +538,12 @@ TEST_F(DialogTest, SameFontGivesBothSidesTheLeftFont) {
     EXPECT_EQ(dialog.RightFont(), LeftDesignFont);
     dialog.CopyBack(state);
     EXPECT_TRUE(state.SameFont);
-    EXPECT_EQ(state.Sides[0].Font, LeftDesignFont);
-    EXPECT_EQ(state.Sides[1].Font, LeftDesignFont);
+    EXPECT_EQ(state.Fonts[0], LeftDesignFont);
+    EXPECT_EQ(state.Fonts[1], LeftDesignFont);
     // Unchecking brings back the right font last chosen.
     dialog.SetChecked(CheckBox4, false);
     dialog.CopyBack(state);
-    EXPECT_EQ(state.Sides[1].Font, ChosenFont);
+    EXPECT_EQ(state.Fonts[1], ChosenFont);
 }
 
 TEST_F(DialogTest, ACancelledFontDialogChangesNothing) {
@@ -561,7 +559,7 @@ TEST_F(DialogTest, ACancelledFontDialogChangesNothing) {
     // With "左右同じ" on, the left button changes only the left font until OK.
     EXPECT_EQ(dialog.RightFont(), LeftDesignFont);
     dialog.CopyBack(state);
-    EXPECT_EQ(state.Sides[1].Font, ChosenFont);
+    EXPECT_EQ(state.Fonts[1], ChosenFont);
     // Unchecking keeps the right font the dialog held at opening.
     dialog.SetChecked(CheckBox4, false);
     EXPECT_EQ(dialog.RightFont(), LeftDesignFont);
@@ -582,7 +580,7 @@ TEST_F(DialogTest, OkCopiesEveryControlBackAndLeavingTheNameEditRenames) {
     EXPECT_EQ(state.Sides[0].TimeIndex, 0);
     EXPECT_TRUE(state.StayOnTop && state.AutoScale);
     EXPECT_EQ(state.TitleMode, TitleSource::RightClock);
-    EXPECT_EQ(state.BlinkMode, BlinkPairing::Alternate);
+    EXPECT_EQ(state.Display.BlinkMode, BlinkPairing::Alternate);
     EXPECT_FALSE(IsWindowVisible(dialog.Handle()));
     EXPECT_EQ(WindowText(C(RadioButton3)), "「Oslo」の日時");
 }

@@ -60,18 +60,8 @@ class ScriptTest : public ::testing::Test, public FormFixture {
     // The dialog as the main window opens it, without running it modally.
     void OpenDialog() {
         SettingsDialogState state;
-        for (int i = 0; i < 2; ++i) {
-            const ClockSide& side = form->Side(i);
-            SettingsDialogSide& to = state.Sides[static_cast<std::size_t>(i)];
-            to.BoxName = side.BoxName;
-            to.DiffIndex = side.DiffIndex;
-            to.DateIndex = side.DateIndex;
-            to.TimeIndex = side.TimeIndex;
-            to.LocaleID = side.LocaleID;
-            to.SideTime = side.SideTime;
-            to.DatePatternList = side.DatePatternList;
-            to.TimePatternList = side.TimePatternList;
-        }
+        for (int i = 0; i < 2; ++i)
+            state.Sides[static_cast<std::size_t>(i)] = form->Side(i);
         form->SettingsDialog().Open(state);
     }
 };
