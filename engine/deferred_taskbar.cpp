@@ -2,11 +2,11 @@
 
 namespace velmora {
 
-bool DeferredTaskbar::SetState(int kind) {
+bool DeferredTaskbar::SetState(ProgressKind kind) {
     if (!made_) {
         if (!present_)
             return false;
-        if (kind == ProgressNone) {
+        if (kind == ProgressKind::None) {
             pendingValue_.reset();
             return true;
         }

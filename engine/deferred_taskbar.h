@@ -21,7 +21,7 @@ class DeferredTaskbar final : public TaskbarProgress {
 
     // Until the object is made, the bar shows nothing: clearing it does
     // nothing, and a value waits for the first state that shows a bar.
-    bool SetState(int kind) override;
+    bool SetState(ProgressKind kind) override;
     bool SetValue(std::uint64_t completed, std::uint64_t total) override;
     // Until the object has been tried, whether the platform has one.
     bool Available() const override { return made_ ? made_->Available() : present_; }

@@ -16,7 +16,7 @@ int MillisecondOfDay(const DecodedDateTime& t) {
 
 void ClearBar(TaskbarProgress& taskbar) {
     taskbar.SetValue(0, EmptyProgressTotal);
-    taskbar.SetState(ProgressNone);
+    taskbar.SetState(ProgressKind::None);
 }
 
 } // namespace
@@ -33,16 +33,16 @@ std::int32_t MinuteOfYear(DateTime t) {
     return DayOfYear(t) * MinutesPerDay + decoded.hour * 60 + decoded.minute;
 }
 
-int ProgressKindOfColor(ProgressColour color) {
+ProgressKind ProgressKindOfColor(ProgressColour color) {
     switch (color) {
     case ProgressColour::Green:
-        return ProgressNormal;
+        return ProgressKind::Normal;
     case ProgressColour::Yellow:
-        return ProgressPaused;
+        return ProgressKind::Paused;
     case ProgressColour::Red:
-        return ProgressError;
+        return ProgressKind::Error;
     default:
-        return ProgressNone;
+        return ProgressKind::None;
     }
 }
 

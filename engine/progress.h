@@ -43,7 +43,7 @@ int DayOfYear(DateTime t);
 // DayOfYear * 1440 + the minutes of the day; seconds are dropped.
 std::int32_t MinuteOfYear(DateTime t);
 // Green, yellow and red to the normal, paused and error kinds; otherwise none.
-int ProgressKindOfColor(ProgressColour color);
+ProgressKind ProgressKindOfColor(ProgressColour color);
 
 // Recomputes the window from ProgressSideTime and sets the colour state.
 // Raises ConversionError for an unreadable start or end text; the window

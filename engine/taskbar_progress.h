@@ -4,21 +4,20 @@
 
 namespace velmora {
 
-// Progress states: 0 none, 1 indeterminate, 2 normal (green), 3 error (red),
-// 4 paused (yellow); any other number is none.
-enum ProgressKind : int {
-    ProgressNone = 0,
-    ProgressIndeterminate = 1,
-    ProgressNormal = 2,
-    ProgressError = 3,
-    ProgressPaused = 4,
+// The bar's states; a value without a name shows no bar.
+enum class ProgressKind : int {
+    None = 0,
+    Indeterminate = 1,
+    Normal = 2, // green
+    Error = 3,  // red
+    Paused = 4, // yellow
 };
 
 class TaskbarProgress {
   public:
     virtual ~TaskbarProgress() = default;
     // Both setters do nothing and return false while the taskbar is not available.
-    virtual bool SetState(int kind) = 0;
+    virtual bool SetState(ProgressKind kind) = 0;
     virtual bool SetValue(std::uint64_t completed, std::uint64_t total) = 0;
     virtual bool Available() const = 0;
     // Makes the platform's object if that has not been tried yet, and tells

@@ -66,7 +66,7 @@ TickTexts Tick(const TickInput& in) {
 std::optional<Text> FixedTitle(TitleSource titleMode, const Text& titleString) {
     switch (titleMode) {
     case TitleSource::ProductTitle:
-        return Text(ProductTitle);
+        return Text(ProductName);
     case TitleSource::TitleString:
         return titleString;
     default:

@@ -8,6 +8,7 @@
 #include "engine/clock_source.h"
 #include "engine/locale_settings.h"
 #include "engine/modes.h"
+#include "engine/product.h"
 #include "engine/progress.h"
 #include "engine/taskbar_progress.h"
 #include "engine/text.h"
@@ -15,8 +16,6 @@
 #include "engine/wide_text.h"
 
 namespace velmora {
-
-constexpr const char* ProductTitle = "Velmora";
 
 struct TickInput {
     ClockSide& Left;  // SideTime is overwritten

@@ -4,6 +4,7 @@
 #include <array>
 #include <type_traits>
 
+#include "engine/product.h"
 #include "settings/settings_reader.h"
 #include "settings/settings_writer.h"
 
@@ -188,9 +189,9 @@ struct ProgramPath {
         return SplitPath(e.executablePath).directory;
     }
 };
-struct VersionText {
+struct ProgramVersion {
     static std::optional<Text> Write(const Settings&, const WriterEnvironment&) {
-        return Text(ProgramVersion);
+        return Text(VersionText);
     }
 };
 
@@ -220,7 +221,7 @@ template <auto Member> using Bar = InnerField<&S::Progress, Member>;
 constexpr auto Table = std::to_array<SettingKeyInfo>({
     {Program, "Name", "", WriteOnly<ProgramName>()},
     {Program, "Path", "", WriteOnly<ProgramPath>()},
-    {Program, "Version", "", WriteOnly<VersionText>()},
+    {Program, "Version", "", WriteOnly<ProgramVersion>()},
     {Position, "Flags", "", Bind<Placed<&P::flags, CurrentPlacement<&P::flags>>>()},
     {Position, "ShowCmd", "", Bind<Placed<&P::showCmd, CurrentPlacement<&P::showCmd>>>()},
     {Position, "MaxX", "", Bind<Placed<&P::maxX, CurrentPlacement<&P::maxX>>>()},

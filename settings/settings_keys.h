@@ -49,7 +49,4 @@ struct SettingKeyInfo {
 // Every key, in the order the writer writes them; each section in one piece.
 std::span<const SettingKeyInfo> SettingKeys();
 
-// "PROGRAM"'s "Version".
-inline constexpr std::string_view ProgramVersion = "V1.7";
-
 } // namespace velmora

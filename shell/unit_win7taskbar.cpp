@@ -1,5 +1,9 @@
 #include "shell/unit_win7taskbar.h"
 
+#include <cwchar>
+#include <iterator>
+#include <string>
+
 namespace velmora {
 
 namespace {
@@ -11,22 +15,40 @@ constexpr CLSID TaskbarListClass = {
 constexpr IID TaskbarList3Interface = {
     0xEA1AFB91, 0x9E28, 0x4B86, {0x90, 0xE9, 0x9E, 0x9F, 0x8A, 0x5E, 0xEF, 0xAF}};
 
-TBPFLAG FlagOfKind(int kind) {
+TBPFLAG FlagOfKind(ProgressKind kind) {
     switch (kind) {
-    case ProgressIndeterminate:
+    case ProgressKind::Indeterminate:
         return TBPF_INDETERMINATE;
-    case ProgressNormal:
+    case ProgressKind::Normal:
         return TBPF_NORMAL;
-    case ProgressError:
+    case ProgressKind::Error:
         return TBPF_ERROR;
-    case ProgressPaused:
+    case ProgressKind::Paused:
         return TBPF_PAUSED;
     default:
         return TBPF_NOPROGRESS;
     }
 }
 
+// "{56FDF344-FD6D-11D0-958A-006097C9A090}" without ole32, which loads only
+// once the bar is made.
+std::wstring RegistryText(const GUID& id) {
+    wchar_t text[39]{};
+    std::swprintf(text, std::size(text), L"{%08lX-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X}",
+                  static_cast<unsigned long>(id.Data1), unsigned{id.Data2}, unsigned{id.Data3},
+                  unsigned{id.Data4[0]}, unsigned{id.Data4[1]}, unsigned{id.Data4[2]},
+                  unsigned{id.Data4[3]}, unsigned{id.Data4[4]}, unsigned{id.Data4[5]},
+                  unsigned{id.Data4[6]}, unsigned{id.Data4[7]});
+    return text;
+}
+
 } // namespace
+
+bool TaskbarListRegistered() {
+    const std::wstring key = L"CLSID\\" + RegistryText(TaskbarListClass) + L"\\InProcServer32";
+    return RegGetValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr, RRF_RT_ANY, nullptr, nullptr,
+                        nullptr) == ERROR_SUCCESS;
+}
 
 bool Win7Taskbar::TaskbarProgressInit() noexcept {
     if (taskbar_)
@@ -49,7 +71,7 @@ bool Win7Taskbar::TaskbarProgressInit() noexcept {
     return true;
 }
 
-bool Win7Taskbar::TaskbarProgressSetState(int kind) noexcept {
+bool Win7Taskbar::TaskbarProgressSetState(ProgressKind kind) noexcept {
     if (!taskbar_)
         return false;
     return taskbar_->SetProgressState(owner_, FlagOfKind(kind)) == S_OK;

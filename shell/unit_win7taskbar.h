@@ -8,6 +8,9 @@
 
 namespace velmora {
 
+// Whether the shell registers the taskbar list, known without loading it or COM.
+bool TaskbarListRegistered();
+
 class Win7Taskbar final : public TaskbarProgress {
   public:
     // The owner window is the one that carries the application's taskbar
@@ -17,10 +20,10 @@ class Win7Taskbar final : public TaskbarProgress {
     // Creates the taskbar list once; any failure leaves the feature absent.
     bool TaskbarProgressInit() noexcept;
     bool TaskbarProgressAvailable() const noexcept { return static_cast<bool>(taskbar_); }
-    bool TaskbarProgressSetState(int kind) noexcept;
+    bool TaskbarProgressSetState(ProgressKind kind) noexcept;
     bool TaskbarProgressSetValue(std::uint64_t completed, std::uint64_t total) noexcept;
 
-    bool SetState(int kind) override { return TaskbarProgressSetState(kind); }
+    bool SetState(ProgressKind kind) override { return TaskbarProgressSetState(kind); }
     bool SetValue(std::uint64_t completed, std::uint64_t total) override {
         return TaskbarProgressSetValue(completed, total);
     }

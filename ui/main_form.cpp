@@ -47,7 +47,7 @@ ClassIcons ProgramIcons() {
 // No taskbar progress on this system.
 class AbsentTaskbar final : public TaskbarProgress {
   public:
-    bool SetState(int) override { return false; }
+    bool SetState(ProgressKind) override { return false; }
     bool SetValue(std::uint64_t, std::uint64_t) override { return false; }
     bool Available() const override { return false; }
 };
@@ -134,7 +134,7 @@ bool TForm1::Create() {
     // The classes carry the icons at the system's DPI, so that a start on a
     // monitor of that DPI, the usual one, sends no icons of its own.
     const ClassIcons icons = ProgramIcons();
-    if (!app_.Create(ProductTitle, icons))
+    if (!app_.Create(ProductName, icons))
         return false;
     RegisterWindowClassOnce(ClassName, Procedure, LoadCursorW(nullptr, IDC_ARROW),
                             GetSysColorBrush(COLOR_BTNFACE), 0, icons);
@@ -151,7 +151,7 @@ bool TForm1::Create() {
     RECT outer{0, 0, Scale(DesignClientWidth), Scale(DesignClientHeight)};
     AdjustWindowRectExForDpi(&outer, style, TRUE, WS_EX_LAYERED, dpi_);
     // Files dropped on the window are read as settings from creation on.
-    CreateWindowExW(WS_EX_LAYERED | WS_EX_ACCEPTFILES, ClassName, ToWide(ProductTitle).c_str(),
+    CreateWindowExW(WS_EX_LAYERED | WS_EX_ACCEPTFILES, ClassName, ToWide(ProductName).c_str(),
                     style, CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left,
                     outer.bottom - outer.top, app_.Handle(), mainMenu1_.get(), instance, this);
     if (!window_)

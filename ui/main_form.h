@@ -85,26 +85,9 @@ class TForm1 : private SettingsDialogHost {
     void ReadSettings(const Text& fileName);
     void WriteSettings(const Text& fileName);
 
-    // What the tests look at.
-    const Text& CurrentFileName() const { return currentFileName_; }
-    bool ResizeArmed() const { return resizeArmed_; }
-    bool TaskbarReady() const { return taskbarReady_; }
-    const MainFormState& State() const { return state_; }
-    const ClockSide& Side(int index) const { return state_.Sides[static_cast<std::size_t>(index)]; }
-    // 0 Label1, 1 Label11, 2 Label2, 3 Label21.
-    const ClockLabel& Label(int index) const {
-        return *labelOrder_[static_cast<std::size_t>(index)];
-    }
-    const FrameBox& Frame(int index) const { return index == 0 ? groupBox1_ : groupBox2_; }
-    HWND SplitterHandle() const { return splitter1_.Handle(); }
-    // Made the first time it is asked for: the first window needs none of it.
-    TForm2& SettingsDialog();
-    HMENU MainMenu() const { return mainMenu1_.get(); }
-    HMENU PopupMenu() const { return popupMenu1_; }
-    const Text& InitialDirectory() const { return initialDirectory_; }
-    int LabelTop() const;
-
   private:
+    friend class FormProbe; // what the tests read
+
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool Command(UINT id);
@@ -118,6 +101,9 @@ class TForm1 : private SettingsDialogHost {
     void ReloadPcSettings();
     void UpdateProgress();
     void FollowTaskbar();
+    // Made the first time it is asked for: the first window needs none of it.
+    TForm2& SettingsDialog();
+    int LabelTop() const;
     void ReportOnce(const Text& message, std::optional<Text>& lastShown);
     void ShowError(const std::exception& error);
     void SetCaption(const Text& caption);

@@ -45,18 +45,11 @@ std::optional<Text> RunDialog(HWND owner, const Text& initialDirectory, DWORD fl
     return FromWide(path.data());
 }
 
-// Whether the shell registers the taskbar list, known without loading it.
-bool TaskbarListRegistered() {
-    return RegGetValueW(HKEY_CLASSES_ROOT,
-                        L"CLSID\\{56FDF344-FD6D-11D0-958A-006097C9A090}\\InProcServer32", nullptr,
-                        RRF_RT_ANY, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
-}
-
 } // namespace
 
 void MessageBoxErrorReporter::ShowError(HWND owner, const Text& message) {
     // The caption is the application title, the owner window's text.
-    Text title = ProductTitle;
+    Text title = ProductName;
     if (HWND application = owner ? GetWindow(owner, GW_OWNER) : nullptr) {
         wchar_t buffer[512]{};
         GetWindowTextW(application, buffer, 512);

@@ -353,9 +353,10 @@ void TForm2::Command(ControlId id, UINT code) {
     case RadioGroup1Item1:
     case RadioGroup1Item2: {
         // The button has already checked itself and cleared its neighbours.
-        const int index = static_cast<int>(id) - static_cast<int>(RadioGroup1Item0);
-        if (index != radioGroupIndex_) {
-            radioGroupIndex_ = index;
+        const auto mode =
+            static_cast<BlinkPairing>(static_cast<int>(id) - static_cast<int>(RadioGroup1Item0));
+        if (mode != blinkChoice_) {
+            blinkChoice_ = mode;
             RadioGroup1Click();
         }
         return;
@@ -365,7 +366,9 @@ void TForm2::Command(ControlId id, UINT code) {
     case RadioButton3:
     case RadioButton4:
     case RadioButton5:
-        titleRadio_ = static_cast<int>(id) - static_cast<int>(RadioButton1);
+        titleChoice_ =
+            static_cast<TitleSource>(static_cast<int>(TitleSource::ProductTitle) +
+                                     static_cast<int>(id) - static_cast<int>(RadioButton1));
         RadioButton5Click();
         return;
     default:

@@ -100,19 +100,13 @@ class TForm2 {
     // Changes made by the code, running the handler when the value changes.
     void SetChecked(ControlId box, bool on);
     void SetTrackBarPosition(int position);
-    void SetRadioGroupIndex(int index);
+    void SetBlinkChoice(BlinkPairing mode);
     void SetTitleRadio(TitleSource titleMode);
     void SetActivePage(int page);
 
-    // What the tests look at.
-    const FontSettings& LeftFont() const { return label11Font_; }
-    const FontSettings& RightFont() const { return label21Font_; }
-    int ActivePage() const { return activePage_; }
-    std::int32_t LanguageTag(int side) const {
-        return languageTags_[static_cast<std::size_t>(side)];
-    }
-
   private:
+    friend class DialogProbe; // what the tests read
+
     static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void Command(ControlId id, UINT code);
@@ -152,16 +146,15 @@ class TForm2 {
     UniqueBrush white_;
 
     // Hidden parts of the form.
-    std::vector<Text> memo4_; // the identifiers of the language lists' entries
-    std::array<std::int32_t, 2> languageTags_{1041, 1041};
+    std::vector<std::int32_t> memo4_; // the identifiers of the language lists' entries
+    std::array<std::int32_t, 2> languageTags_{FallbackLcid, FallbackLcid};
     std::array<TFormatSettings, 2> sampleFormats_;
     FontSettings label11Font_;
     FontSettings label21Font_;
     FontSettings fontDialog1_;
     FontSettings fontDialog2_;
-    int comboBox3Tag_ = 0;
     std::array<ClockSide, 2> sampleSides_; // the stored sides the samples show
-    std::array<std::int32_t, 2> storedDiffIndex_{47, 47};
+    std::array<std::int32_t, 2> storedDiffIndex_{ZeroOffsetIndex, ZeroOffsetIndex};
     // The zone keys of the zone lists' entries, "" for the fixed offset; the
     // entries from firstZoneEntry_ on are zones the system knows.
     std::array<std::vector<Text>, 2> zoneKeys_;
@@ -169,8 +162,8 @@ class TForm2 {
     std::array<DateTime, 2> sampleTimes_{}; // the time the samples show
     std::uint8_t alphaAtOpening_ = 255;
     int trackBarPosition_ = 255;
-    int radioGroupIndex_ = 0;
-    int titleRadio_ = 0; // 0..4: RadioButton1..5
+    BlinkPairing blinkChoice_{}; // none checked: BlinkPairing(-1)
+    TitleSource titleChoice_ = TitleSource::ProductTitle;
     int activePage_ = 0;
     bool groupBox5Enabled_ = true;
     bool progressControlsOn_ = true;

@@ -118,14 +118,14 @@ void TForm2::FormCreate(std::int32_t leftLocaleId, std::int32_t rightLocaleId) {
         const std::int32_t lcid = LcidOfRow(row).value_or(host_.Locale().UserDefaultLCID());
         AddEntry(Control(ComboBox13), row);
         AddEntry(Control(ComboBox23), row);
-        memo4_.push_back(std::to_string(lcid));
+        memo4_.push_back(lcid);
         listed.push_back(lcid);
     }
     // Then every other locale of the system under its own name.
     for (const SystemLocale& locale : OtherSystemLocales(listed)) {
         AddEntry(Control(ComboBox13), locale.DisplayName);
         AddEntry(Control(ComboBox23), locale.DisplayName);
-        memo4_.push_back(std::to_string(locale.Lcid));
+        memo4_.push_back(locale.Lcid);
     }
     SetActivePage(0);
 }
@@ -142,14 +142,14 @@ void TForm2::Open(const SettingsDialogState& state) {
         EnableWindow(Control(to.offset), !KnownZoneChosen(side));
         storedDiffIndex_[static_cast<std::size_t>(side)] = from.DiffIndex;
         sampleTimes_[static_cast<std::size_t>(side)] = from.SideTime;
-        const auto row = std::find(memo4_.begin(), memo4_.end(), std::to_string(from.LocaleID));
+        const auto row = std::find(memo4_.begin(), memo4_.end(), from.LocaleID);
         Select(Control(to.language), row == memo4_.end() ? -1 : int(row - memo4_.begin()));
         sampleSides_[static_cast<std::size_t>(side)] = from;
     }
     ComboBox13Select();
     ComboBox23Select();
 
-    SetRadioGroupIndex(static_cast<int>(state.Display.BlinkMode));
+    SetBlinkChoice(state.Display.BlinkMode);
     SetChecked(SwingBlink2, state.Display.SwingBlink);
     SetChecked(CheckBox1, state.ViewMode); // may move the slider and the alpha value
     SetChecked(CheckBox2, state.StayOnTop);
@@ -218,9 +218,9 @@ void TForm2::FillSamples(int side) {
 
 void TForm2::LanguageSelect(int side) {
     const int row = Selection(Control(SideControlsOf[side].language));
-    std::int32_t lcid = FallbackLcid;
-    if (row >= 0 && row < static_cast<int>(memo4_.size()))
-        lcid = ParseDecimal(memo4_[static_cast<std::size_t>(row)]).value_or(FallbackLcid);
+    const std::int32_t lcid = row >= 0 && row < static_cast<int>(memo4_.size())
+                                  ? memo4_[static_cast<std::size_t>(row)]
+                                  : FallbackLcid;
     LoadLocaleSettings(host_.Locale(), host_.Pc().Facts, lcid,
                        sampleFormats_[static_cast<std::size_t>(side)]);
     languageTags_[static_cast<std::size_t>(side)] = lcid;
@@ -348,12 +348,12 @@ void TForm2::NameEditExit(int side) {
     SetControlText(Control(controls.titleRadio), "「" + name + "」の日時");
 
     const HWND list = Control(ComboBox3);
-    comboBox3Tag_ = Selection(list);
+    const int selected = Selection(list);
     const int entry = side + 1;
     SendMessageW(list, CB_DELETESTRING, static_cast<WPARAM>(entry), 0);
     SendMessageW(list, CB_INSERTSTRING, static_cast<WPARAM>(entry),
                  reinterpret_cast<LPARAM>(ToWide("「" + name + "」の現地時間").c_str()));
-    Select(list, comboBox3Tag_);
+    Select(list, selected);
 }
 
 void TForm2::PageControl1Change() {
@@ -368,7 +368,7 @@ void TForm2::RadioButton5Click() {
 }
 
 void TForm2::RadioGroup1Click() {
-    EnableWindow(Control(SwingBlink2), radioGroupIndex_ != 2);
+    EnableWindow(Control(SwingBlink2), blinkChoice_ != BlinkPairing::Stop);
 }
 
 void TForm2::ComboBox3Select() {
@@ -405,11 +405,12 @@ void TForm2::SetTrackBarPosition(int position) {
 }
 
 // Values beyond the items clamp to the last one; negative ones clear the group.
-void TForm2::SetRadioGroupIndex(int index) {
-    index = std::clamp(index, -1, static_cast<int>(std::ssize(BlinkRadios)) - 1);
-    if (index == radioGroupIndex_)
+void TForm2::SetBlinkChoice(BlinkPairing mode) {
+    const int index =
+        std::clamp(static_cast<int>(mode), -1, static_cast<int>(std::ssize(BlinkRadios)) - 1);
+    if (static_cast<BlinkPairing>(index) == blinkChoice_)
         return;
-    radioGroupIndex_ = index;
+    blinkChoice_ = static_cast<BlinkPairing>(index);
     for (int i = 0; i < std::ssize(BlinkRadios); ++i)
         SendMessageW(Control(BlinkRadios[i]), BM_SETCHECK, i == index ? BST_CHECKED : BST_UNCHECKED,
                      0);
@@ -420,9 +421,10 @@ void TForm2::SetRadioGroupIndex(int index) {
 void TForm2::SetTitleRadio(TitleSource titleMode) {
     const int offset = static_cast<int>(titleMode) - static_cast<int>(FirstTitleRadio);
     const int index = offset >= 0 && offset < std::ssize(TitleRadios) ? offset : 0;
-    if (index == titleRadio_)
+    const auto chosen = static_cast<TitleSource>(static_cast<int>(FirstTitleRadio) + index);
+    if (chosen == titleChoice_)
         return;
-    titleRadio_ = index;
+    titleChoice_ = chosen;
     for (int i = 0; i < std::ssize(TitleRadios); ++i)
         SendMessageW(Control(TitleRadios[i]), BM_SETCHECK, i == index ? BST_CHECKED : BST_UNCHECKED,
                      0);
@@ -470,7 +472,7 @@ void TForm2::CopyBack(SettingsDialogState& state) const {
         to.TimeIndex = std::max(Selection(Control(from.times)), 0);
         to.LocaleID = languageTags_[static_cast<std::size_t>(side)];
     }
-    state.Display.BlinkMode = static_cast<BlinkPairing>(radioGroupIndex_);
+    state.Display.BlinkMode = blinkChoice_;
     state.Display.SwingBlink = IsChecked(Control(SwingBlink2));
 
     state.AutoScale = IsChecked(Control(CheckBox3));
@@ -481,13 +483,7 @@ void TForm2::CopyBack(SettingsDialogState& state) const {
     state.ViewMode = IsChecked(Control(CheckBox1));
     state.ViewRate = host_.Alpha(); // the slider sets it live
     state.StayOnTop = IsChecked(Control(CheckBox2));
-    state.TitleMode = FirstTitleRadio;
-    for (int i = 0; i < std::ssize(TitleRadios); ++i) {
-        if (IsChecked(Control(TitleRadios[i]))) {
-            state.TitleMode = static_cast<TitleSource>(static_cast<int>(FirstTitleRadio) + i);
-            break;
-        }
-    }
+    state.TitleMode = titleChoice_;
     state.TitleString = ControlText(Control(Edit1));
 
     // Without a selected entry: -1, which no clock is named by.

@@ -19,7 +19,8 @@ DateTime At(int y, unsigned mo, unsigned d, int h = 0, int mi = 0, int s = 0) {
     return EncodeDateTime(year{y} / month{mo} / day{d}, h, mi, s);
 }
 
-const std::vector<TaskbarCall> Cleared{ValueCall(0, EmptyProgressTotal), StateCall(ProgressNone)};
+const std::vector<TaskbarCall> Cleared{ValueCall(0, EmptyProgressTotal),
+                                       StateCall(ProgressKind::None)};
 
 class ProgressTest : public ::testing::Test {
   protected:
@@ -65,11 +66,11 @@ TEST_F(ProgressTest, FillsOnceAMinuteInsideTheWorkingHours) {
 }
 
 TEST_F(ProgressTest, TheRefreshSetsTheColourState) {
-    const std::pair<std::int32_t, int> cases[] = {{0, ProgressNormal},
-                                                  {1, ProgressPaused},
-                                                  {2, ProgressError},
-                                                  {3, ProgressNone},
-                                                  {-1, ProgressNone}};
+    const std::pair<std::int32_t, ProgressKind> cases[] = {{0, ProgressKind::Normal},
+                                                           {1, ProgressKind::Paused},
+                                                           {2, ProgressKind::Error},
+                                                           {3, ProgressKind::None},
+                                                           {-1, ProgressKind::None}};
     for (const auto& [colour, kind] : cases) {
         settings.ProgressColor = ProgressColour(colour);
         taskbar.calls.clear();
@@ -130,7 +131,7 @@ TEST_F(ProgressTest, AnUnreadableTimeLeavesTheWindowAsItWas) {
         state.ProgressSideTime = At(2026, 12, 8, 10, 0);
         taskbar.calls.clear();
         EXPECT_THROW(Refresh(), ConversionError);
-        EXPECT_EQ(taskbar.calls, std::vector{StateCall(ProgressPaused)});
+        EXPECT_EQ(taskbar.calls, std::vector{StateCall(ProgressKind::Paused)});
         EXPECT_EQ(std::tuple(state.Window.StartMinute, state.Window.EndMinute, state.Window.Span,
                              state.Window.StartTime),
                   std::tuple(before.StartMinute, before.EndMinute, before.Span, before.StartTime));
@@ -173,17 +174,17 @@ TEST(DeferredTaskbar, MakesThePlatformBarOnlyToShowOne) {
     EXPECT_TRUE(taskbar.Available());
 
     taskbar.SetValue(3, 8);
-    taskbar.SetState(ProgressPaused);
-    taskbar.SetState(ProgressNone);
+    taskbar.SetState(ProgressKind::Paused);
+    taskbar.SetState(ProgressKind::None);
     ASSERT_EQ(makings, 1);
-    EXPECT_EQ(made->calls,
-              (std::vector{StateCall(ProgressPaused), ValueCall(3, 8), StateCall(ProgressNone)}));
+    EXPECT_EQ(made->calls, (std::vector{StateCall(ProgressKind::Paused), ValueCall(3, 8),
+                                        StateCall(ProgressKind::None)}));
 
     DeferredTaskbar absent(false, [&]() -> std::unique_ptr<TaskbarProgress> {
         ++makings;
         return nullptr;
     });
-    EXPECT_FALSE(absent.SetState(ProgressNormal));
+    EXPECT_FALSE(absent.SetState(ProgressKind::Normal));
     EXPECT_FALSE(absent.Available());
     EXPECT_EQ(makings, 1);
 
@@ -195,7 +196,7 @@ TEST(DeferredTaskbar, MakesThePlatformBarOnlyToShowOne) {
     EXPECT_TRUE(broken.Available());
     EXPECT_FALSE(broken.MakeReady());
     EXPECT_FALSE(broken.Available());
-    EXPECT_FALSE(broken.SetState(ProgressNormal));
+    EXPECT_FALSE(broken.SetState(ProgressKind::Normal));
     EXPECT_EQ(makings, 2);
 }
 

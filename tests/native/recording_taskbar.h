@@ -14,7 +14,7 @@ struct TaskbarCall {
     bool operator==(const TaskbarCall&) const = default;
 };
 
-inline TaskbarCall StateCall(int kind) {
+inline TaskbarCall StateCall(ProgressKind kind) {
     return {TaskbarCall::State, static_cast<std::uint64_t>(kind), 0};
 }
 inline TaskbarCall ValueCall(std::uint64_t completed, std::uint64_t total) {
@@ -23,7 +23,7 @@ inline TaskbarCall ValueCall(std::uint64_t completed, std::uint64_t total) {
 
 class RecordingTaskbar final : public TaskbarProgress {
   public:
-    bool SetState(int kind) override {
+    bool SetState(ProgressKind kind) override {
         calls.push_back(StateCall(kind));
         return true;
     }

@@ -13,6 +13,7 @@
 #include "hostile_corpus.h"
 #include "hostile_outcome.h"
 #include "settings/settings_file_win.h"
+#include "tests/win/form_probe.h"
 #include "tests/win/test_files.h"
 #include "ui/form_logic.h"
 #include "ui_test_support.h"
@@ -78,8 +79,8 @@ class DroppingOnTheWindow : public ::testing::Test, public FormFixture {
         seen.windowShown = IsWindowVisible(form->Handle());
         seen.readFrom = seen.readTo = clock.now;
         ReadMainWindow(form->Handle(), seen);
-        seen.leftFace = form->Label(0).Font().faceName;
-        seen.rightFace = form->Label(2).Font().faceName;
+        seen.leftFace = FormProbe(*form).Label(0).Font().faceName;
+        seen.rightFace = FormProbe(*form).Label(2).Font().faceName;
 
         clock.now += 1.0 / 86'400;
         Tick();

@@ -27,6 +27,7 @@
 #include "ui/settings_dialog.h"
 
 #include "test_files.h"
+#include "tests/win/form_probe.h"
 #include "ui_test_support.h"
 
 namespace velmora {
@@ -178,7 +179,7 @@ TEST_F(DialogTest, CaptionsAndDefaultsOfTheForm) {
     item.mask = TCIF_TEXT, item.pszText = name, item.cchTextMax = 64;
     SendMessageW(tabs, TCM_GETITEMW, 1, reinterpret_cast<LPARAM>(&item));
     EXPECT_EQ(FromWide(name), "表示設定");
-    EXPECT_EQ(dialog.ActivePage(), 0);
+    EXPECT_EQ(DialogProbe(dialog).ActivePage(), 0);
 
     EXPECT_EQ(EntryCount(C(ComboBox1)), 95);
     EXPECT_EQ(Entry(C(ComboBox1), 0), "+23.5");
@@ -251,7 +252,7 @@ TEST_F(DialogTest, ChoosingEnglishFillsEnglishSamplesAndCancelRestoresSideAndAlp
     EXPECT_EQ(Entry(C(ComboBox11), 0), format(en.ShortDatePattern));
     EXPECT_EQ(Entry(C(ComboBox11), 1), format(en.LongDatePattern));
     EXPECT_EQ(Entry(C(ComboBox12), 0), format(en.ShortTimePattern));
-    EXPECT_EQ(dialog.LanguageTag(0), 1033);
+    EXPECT_EQ(DialogProbe(dialog).LanguageTag(0), 1033);
 
     EXPECT_EQ(state.Sides[0].LocaleID, 1041);
     EXPECT_EQ(state.Sides[0].DatePatternList, before.Sides[0].DatePatternList);
@@ -527,15 +528,15 @@ TEST_F(DialogTest, SameFontGivesBothSidesTheLeftFont) {
     state.SameFont = false;
     dialog.Open(state);
     EXPECT_TRUE(Enabled(C(Button2)));
-    EXPECT_EQ(dialog.RightFont(), RightDesignFont);
+    EXPECT_EQ(DialogProbe(dialog).RightFont(), RightDesignFont);
     fonts.answers = {ChosenFont};
     dialog.Button2Click();
     EXPECT_EQ(fonts.offered.back(), RightDesignFont);
-    EXPECT_EQ(dialog.RightFont(), ChosenFont);
+    EXPECT_EQ(DialogProbe(dialog).RightFont(), ChosenFont);
 
     dialog.SetChecked(CheckBox4, true);
     EXPECT_FALSE(Enabled(C(Button2)));
-    EXPECT_EQ(dialog.RightFont(), LeftDesignFont);
+    EXPECT_EQ(DialogProbe(dialog).RightFont(), LeftDesignFont);
     dialog.CopyBack(state);
     EXPECT_TRUE(state.SameFont);
     EXPECT_EQ(state.Fonts[0], LeftDesignFont);
@@ -550,19 +551,19 @@ TEST_F(DialogTest, ACancelledFontDialogChangesNothing) {
     SettingsDialogState state = State();
     state.SameFont = true;
     dialog.Open(state);
-    EXPECT_EQ(dialog.RightFont(), LeftDesignFont);
+    EXPECT_EQ(DialogProbe(dialog).RightFont(), LeftDesignFont);
     fonts.answers = {std::nullopt, ChosenFont};
     dialog.Button1Click();
-    EXPECT_EQ(dialog.LeftFont(), LeftDesignFont);
+    EXPECT_EQ(DialogProbe(dialog).LeftFont(), LeftDesignFont);
     dialog.Button1Click();
-    EXPECT_EQ(dialog.LeftFont(), ChosenFont);
+    EXPECT_EQ(DialogProbe(dialog).LeftFont(), ChosenFont);
     // With "左右同じ" on, the left button changes only the left font until OK.
-    EXPECT_EQ(dialog.RightFont(), LeftDesignFont);
+    EXPECT_EQ(DialogProbe(dialog).RightFont(), LeftDesignFont);
     dialog.CopyBack(state);
     EXPECT_EQ(state.Fonts[1], ChosenFont);
     // Unchecking keeps the right font the dialog held at opening.
     dialog.SetChecked(CheckBox4, false);
-    EXPECT_EQ(dialog.RightFont(), LeftDesignFont);
+    EXPECT_EQ(DialogProbe(dialog).RightFont(), LeftDesignFont);
 }
 
 TEST_F(DialogTest, OkCopiesEveryControlBackAndLeavingTheNameEditRenames) {

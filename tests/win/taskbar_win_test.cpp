@@ -35,7 +35,7 @@ class TaskbarWinTest : public ::testing::Test {
 TEST_F(TaskbarWinTest, SettersDoNothingBeforeInit) {
     Win7Taskbar taskbar(window);
     EXPECT_FALSE(taskbar.TaskbarProgressAvailable());
-    EXPECT_FALSE(taskbar.TaskbarProgressSetState(ProgressNormal));
+    EXPECT_FALSE(taskbar.TaskbarProgressSetState(ProgressKind::Normal));
     EXPECT_FALSE(taskbar.TaskbarProgressSetValue(1, 2));
 }
 
@@ -107,10 +107,11 @@ TEST_F(TaskbarWinTest, InitOnceThenEachStateAndValueGoesToTheOwnersButton) {
         ASSERT_TRUE(taskbar.TaskbarProgressInit());
         EXPECT_TRUE(taskbar.TaskbarProgressInit());
         EXPECT_TRUE(taskbar.Available());
-        const int kinds[] = {ProgressNormal,        ProgressPaused, ProgressError,
-                             ProgressIndeterminate, ProgressNone,   17};
-        for (int kind : kinds)
-            EXPECT_TRUE(taskbar.SetState(kind)) << kind;
+        const ProgressKind kinds[] = {ProgressKind::Normal, ProgressKind::Paused,
+                                      ProgressKind::Error,  ProgressKind::Indeterminate,
+                                      ProgressKind::None,   ProgressKind(17)};
+        for (ProgressKind kind : kinds)
+            EXPECT_TRUE(taskbar.SetState(kind)) << int(kind);
         EXPECT_TRUE(taskbar.SetValue(270, 480));
         EXPECT_TRUE(taskbar.SetValue(0, 2147483647));
     } // the reference is released here, before COM goes
@@ -138,7 +139,7 @@ TEST(TaskbarWithoutComTest, WorksOnAThreadWithoutComAndLeavesNoApartment) {
                                             CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &cookie),
                       S_OK);
             EXPECT_TRUE(taskbar.TaskbarProgressInit());
-            EXPECT_TRUE(taskbar.SetState(ProgressNormal));
+            EXPECT_TRUE(taskbar.SetState(ProgressKind::Normal));
             CoRevokeClassObject(cookie);
         }
         EXPECT_EQ(list.states, std::vector<TBPFLAG>{TBPF_NORMAL});

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "process_figures.h"
+#include "tests/win/form_probe.h"
 #include "ui_test_support.h"
 
 namespace velmora {
@@ -81,7 +82,7 @@ class LongRunTest : public ::testing::Test, public FormFixture {
         GetCursorPos(&cursor);
         return cursor.x == wanted.x && cursor.y == wanted.y;
     }
-    Text DateLabel() const { return WindowText(form->Label(0).Handle()); }
+    Text DateLabel() const { return WindowText(FormProbe(*form).Label(0).Handle()); }
 };
 
 // A leak grows with the ticks, in both halves of the run; the heap may also
@@ -157,7 +158,7 @@ TEST_F(LongRunTest, ADayOfTicksHoldsNoMoreThanTheFirstMinute) {
         }
         if (second == crossing) {
             EXPECT_EQ(DateLabel(), Legs[leg].dateAfter) << "tick " << tick;
-            EXPECT_EQ(WindowText(window.Label(1).Handle()), "00:00") << "tick " << tick;
+            EXPECT_EQ(WindowText(FormProbe(window).Label(1).Handle()), "00:00") << "tick " << tick;
         }
         if (tick == FirstMinute)
             firstMinute = FiguresOf(process);

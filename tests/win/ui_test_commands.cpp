@@ -6,6 +6,7 @@
 #include "engine/deferred_taskbar.h"
 #include "engine/text_win.h"
 #include "shell/product_info.h"
+#include "tests/win/form_probe.h"
 #include "tests/win/ui_test_support.h"
 
 namespace velmora {
@@ -21,15 +22,15 @@ class CommandTest : public ::testing::Test, public FormFixture {
   protected:
     // Posted before the dialog's modal loop starts, so it handles them in order.
     void PostLanguageChoice(int row) {
-        const HWND list = form->SettingsDialog().Control(ControlId::ComboBox13);
+        const HWND list = FormProbe::SettingsDialog(*form).Control(ControlId::ComboBox13);
         PostMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(row), 0);
         PostMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), CBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(list));
     }
     void PostDialogButton(int command) {
-        PostMessageW(form->SettingsDialog().Handle(), WM_COMMAND, command, 0);
+        PostMessageW(FormProbe::SettingsDialog(*form).Handle(), WM_COMMAND, command, 0);
     }
-    Text LeftDate() const { return WindowText(form->Label(0).Handle()); }
+    Text LeftDate() const { return WindowText(FormProbe(*form).Label(0).Handle()); }
     bool OwnsADialog() const {
         for (HWND dialog = nullptr; (dialog = FindWindowExW(nullptr, dialog, L"#32770", nullptr));)
             if (GetWindow(dialog, GW_OWNER) == form->Handle())
@@ -47,7 +48,7 @@ TEST_F(CommandTest, SettingsDialogOkSwitchesTheLeftClockToEnglish) {
     PostDialogButton(IDOK);
     form->Setting1Click();
 
-    EXPECT_EQ(form->Side(0).LocaleID, 1033);
+    EXPECT_EQ(FormProbe(*form).Side(0).LocaleID, 1033);
     EXPECT_TRUE(OwnsADialog());
     form->Timer1Timer();
     EXPECT_EQ(LeftDate(), "2024/03/05(Tue)");
@@ -60,7 +61,7 @@ TEST_F(CommandTest, SettingsDialogCancelKeepsTheClock) {
     PostDialogButton(IDCANCEL);
     form->Setting1Click();
 
-    EXPECT_EQ(form->Side(0).LocaleID, 1041);
+    EXPECT_EQ(FormProbe(*form).Side(0).LocaleID, 1041);
     form->Timer1Timer();
     EXPECT_EQ(LeftDate(), "2024/03/05(火)");
 }
@@ -83,11 +84,12 @@ TEST_F(CommandTest, TaskbarThatCannotBeMadeDisablesTheProgress) {
             FormDependencies{clock, zones, locale, fontPitch, files, errors, dialogs, fonts, boxes,
                              shell, failing, L"Velmora.exe", testing::TestExecutable});
         form->Create();
-        EXPECT_EQ(form->TaskbarReady(), *progressTime == '0') << progressTime;
+        EXPECT_EQ(FormProbe(*form).TaskbarReady(), *progressTime == '0') << progressTime;
         PostDialogButton(IDCANCEL);
         form->Setting1Click();
-        EXPECT_FALSE(form->TaskbarReady()) << progressTime;
-        EXPECT_FALSE(IsWindowEnabled(form->SettingsDialog().Control(ControlId::ComboBox3)));
+        EXPECT_FALSE(FormProbe(*form).TaskbarReady()) << progressTime;
+        EXPECT_FALSE(
+            IsWindowEnabled(FormProbe::SettingsDialog(*form).Control(ControlId::ComboBox3)));
         EXPECT_EQ(makings, 1) << progressTime;
     }
 }

@@ -13,6 +13,7 @@
 
 #include "engine/pattern_lists.h"
 #include "test_files.h"
+#include "tests/win/form_probe.h"
 #include "ui/form_logic.h"
 #include "ui/resource.h"
 #include "ui_test_support.h"
@@ -29,10 +30,10 @@ std::string FixedPatternFile(int blinkMode) {
            std::to_string(blinkMode) + "\r\n";
 }
 Text LabelText(const TForm1& form, int index) {
-    return WindowText(form.Label(index).Handle());
+    return WindowText(FormProbe(form).Label(index).Handle());
 }
 Text FrameText(const TForm1& form, int side) {
-    return WindowText(form.Frame(side).Handle());
+    return WindowText(FormProbe(form).Frame(side).Handle());
 }
 // The text the system keeps for the window, as other programs read it
 // without sending a message.
@@ -42,10 +43,10 @@ Text StoredText(HWND window) {
     return FromWide(buffer);
 }
 int FrameWidth(const TForm1& form, int side) {
-    return Width(ChildRect(form.Frame(side).Handle()));
+    return Width(ChildRect(FormProbe(form).Frame(side).Handle()));
 }
 bool SaveGrayed(const TForm1& form) {
-    return OpenedMenuState(form, form.MainMenu(), ID_SAVE) & MF_GRAYED;
+    return OpenedMenuState(form, FormProbe(form).MainMenu(), ID_SAVE) & MF_GRAYED;
 }
 bool Has(const std::string& text, const std::string& part) {
     return text.find(part) != text.npos;
@@ -66,7 +67,7 @@ std::vector<std::uint32_t> Pixels(HDC source, int width, int height) {
     return pixels;
 }
 std::vector<std::uint32_t> LabelPixels(const TForm1& form, int index) {
-    const HWND label = form.Label(index).Handle();
+    const HWND label = FormProbe(form).Label(index).Handle();
     const RECT area = ChildRect(label);
     const WindowDc dc(label);
     return Pixels(dc.get(), Width(area), Height(area));
@@ -92,9 +93,10 @@ TEST_F(FormTest, LabelsShowBothClocksAtTheSetInstant) {
         EXPECT_EQ(LabelText(window, 2), "2024/03/04(月)");
         EXPECT_EQ(LabelText(window, 3), c.right) << c.second << " " << c.blinkMode;
         for (int label = 0; label < 4; ++label)
-            EXPECT_EQ(StoredText(window.Label(label).Handle()), LabelText(window, label));
+            EXPECT_EQ(StoredText(FormProbe(window).Label(label).Handle()),
+                      LabelText(window, label));
         for (int side : {0, 1})
-            EXPECT_EQ(StoredText(window.Frame(side).Handle()), FrameText(window, side));
+            EXPECT_EQ(StoredText(FormProbe(window).Frame(side).Handle()), FrameText(window, side));
         EXPECT_TRUE(errors.messages.empty());
     }
 }
@@ -116,11 +118,11 @@ TEST_F(FormTest, TickClockSetAndResumeRedrawAtOnce) {
             SendMessageW(window.Handle(), message, wParam, 0);
         EXPECT_EQ(LabelText(window, 1), "09 04") << message;
         EXPECT_EQ(LabelText(window, 3), "00 04") << message;
-        EXPECT_EQ(StoredText(window.Label(3).Handle()), "00 04") << message;
+        EXPECT_EQ(StoredText(FormProbe(window).Label(3).Handle()), "00 04") << message;
         // On the screen already, before any paint message: as drawn anew.
         for (const int label : {1, 3}) {
             const std::vector<std::uint32_t> shown = LabelPixels(window, label);
-            RedrawWindow(window.Label(label).Handle(), nullptr, nullptr,
+            RedrawWindow(FormProbe(window).Label(label).Handle(), nullptr, nullptr,
                          RDW_INVALIDATE | RDW_UPDATENOW);
             EXPECT_TRUE(shown == LabelPixels(window, label)) << message << " label " << label;
         }
@@ -172,8 +174,10 @@ TEST_F(FormTest, TogglePairsFollowTheFile) {
     for (const auto& c : cases) {
         TForm1& window = Start("[MODE]\r\n" + c.mode);
         for (int i = 0; i < 4; ++i) {
-            EXPECT_EQ(MenuChecked(window, window.MainMenu(), Toggles[i]), c.on[i]) << c.mode << i;
-            EXPECT_EQ(MenuChecked(window, window.PopupMenu(), Toggles[i]), c.on[i]) << c.mode << i;
+            EXPECT_EQ(MenuChecked(window, FormProbe(window).MainMenu(), Toggles[i]), c.on[i])
+                << c.mode << i;
+            EXPECT_EQ(MenuChecked(window, FormProbe(window).PopupMenu(), Toggles[i]), c.on[i])
+                << c.mode << i;
         }
         const LONG_PTR style = GetWindowLongPtrW(window.Handle(), GWL_STYLE);
         EXPECT_EQ((style & WS_CAPTION) == WS_CAPTION, c.on[0]) << c.mode;
@@ -186,17 +190,17 @@ TEST_F(FormTest, TogglePairsFollowTheFile) {
     for (const UINT id : Toggles)
         for (const bool on : {false, true}) {
             SendMessageW(window.Handle(), WM_COMMAND, id, 0);
-            EXPECT_EQ(MenuChecked(window, window.MainMenu(), id), on) << id;
-            EXPECT_EQ(MenuChecked(window, window.PopupMenu(), id), on) << id;
+            EXPECT_EQ(MenuChecked(window, FormProbe(window).MainMenu(), id), on) << id;
+            EXPECT_EQ(MenuChecked(window, FormProbe(window).PopupMenu(), id), on) << id;
         }
 }
 
 TEST_F(FormTest, MenuBarHidesAndComesBackAndPopupHasThreeColumns) {
     TForm1& window = Start("");
-    const int frameHeight = Height(ChildRect(window.Frame(0).Handle()));
+    const int frameHeight = Height(ChildRect(FormProbe(window).Frame(0).Handle()));
     window.ShowMenuBar2Click();
     EXPECT_EQ(GetMenu(window.Handle()), nullptr);
-    EXPECT_GT(Height(ChildRect(window.Frame(0).Handle())),
+    EXPECT_GT(Height(ChildRect(FormProbe(window).Frame(0).Handle())),
               frameHeight); // the clocks take its place
     window.ShowMenuBar2Click();
     const HMENU menu = GetMenu(window.Handle());
@@ -207,20 +211,20 @@ TEST_F(FormTest, MenuBarHidesAndComesBackAndPopupHasThreeColumns) {
         GetMenuStringW(menu, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
         EXPECT_EQ(std::wstring(text), caption) << i;
     }
-    EXPECT_EQ(Height(ChildRect(window.Frame(0).Handle())), frameHeight);
+    EXPECT_EQ(Height(ChildRect(FormProbe(window).Frame(0).Handle())), frameHeight);
 
     std::vector<UINT> breaks;
-    for (int i = 0; i < GetMenuItemCount(window.PopupMenu()); ++i) {
+    for (int i = 0; i < GetMenuItemCount(FormProbe(window).PopupMenu()); ++i) {
         MENUITEMINFOW item{};
         item.cbSize = sizeof item;
         item.fMask = MIIM_FTYPE | MIIM_ID;
-        GetMenuItemInfoW(window.PopupMenu(), static_cast<UINT>(i), TRUE, &item);
+        GetMenuItemInfoW(FormProbe(window).PopupMenu(), static_cast<UINT>(i), TRUE, &item);
         if (item.fType & MFT_MENUBARBREAK)
             breaks.push_back(item.wID);
     }
     EXPECT_EQ(breaks, (std::vector<UINT>{ID_SETTING, ID_HELP}));
     EXPECT_TRUE(SaveGrayed(window)); // Save is disabled in the main menu only
-    EXPECT_FALSE(OpenedMenuState(window, window.PopupMenu(), ID_SAVE) & MF_GRAYED);
+    EXPECT_FALSE(OpenedMenuState(window, FormProbe(window).PopupMenu(), ID_SAVE) & MF_GRAYED);
 }
 
 TEST_F(FormTest, LabelHeightsAfterResize) {
@@ -228,11 +232,11 @@ TEST_F(FormTest, LabelHeightsAfterResize) {
     for (const int frameHeight : {83, 60, 200}) {
         SetFrameHeight(window, frameHeight);
         window.FormResize();
-        ASSERT_EQ(Height(ChildRect(window.Frame(0).Handle())), frameHeight);
-        const int top = window.LabelTop(), date = (frameHeight - top) * 2 / 5;
+        ASSERT_EQ(Height(ChildRect(FormProbe(window).Frame(0).Handle())), frameHeight);
+        const int top = FormProbe(window).LabelTop(), date = (frameHeight - top) * 2 / 5;
         for (const int side : {0, 2}) {
-            const RECT dateRect = ChildRect(window.Label(side).Handle());
-            const RECT timeRect = ChildRect(window.Label(side + 1).Handle());
+            const RECT dateRect = ChildRect(FormProbe(window).Label(side).Handle());
+            const RECT timeRect = ChildRect(FormProbe(window).Label(side + 1).Handle());
             EXPECT_EQ(dateRect.top, top) << frameHeight;
             EXPECT_EQ(Height(dateRect), date) << frameHeight;
             EXPECT_EQ(timeRect.top, top + date) << frameHeight;
@@ -241,11 +245,11 @@ TEST_F(FormTest, LabelHeightsAfterResize) {
     }
     // The first resize after a read only arms: the fonts stay.
     TForm1& scaled = Start("[FONT]\r\nAutoScale=1\r\n");
-    EXPECT_FALSE(scaled.ResizeArmed());
-    const HFONT before = scaled.Label(0).FontHandle();
+    EXPECT_FALSE(FormProbe(scaled).ResizeArmed());
+    const HFONT before = FormProbe(scaled).Label(0).FontHandle();
     scaled.FormResize();
-    EXPECT_TRUE(scaled.ResizeArmed());
-    EXPECT_EQ(scaled.Label(0).FontHandle(), before);
+    EXPECT_TRUE(FormProbe(scaled).ResizeArmed());
+    EXPECT_EQ(FormProbe(scaled).Label(0).FontHandle(), before);
 }
 
 TEST_F(FormTest, AdjustFontSizeFollowsTheFrameHeight) {
@@ -255,15 +259,16 @@ TEST_F(FormTest, AdjustFontSizeFollowsTheFrameHeight) {
         window.AdjustFontSize();
         for (int label = 0; label < 4; ++label) {
             LOGFONTW created{};
-            GetObjectW(window.Label(label).FontHandle(), sizeof created, &created);
-            EXPECT_EQ(window.Label(label).Font().height, cell) << frameHeight << " " << label;
+            GetObjectW(FormProbe(window).Label(label).FontHandle(), sizeof created, &created);
+            EXPECT_EQ(FormProbe(window).Label(label).Font().height, cell)
+                << frameHeight << " " << label;
             EXPECT_EQ(created.lfHeight, cell) << frameHeight << " " << label;
         }
         // The face and the left clock's style and colour stay.
         EXPECT_EQ(
-            window.Label(1).Font(),
+            FormProbe(window).Label(1).Font(),
             (FontSettings{"ＭＳ ゴシック", cell, FontStyle::Bold | FontStyle::Italic, 0x0000FF}));
-        EXPECT_EQ(window.Label(3).Font(),
+        EXPECT_EQ(FormProbe(window).Label(3).Font(),
                   (FontSettings{"ＭＳ ゴシック", cell, FontStyle::Regular, 0}));
     }
 }
@@ -333,7 +338,8 @@ TEST_F(FormTest, AnotherDpiReloadsTheIconsAndWritesWhatReadsBackTheSame) {
     RECT outer{};
     GetWindowRect(window.Handle(), &outer);
     const int split = FrameWidth(window, 0);
-    const FontSettings left = window.Label(0).Font(), right = window.Label(2).Font();
+    const FontSettings left = FormProbe(window).Label(0).Font(),
+                       right = FormProbe(window).Label(2).Font();
     for (int run = 0; run < 2; ++run) {
         window.WriteSettings("C:\\out.dat");
         window.ReadSettings("C:\\out.dat");
@@ -342,8 +348,8 @@ TEST_F(FormTest, AnotherDpiReloadsTheIconsAndWritesWhatReadsBackTheSame) {
         EXPECT_EQ(Width(read), Width(outer)) << run;
         EXPECT_EQ(Height(read), Height(outer)) << run;
         EXPECT_EQ(FrameWidth(window, 0), split) << run;
-        EXPECT_EQ(window.Label(0).Font(), left) << run;
-        EXPECT_EQ(window.Label(2).Font(), right) << run;
+        EXPECT_EQ(FormProbe(window).Label(0).Font(), left) << run;
+        EXPECT_EQ(FormProbe(window).Label(2).Font(), right) << run;
     }
 }
 
@@ -379,9 +385,10 @@ TEST_F(FormTest, SmallestWindowKeepsOneMenuRowAndBothFramesWithinReach) {
                     << mode << dpi;
             }
             for (int side : {0, 1}) {
-                const RECT reachable = ReachableArea(window.Frame(side).Handle(), outer);
+                const RECT reachable = ReachableArea(FormProbe(window).Frame(side).Handle(), outer);
                 EXPECT_GE(Width(reachable), GripWidth) << mode << dpi << side;
-                EXPECT_GE(Height(reachable), GripWidth + window.LabelTop()) << mode << dpi << side;
+                EXPECT_GE(Height(reachable), GripWidth + FormProbe(window).LabelTop())
+                    << mode << dpi << side;
             }
             if (dpi == 96)
                 clientHeight96 = client.bottom;
@@ -395,10 +402,10 @@ TEST_F(FormTest, SplitFramesStayOnTopAndTranslucency) {
     TForm1& window = Start("[POSITION]\r\nSplit=150\r\n[MODE]\r\nStayOnTop=1\r\nViewRate=300\r\n"
                            "[DATA]\r\nBoxName1=\r\nBoxName2=A&B\r\n");
     EXPECT_EQ(FrameWidth(window, 0), 150);
-    const RECT divider = ChildRect(window.SplitterHandle());
+    const RECT divider = ChildRect(FormProbe(window).SplitterHandle());
     EXPECT_EQ(divider.left, 2 + 150);
     EXPECT_EQ(Width(divider), 3);
-    EXPECT_EQ(ChildRect(window.Frame(1).Handle()).left, 2 + 150 + 3);
+    EXPECT_EQ(ChildRect(FormProbe(window).Frame(1).Handle()).left, 2 + 150 + 3);
     EXPECT_EQ(FrameText(window, 0), "");
     EXPECT_EQ(FrameText(window, 1), "A&B");
     EXPECT_TRUE(GetWindowLongPtrW(window.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
@@ -418,7 +425,7 @@ TEST_F(FormTest, SplitFramesStayOnTopAndTranslucency) {
     wchar_t name[64]{};
     GetClassNameW(defaults.Handle(), name, 64);
     EXPECT_EQ(std::wstring(name), L"TForm1");
-    EXPECT_TRUE(defaults.TaskbarReady());
+    EXPECT_TRUE(FormProbe(defaults).TaskbarReady());
 }
 
 TEST_F(FormTest, StartupFileChoiceAndUnreadableFile) {
@@ -427,12 +434,12 @@ TEST_F(FormTest, StartupFileChoiceAndUnreadableFile) {
     TForm1& given = StartWithFiles(L"Velmora.exe \" given.dat \"");
     EXPECT_EQ(FrameText(given, 0), "given");
     EXPECT_FALSE(SaveGrayed(given));
-    EXPECT_EQ(given.CurrentFileName(), "");
-    EXPECT_EQ(given.InitialDirectory(), "");
+    EXPECT_EQ(FormProbe(given).CurrentFileName(), "");
+    EXPECT_EQ(FormProbe(given).InitialDirectory(), "");
     TForm1& plain = StartWithFiles(L"Velmora.exe");
     EXPECT_EQ(FrameText(plain, 0), "ini");
     EXPECT_TRUE(SaveGrayed(plain));
-    EXPECT_EQ(plain.InitialDirectory(), "C:\\clock\\");
+    EXPECT_EQ(FormProbe(plain).InitialDirectory(), "C:\\clock\\");
 
     files.unreadable.insert(TestIni); // reported, and the clock runs on defaults
     TForm1& unread = StartWithFiles();
@@ -489,8 +496,9 @@ TEST_F(FormTest, BadColourIsShownAfterEverythingElseApplies) {
     ASSERT_EQ(errors.messages, (std::vector<Text>{"'zzz' は整数ではありません"}));
     EXPECT_EQ(FrameText(window, 0), "after");
     EXPECT_EQ(WindowText(window.Handle()), "t");
-    EXPECT_EQ(window.Label(2).Font().height, -27);
-    EXPECT_EQ(window.Side(0).DatePatternList.size(), static_cast<std::size_t>(DatePatternCount));
+    EXPECT_EQ(FormProbe(window).Label(2).Font().height, -27);
+    EXPECT_EQ(FormProbe(window).Side(0).DatePatternList.size(),
+              static_cast<std::size_t>(DatePatternCount));
 }
 
 TEST_F(FormTest, BadProgressTimeIsShownOnceUntilSettingsChange) {
@@ -542,7 +550,7 @@ TEST_F(FormTest, BadProgressTimeFromTheRunningTimersIsShownOnce) {
     // Each refresh sets the bar's state before it meets the bad time.
     const auto refreshes = [&] {
         return std::count(recorded->calls.begin(), recorded->calls.end(),
-                          StateCall(ProgressNormal));
+                          StateCall(ProgressKind::Normal));
     };
     modal.whileOpen = [&] { window.Timer2Timer(); };
     window.Create(); // the start-up refresh shows the error
@@ -571,12 +579,12 @@ TEST_F(FormTest, OpenSaveSaveAsAndDrop) {
     files.files["C:\\dir\\a.dat"] = "[DATA]\r\nBoxName1=opened\r\n";
     dialogs.answers = {std::nullopt, "C:\\dir\\a.dat"}; // cancelled, then chosen
     window.ReadIn1Click();
-    EXPECT_EQ(window.CurrentFileName(), "");
+    EXPECT_EQ(FormProbe(window).CurrentFileName(), "");
     window.ReadIn1Click();
-    EXPECT_EQ(window.CurrentFileName(), "C:\\dir\\a.dat");
+    EXPECT_EQ(FormProbe(window).CurrentFileName(), "C:\\dir\\a.dat");
     EXPECT_EQ(FrameText(window, 0), "opened");
     EXPECT_FALSE(SaveGrayed(window));
-    EXPECT_EQ(window.InitialDirectory(), "C:\\dir\\");
+    EXPECT_EQ(FormProbe(window).InitialDirectory(), "C:\\dir\\");
 
     files.files["C:\\dir\\a.dat"] = ""; // Save writes back without a dialog
     window.Save1Click();
@@ -584,7 +592,7 @@ TEST_F(FormTest, OpenSaveSaveAsAndDrop) {
     EXPECT_TRUE(Has(files.files["C:\\dir\\a.dat"], "BoxName1=opened\r\n"));
     dialogs.answers.push_back("C:\\dir\\b.dat");
     window.SaveAs1Click();
-    EXPECT_EQ(window.CurrentFileName(), "C:\\dir\\b.dat");
+    EXPECT_EQ(FormProbe(window).CurrentFileName(), "C:\\dir\\b.dat");
     EXPECT_TRUE(Has(files.files["C:\\dir\\b.dat"], "[FONT]\r\n"));
 
     TForm1& dropped = Start("");
@@ -592,7 +600,7 @@ TEST_F(FormTest, OpenSaveSaveAsAndDrop) {
     files.files["C:\\d\\second.dat"] = "[DATA]\r\nBoxName1=second\r\n";
     dropped.FormDropFiles(MakeDrop(L"C:\\d\\first.dat\0C:\\d\\second.dat\0C:\\d\\x\0"));
     EXPECT_EQ(FrameText(dropped, 0), "first");
-    EXPECT_EQ(dropped.CurrentFileName(), "C:\\d\\first.dat");
+    EXPECT_EQ(FormProbe(dropped).CurrentFileName(), "C:\\d\\first.dat");
     EXPECT_FALSE(SaveGrayed(dropped));
 }
 
@@ -680,10 +688,10 @@ TEST_F(FormTest, MegabyteTextsAreShownInPartAndKeptWhole) {
                            "\r\n[MODE]\r\nTitleMode=5\r\nTitleString=" + title + "\r\n");
     window.ShowFirst();
     window.Timer1Timer();
-    EXPECT_EQ(GetWindowTextLengthW(window.Frame(0).Handle()), int(MaxShownTextBytes));
+    EXPECT_EQ(GetWindowTextLengthW(FormProbe(window).Frame(0).Handle()), int(MaxShownTextBytes));
     EXPECT_EQ(WindowText(window.Handle()), title.substr(0, MaxShownTextBytes));
     EXPECT_EQ(WindowText(window.ApplicationHandle()), title.substr(0, MaxShownTextBytes));
-    EXPECT_EQ(window.Side(0).BoxName, name);
+    EXPECT_EQ(FormProbe(window).Side(0).BoxName, name);
     window.WriteSettings("C:\\out.dat");
     EXPECT_TRUE(Has(files.files["C:\\out.dat"], "BoxName1=" + name + "\r\n"));
     EXPECT_TRUE(Has(files.files["C:\\out.dat"], "TitleString=" + title + "\r\n"));
@@ -775,7 +783,7 @@ TEST_F(FormTest, ShownWindowIsDrawn) {
                  RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     RECT outer{}, label{};
     GetWindowRect(window.Handle(), &outer);
-    GetWindowRect(window.Label(1).Handle(), &label);
+    GetWindowRect(FormProbe(window).Label(1).Handle(), &label);
     const int width = Width(outer), height = Height(outer);
     HDC source = GetWindowDC(window.Handle());
     std::vector<std::uint32_t> pixels = Pixels(source, width, height);

@@ -8,6 +8,7 @@
 #include <set>
 
 #include "process_figures.h"
+#include "tests/win/form_probe.h"
 #include "ui_test_support.h"
 
 namespace velmora {
@@ -41,7 +42,7 @@ TEST_F(ResizeTest, ManyResizesLeakNoFonts) {
         window.AdjustFontSize();
         UpdateWindow(window.Handle());
         for (int label = 0; label < 4; ++label)
-            seen.insert(window.Label(label).FontHandle());
+            seen.insert(FormProbe(window).Label(label).FontHandle());
     }
     ShowWindow(window.Handle(), SW_HIDE);
     const std::size_t objectsBefore = testing::FiguresOf(GetCurrentProcess()).gdiObjects;
@@ -51,11 +52,11 @@ TEST_F(ResizeTest, ManyResizesLeakNoFonts) {
         if (!resizeScales)
             window.AdjustFontSize();
         for (int label = 0; label < 4; ++label)
-            seen.insert(window.Label(label).FontHandle());
+            seen.insert(FormProbe(window).Label(label).FontHandle());
     }
     std::set<HFONT> current;
     for (int label = 0; label < 4; ++label)
-        current.insert(window.Label(label).FontHandle());
+        current.insert(FormProbe(window).Label(label).FontHandle());
     // Every font that a later one replaced is gone.
     EXPECT_GE(seen.size(), 4u * 50u);
     int alive = 0;

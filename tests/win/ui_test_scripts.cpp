@@ -10,6 +10,7 @@
 
 #include "engine/language_table.h"
 #include "engine/text_win.h"
+#include "tests/win/form_probe.h"
 #include "ui/clock_label.h"
 #include "ui/form_logic.h"
 #include "ui_test_support.h"
@@ -55,14 +56,14 @@ std::string ClockFile(std::int32_t lcid) {
 
 class ScriptTest : public ::testing::Test, public FormFixture {
   protected:
-    HWND DialogControl(ControlId id) { return form->SettingsDialog().Control(id); }
+    HWND DialogControl(ControlId id) { return FormProbe::SettingsDialog(*form).Control(id); }
 
     // The dialog as the main window opens it, without running it modally.
     void OpenDialog() {
         SettingsDialogState state;
         for (int i = 0; i < 2; ++i)
-            state.Sides[static_cast<std::size_t>(i)] = form->Side(i);
-        form->SettingsDialog().Open(state);
+            state.Sides[static_cast<std::size_t>(i)] = FormProbe(*form).Side(i);
+        FormProbe::SettingsDialog(*form).Open(state);
     }
 };
 
@@ -80,8 +81,8 @@ TEST_F(ScriptTest, EveryLanguageShowsTheSystemsNamesExactly) {
                                   LocaleItem(lcid, LOCALE_SDAYNAME2) + L")";
         const std::wstring time =
             LocaleItem(lcid, LOCALE_S2359) + L" 0" + Separator(lcid, LOCALE_STIME, L":") + L"34";
-        EXPECT_EQ(WideWindowText(form->Label(0).Handle()), date) << lcid;
-        EXPECT_EQ(WideWindowText(form->Label(1).Handle()), time) << lcid;
+        EXPECT_EQ(WideWindowText(FormProbe(*form).Label(0).Handle()), date) << lcid;
+        EXPECT_EQ(WideWindowText(FormProbe(*form).Label(1).Handle()), time) << lcid;
         EXPECT_EQ(WideWindowText(form->Handle()), L"3/5 12:34 L") << lcid;
 
         OpenDialog();
@@ -139,11 +140,11 @@ TEST_F(ScriptTest, ThaiArabicKoreanAndCzechNamesAreDrawnWithRealGlyphs) {
     };
     for (const std::int32_t lcid : {1054, 1025, 1042, 1029}) {
         Start(ClockFile(lcid));
-        const HFONT font = form->Label(0).FontHandle();
+        const HFONT font = FormProbe(*form).Label(0).FontHandle();
         const std::vector<COLORREF> box = draw(font, L"\u0378"); // unassigned
         const std::vector<COLORREF> blank = draw(font, L" ");
         ASSERT_NE(box, blank) << "no missing-glyph box to compare with";
-        for (const wchar_t c : WideWindowText(form->Label(0).Handle())) {
+        for (const wchar_t c : WideWindowText(FormProbe(*form).Label(0).Handle())) {
             // A vowel or tone mark is drawn on the letter before it, never alone.
             WORD type = 0;
             GetStringTypeW(CT_CTYPE3, &c, 1, &type);
@@ -205,14 +206,14 @@ TEST_F(ScriptTest, ALocaleBeyondTheTableIsOfferedShownAndStoredAsItsNumber) {
     PostMessageW(GetParent(languages), WM_COMMAND,
                  MAKEWPARAM(GetDlgCtrlID(languages), CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(languages));
-    PostMessageW(form->SettingsDialog().Handle(), WM_COMMAND, IDOK, 0);
+    PostMessageW(FormProbe::SettingsDialog(*form).Handle(), WM_COMMAND, IDOK, 0);
     form->Setting1Click();
 
-    EXPECT_EQ(form->Side(0).LocaleID, Ukrainian);
+    EXPECT_EQ(FormProbe(*form).Side(0).LocaleID, Ukrainian);
     form->Timer1Timer();
-    EXPECT_NE(
-        WideWindowText(form->Label(0).Handle()).find(LocaleItem(Ukrainian, LOCALE_SMONTHNAME3)),
-        std::wstring::npos);
+    EXPECT_NE(WideWindowText(FormProbe(*form).Label(0).Handle())
+                  .find(LocaleItem(Ukrainian, LOCALE_SMONTHNAME3)),
+              std::wstring::npos);
     form->WriteSettings(TestIni);
     EXPECT_NE(files.files[TestIni].find("LocaleID1=1058\r\n"), std::string::npos);
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "tests/win/form_probe.h"
 #include "ui_test_support.h"
 
 namespace velmora {
@@ -18,7 +19,7 @@ bool Has(const std::string& text, const std::string& part) {
 
 class ZoneFormTest : public ::testing::Test, public FormFixture {
   protected:
-    Text Label(int index) const { return WindowText(form->Label(index).Handle()); }
+    Text Label(int index) const { return WindowText(FormProbe(*form).Label(index).Handle()); }
 };
 
 // The computer is on Tokyo time: 2024-03-05 12:34:57 there is 03:34:57 UTC.
@@ -73,28 +74,28 @@ TEST_F(ZoneFormTest, ChoosingAZoneInTheDialogMovesTheClockAndBackToTheOffset) {
         return zone.KeyName == "Central Standard Time";
     });
     ASSERT_NE(central, list.end());
-    const HWND zoneList = form->SettingsDialog().Control(ControlId::ComboBox24);
+    const HWND zoneList = FormProbe::SettingsDialog(*form).Control(ControlId::ComboBox24);
     const auto choose = [&](int entry, int command) {
         PostMessageW(zoneList, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
         PostMessageW(GetParent(zoneList), WM_COMMAND,
                      MAKEWPARAM(GetDlgCtrlID(zoneList), CBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(zoneList));
-        PostMessageW(form->SettingsDialog().Handle(), WM_COMMAND, command, 0);
+        PostMessageW(FormProbe::SettingsDialog(*form).Handle(), WM_COMMAND, command, 0);
         form->Setting1Click();
         form->Timer1Timer();
     };
 
     choose(1 + static_cast<int>(central - list.begin()), IDOK);
-    EXPECT_EQ(form->Side(1).TimeZone, "Central Standard Time");
+    EXPECT_EQ(FormProbe(*form).Side(1).TimeZone, "Central Standard Time");
     EXPECT_EQ(Label(2) + " " + Label(3), "2024/03/04 21:34");
 
     choose(0, IDCANCEL); // "固定の時差", cancelled
-    EXPECT_EQ(form->Side(1).TimeZone, "Central Standard Time");
+    EXPECT_EQ(FormProbe(*form).Side(1).TimeZone, "Central Standard Time");
 
     // Back to the fixed offset: the offset list held the zone's offset.
     choose(0, IDOK);
-    EXPECT_EQ(form->Side(1).TimeZone, "");
-    EXPECT_EQ(form->Side(1).DiffIndex, 77);
+    EXPECT_EQ(FormProbe(*form).Side(1).TimeZone, "");
+    EXPECT_EQ(FormProbe(*form).Side(1).DiffIndex, 77);
     EXPECT_EQ(Label(2) + " " + Label(3), "2024/03/04 21:34");
     form->WriteSettings("C:\\out.dat");
     EXPECT_FALSE(Has(files.files["C:\\out.dat"], "TimeZone"));
