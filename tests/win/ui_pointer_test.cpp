@@ -129,6 +129,14 @@ class PointerTest : public ::testing::Test {
         Settle();
     }
 
+    // A press, one move all the way and the release, as a quick hand makes it.
+    static void Jump(POINT from, int dx, int dy) {
+        ASSERT_TRUE(x_->Xdotool("mousemove " + x_->At(from) + " sleep 0.05 mousedown 1 " +
+                                "sleep 0.05 mousemove " + x_->At({from.x + dx, from.y + dy}) +
+                                " sleep 0.05 mouseup 1"));
+        Settle();
+    }
+
     // What the screen shows of `area` once it stops changing.
     static Picture Steady(const RECT& area) {
         Picture last = x_->Take(area);
@@ -252,18 +260,25 @@ TEST_F(PointerTest, DividerMovesBothFramesAndShowsTheLeftRightArrow) {
     EXPECT_EQ(CursorAt(Centre(Outer(Divider()))), sizeWE);
 
     // Left clock anchored (the last sizing was on the right), then the right
-    // one (after a sizing on the left): the divider follows the pointer.
+    // one (after a sizing on the left): the divider follows the pointer, in
+    // small steps and in one move.
     for (const int leftEdgeDrag : {0, -10}) {
         if (leftEdgeDrag != 0) {
             const RECT outer = Outer(Window());
             Drag({outer.left + 3, (outer.top + outer.bottom) / 2}, leftEdgeDrag, 0);
         }
-        const int leftWidth = Width(Outer(Frame(0))), rightWidth = Width(Outer(Frame(1)));
-        const RECT divider = Outer(Divider());
-        Drag(Centre(divider), 30, 0, 5);
-        EXPECT_EQ(Outer(Divider()).left, divider.left + 30) << leftEdgeDrag;
-        EXPECT_EQ(Width(Outer(Frame(0))), leftWidth + 30) << leftEdgeDrag;
-        EXPECT_EQ(Width(Outer(Frame(1))), rightWidth - 30) << leftEdgeDrag;
+        for (const bool inOneMove : {true, false}) {
+            const int leftWidth = Width(Outer(Frame(0))), rightWidth = Width(Outer(Frame(1)));
+            const RECT divider = Outer(Divider());
+            const int dx = inOneMove ? 30 : -30;
+            if (inOneMove)
+                Jump(Centre(divider), dx, 0);
+            else
+                Drag(Centre(divider), dx, 0, 5);
+            EXPECT_EQ(Outer(Divider()).left, divider.left + dx) << leftEdgeDrag << inOneMove;
+            EXPECT_EQ(Width(Outer(Frame(0))), leftWidth + dx) << leftEdgeDrag << inOneMove;
+            EXPECT_EQ(Width(Outer(Frame(1))), rightWidth - dx) << leftEdgeDrag << inOneMove;
+        }
     }
 }
 

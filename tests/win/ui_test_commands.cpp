@@ -27,6 +27,14 @@ class CommandTest : public ::testing::Test, public FormFixture {
         PostMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), CBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(list));
     }
+    void PostDialogTitle(const wchar_t* title) { // the free text, replacing what is there
+        TForm2& dialog = FormProbe::SettingsDialog(*form);
+        PostMessageW(dialog.Control(ControlId::RadioButton5), BM_CLICK, 0, 0);
+        const HWND edit = dialog.Control(ControlId::Edit1);
+        PostMessageW(edit, EM_SETSEL, 0, -1);
+        for (const wchar_t* c = title; *c; ++c)
+            PostMessageW(edit, WM_CHAR, *c, 0);
+    }
     void PostDialogButton(int command) {
         PostMessageW(FormProbe::SettingsDialog(*form).Handle(), WM_COMMAND, command, 0);
     }
@@ -39,12 +47,13 @@ class CommandTest : public ::testing::Test, public FormFixture {
     }
 };
 
-TEST_F(CommandTest, SettingsDialogOkSwitchesTheLeftClockToEnglish) {
+TEST_F(CommandTest, SettingsDialogOkSwitchesTheLeftClockToEnglishAndRetitles) {
     Start(JapaneseLeftClock);
     EXPECT_EQ(LeftDate(), "2024/03/05(火)");
     EXPECT_FALSE(OwnsADialog()) << "the settings dialog is made when first used";
 
     PostLanguageChoice(8); // "英語,1033"
+    PostDialogTitle(L"出張中");
     PostDialogButton(IDOK);
     form->Setting1Click();
 
@@ -52,6 +61,9 @@ TEST_F(CommandTest, SettingsDialogOkSwitchesTheLeftClockToEnglish) {
     EXPECT_TRUE(OwnsADialog());
     form->Timer1Timer();
     EXPECT_EQ(LeftDate(), "2024/03/05(Tue)");
+    // The typed title is the caption and the taskbar text, and stays so.
+    EXPECT_EQ(WindowText(form->Handle()), "出張中");
+    EXPECT_EQ(WindowText(form->ApplicationHandle()), "出張中");
     EXPECT_TRUE(errors.messages.empty());
 }
 
