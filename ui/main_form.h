@@ -88,6 +88,11 @@ class TForm1 : private SettingsDialogHost {
   private:
     friend class FormProbe; // what the tests read
 
+    static constexpr UINT_PTR Timer1Id = 1;
+    // The frame, caption and buttons the title bar option adds and takes away.
+    static constexpr DWORD SizeableStyle =
+        WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool Command(UINT id);
