@@ -17,6 +17,37 @@ constexpr int DeepestLevel = 2;
 
 constexpr char NoLetter = 0;
 
+// Patterns are code page 932 (the clock's own and the user's) or UTF-16 (the
+// locale's own date patterns, as the system gives them). Tokens are ASCII in
+// both; a code page 932 character of two bytes and any unit above ASCII are
+// literal text.
+template <class Char> using PatternView = std::basic_string_view<Char>;
+
+// The pattern unit as an ASCII byte, or NoLetter for anything else.
+char Ascii(char c) {
+    return c;
+}
+char Ascii(char16_t c) {
+    return c < 0x80 ? static_cast<char>(c) : NoLetter;
+}
+
+std::size_t NextUnit(std::string_view s, std::size_t pos) {
+    return NextChar(s, pos);
+}
+// A surrogate pair is one character.
+std::size_t NextUnit(std::u16string_view s, std::size_t pos) {
+    const bool pair = s[pos] >= 0xD800 && s[pos] <= 0xDBFF && pos + 1 < s.size() &&
+                      s[pos + 1] >= 0xDC00 && s[pos + 1] <= 0xDFFF;
+    return pos + (pair ? 2 : 1);
+}
+
+bool IsMultiUnit(std::string_view s, std::size_t pos) {
+    return IsLeadByte(static_cast<unsigned char>(s[pos]));
+}
+bool IsMultiUnit(std::u16string_view s, std::size_t pos) {
+    return Ascii(s[pos]) == NoLetter;
+}
+
 char AsciiUpper(char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
@@ -29,17 +60,18 @@ bool IsQuote(char c) {
     return c == '\'' || c == '"';
 }
 
-bool StartsWithIgnoringCase(std::string_view text, std::size_t pos, std::string_view keyword) {
+template <class Char>
+bool StartsWithIgnoringCase(PatternView<Char> text, std::size_t pos, std::string_view keyword) {
     if (text.size() - pos < keyword.size())
         return false;
     for (std::size_t i = 0; i < keyword.size(); ++i) {
-        if (AsciiUpper(text[pos + i]) != keyword[i])
+        if (AsciiUpper(Ascii(text[pos + i])) != keyword[i])
             return false;
     }
     return true;
 }
 
-bool IsAmPmKeyword(std::string_view pattern, std::size_t pos) {
+template <class Char> bool IsAmPmKeyword(PatternView<Char> pattern, std::size_t pos) {
     return StartsWithIgnoringCase(pattern, pos, "AM/PM") ||
            StartsWithIgnoringCase(pattern, pos, "A/P") ||
            StartsWithIgnoringCase(pattern, pos, "AMPM");
@@ -47,25 +79,25 @@ bool IsAmPmKeyword(std::string_view pattern, std::size_t pos) {
 
 // Whether an AM/PM form follows an hour token before the next hour token,
 // so that "h:mm AMPM" writes its hour in twelve-hour form.
-bool AmPmFollows(std::string_view pattern, std::size_t pos) {
+template <class Char> bool AmPmFollows(PatternView<Char> pattern, std::size_t pos) {
     bool quoted = false;
     while (pos < pattern.size()) {
-        const char c = pattern[pos];
+        const char c = Ascii(pattern[pos]);
         if (c == 'h' || c == 'H')
             return false;
         if (IsQuote(c))
             quoted = !quoted;
         else if (!quoted && (c == 'a' || c == 'A'))
             return IsAmPmKeyword(pattern, pos);
-        pos = NextChar(pattern, pos);
+        pos = NextUnit(pattern, pos);
     }
     return false;
 }
 
 // Patterns come from NUL-terminated texts everywhere else in the clock, so a
-// NUL byte ends a pattern here too.
-std::string_view UpToNul(std::string_view text) {
-    return text.substr(0, text.find('\0'));
+// NUL ends a pattern here too.
+template <class Char> PatternView<Char> UpToNul(PatternView<Char> text) {
+    return text.substr(0, text.find(Char{0}));
 }
 
 std::size_t CharacterCount(std::string_view text) {
@@ -93,6 +125,9 @@ class OutputBuffer {
     }
 
     void Put(char c) { PutCharacter(std::string_view(&c, 1)); }
+
+    // Pattern text of a UTF-16 pattern is shown text already.
+    void Put(std::u16string_view text) { PutShown(text); }
 
     // Names and before/after-noon texts, as the system gave them.
     void PutShown(std::u16string_view text) {
@@ -160,8 +195,8 @@ class OutputBuffer {
 };
 
 // What one pattern level remembers while it is read.
-struct Level {
-    std::string_view pattern;
+template <class Char> struct Level {
+    PatternView<Char> pattern;
     int depth;
     char lastLetter = NoLetter;
     bool twelveHour = false;
@@ -172,19 +207,23 @@ class Formatter {
     Formatter(DateTime value, const TFormatSettings& settings, const PcLocaleFacts& pc)
         : value_(value), settings_(settings), pc_(pc), out_(pc.Decoder) {}
 
-    void FormatLevel(std::string_view pattern, int depth);
+    template <class Char> void FormatLevel(PatternView<Char> pattern, int depth);
     WideText Result() const { return out_.Result(); }
 
   private:
-    std::size_t FormatToken(Level& level, char token, std::size_t pos);
-    std::size_t RunLength(const Level& level, std::size_t pos) const;
-    void PutHour(Level& level, std::size_t runEnd, std::size_t count);
-    void PutClock(Level& level);
-    std::size_t PutAForm(Level& level, std::size_t pos);
-    std::size_t PutQuoted(const Level& level, std::size_t pos);
+    template <class Char> std::size_t FormatToken(Level<Char>& level, char token, std::size_t pos);
+    template <class Char> std::size_t RunLength(const Level<Char>& level, std::size_t pos) const;
+    template <class Char> void PutHour(Level<Char>& level, std::size_t runEnd, std::size_t count);
+    template <class Char> void PutClock(Level<Char>& level);
+    template <class Char> std::size_t PutAForm(Level<Char>& level, std::size_t pos);
+    template <class Char> std::size_t PutQuoted(const Level<Char>& level, std::size_t pos);
+    void PutMonthName(const std::array<WideText, 12>& names,
+                      const std::array<WideText, 12>& genitive, unsigned month);
+    void PutDayName(const std::array<WideText, 7>& names);
     void PutEra(char token, std::size_t count);
     Text ShortEraName(const Text& name) const;
-    void PutNested(const Level& level, const Text& pattern);
+    template <class Char, class Nested>
+    void PutNested(const Level<Char>& level, const Nested& pattern);
     void PutSeparator(char separator);
     const DecodedDateTime& Decoded();
 
@@ -194,6 +233,10 @@ class Formatter {
     OutputBuffer out_;
     // The value is the same at every level, so one decoding serves the call.
     std::optional<DecodedDateTime> decoded_;
+    // A day number written since the last day name: a month name written now
+    // takes its genitive form ("9 grudnia", but "środa grudzień"), as the
+    // system's own date formatting does. It runs across nested patterns.
+    bool dayNumberWritten_ = false;
 };
 
 const DecodedDateTime& Formatter::Decoded() {
@@ -202,21 +245,20 @@ const DecodedDateTime& Formatter::Decoded() {
     return *decoded_;
 }
 
-void Formatter::FormatLevel(std::string_view pattern, int depth) {
-    Level level{pattern, depth};
+template <class Char> void Formatter::FormatLevel(PatternView<Char> pattern, int depth) {
+    Level<Char> level{pattern, depth};
     std::size_t pos = 0;
     while (pos < pattern.size()) {
-        const char byte = pattern[pos];
-        if (IsLeadByte(static_cast<unsigned char>(byte))) {
+        if (IsMultiUnit(pattern, pos)) {
             // A two-byte character is copied whole; its second byte is
             // never a token.
-            const std::size_t next = NextChar(pattern, pos);
+            const std::size_t next = NextUnit(pattern, pos);
             out_.Put(pattern.substr(pos, next - pos));
             level.lastLetter = NoLetter;
             pos = next;
             continue;
         }
-        char token = AsciiUpper(byte);
+        char token = AsciiUpper(Ascii(pattern[pos]));
         if (IsLetter(token)) {
             // An "m" after an hour, with only non-letters between, is minutes.
             if (token == 'M' && level.lastLetter == 'H')
@@ -227,8 +269,9 @@ void Formatter::FormatLevel(std::string_view pattern, int depth) {
     }
 }
 
-std::size_t Formatter::RunLength(const Level& level, std::size_t pos) const {
-    const char first = level.pattern[pos];
+template <class Char>
+std::size_t Formatter::RunLength(const Level<Char>& level, std::size_t pos) const {
+    const Char first = level.pattern[pos];
     std::size_t end = pos + 1;
     while (end < level.pattern.size() && level.pattern[end] == first)
         ++end;
@@ -236,7 +279,8 @@ std::size_t Formatter::RunLength(const Level& level, std::size_t pos) const {
 }
 
 // Writes one token that starts at `pos`; returns the position after it.
-std::size_t Formatter::FormatToken(Level& level, char token, std::size_t pos) {
+template <class Char>
+std::size_t Formatter::FormatToken(Level<Char>& level, char token, std::size_t pos) {
     switch (token) {
     case 'A':
         return PutAForm(level, pos);
@@ -262,7 +306,7 @@ std::size_t Formatter::FormatToken(Level& level, char token, std::size_t pos) {
     case 'E':
         break;
     default:
-        out_.Put(level.pattern[pos]);
+        out_.Put(level.pattern.substr(pos, 1));
         return pos + 1;
     }
 
@@ -283,19 +327,20 @@ std::size_t Formatter::FormatToken(Level& level, char token, std::size_t pos) {
         if (count <= 2)
             out_.PutNumber(month, count);
         else if (count == 3)
-            out_.PutShown(settings_.MonthAbbrevs[month - 1]);
+            PutMonthName(settings_.MonthAbbrevs, settings_.GenitiveMonthAbbrevs, month);
         else
-            out_.PutShown(settings_.MonthNames[month - 1]);
+            PutMonthName(settings_.MonthNames, settings_.GenitiveMonthNames, month);
         break;
     }
     case 'D': {
         const DecodedDateTime& d = Decoded();
-        if (count <= 2)
+        if (count <= 2) {
             out_.PutNumber(unsigned{d.date.day()}, count);
-        else if (count == 3)
-            out_.PutShown(settings_.DayAbbrevs[d.dayOfWeek - 1]);
+            dayNumberWritten_ = true;
+        } else if (count == 3)
+            PutDayName(settings_.DayAbbrevs);
         else if (count == 4)
-            out_.PutShown(settings_.DayNames[d.dayOfWeek - 1]);
+            PutDayName(settings_.DayNames);
         else if (count == 5)
             PutNested(level, settings_.ShortDatePattern);
         else
@@ -328,7 +373,8 @@ std::size_t Formatter::FormatToken(Level& level, char token, std::size_t pos) {
     return end;
 }
 
-void Formatter::PutHour(Level& level, std::size_t runEnd, std::size_t digits) {
+template <class Char>
+void Formatter::PutHour(Level<Char>& level, std::size_t runEnd, std::size_t digits) {
     if (!level.twelveHour && AmPmFollows(level.pattern, runEnd))
         level.twelveHour = true;
     int hour = Decoded().hour;
@@ -342,7 +388,7 @@ void Formatter::PutHour(Level& level, std::size_t runEnd, std::size_t digits) {
 
 // "c": the short date, then the long time unless the clock shows midnight
 // to the second.
-void Formatter::PutClock(Level& level) {
+template <class Char> void Formatter::PutClock(Level<Char>& level) {
     if (level.depth >= DeepestLevel)
         return;
     PutNested(level, settings_.ShortDatePattern);
@@ -353,8 +399,8 @@ void Formatter::PutClock(Level& level) {
     }
 }
 
-std::size_t Formatter::PutAForm(Level& level, std::size_t pos) {
-    const std::string_view pattern = level.pattern;
+template <class Char> std::size_t Formatter::PutAForm(Level<Char>& level, std::size_t pos) {
+    const PatternView<Char> pattern = level.pattern;
     const bool beforeNoon = Decoded().hour < 12;
     if (StartsWithIgnoringCase(pattern, pos, "AM/PM")) {
         // The marker is written in the case the pattern uses.
@@ -363,7 +409,7 @@ std::size_t Formatter::PutAForm(Level& level, std::size_t pos) {
         return pos + 5;
     }
     if (StartsWithIgnoringCase(pattern, pos, "A/P")) {
-        out_.Put(pattern[beforeNoon ? pos : pos + 2]);
+        out_.Put(pattern.substr(beforeNoon ? pos : pos + 2, 1));
         level.twelveHour = true;
         return pos + 3;
     }
@@ -373,27 +419,37 @@ std::size_t Formatter::PutAForm(Level& level, std::size_t pos) {
         return pos + 4;
     }
     if (StartsWithIgnoringCase(pattern, pos, "AAAA")) {
-        out_.PutShown(settings_.DayNames[Decoded().dayOfWeek - 1]);
+        PutDayName(settings_.DayNames);
         return pos + 4;
     }
     if (StartsWithIgnoringCase(pattern, pos, "AAA")) {
-        out_.PutShown(settings_.DayAbbrevs[Decoded().dayOfWeek - 1]);
+        PutDayName(settings_.DayAbbrevs);
         return pos + 3;
     }
-    out_.Put(pattern[pos]);
+    out_.Put(pattern.substr(pos, 1));
     return pos + 1;
 }
 
 // Literal text up to the same quote character, or to the end of the pattern
 // when the quote is never closed.
-std::size_t Formatter::PutQuoted(const Level& level, std::size_t pos) {
-    const std::string_view pattern = level.pattern;
-    const char quote = pattern[pos];
+template <class Char> std::size_t Formatter::PutQuoted(const Level<Char>& level, std::size_t pos) {
+    const PatternView<Char> pattern = level.pattern;
+    const Char quote = pattern[pos];
     std::size_t end = pos + 1;
     while (end < pattern.size() && pattern[end] != quote)
-        end = NextChar(pattern, end);
+        end = NextUnit(pattern, end);
     out_.Put(pattern.substr(pos + 1, end - pos - 1));
     return end < pattern.size() ? end + 1 : end;
+}
+
+void Formatter::PutMonthName(const std::array<WideText, 12>& names,
+                             const std::array<WideText, 12>& genitive, unsigned month) {
+    out_.PutShown((dayNumberWritten_ ? genitive : names)[month - 1]);
+}
+
+void Formatter::PutDayName(const std::array<WideText, 7>& names) {
+    out_.PutShown(names[Decoded().dayOfWeek - 1]);
+    dayNumberWritten_ = false;
 }
 
 void Formatter::PutEra(char token, std::size_t count) {
@@ -421,8 +477,9 @@ Text Formatter::ShortEraName(const Text& name) const {
     return name;
 }
 
-void Formatter::PutNested(const Level& level, const Text& pattern) {
-    const std::string_view inner = UpToNul(pattern);
+template <class Char, class Nested>
+void Formatter::PutNested(const Level<Char>& level, const Nested& pattern) {
+    const auto inner = UpToNul(PatternView<typename Nested::value_type>(pattern));
     if (level.depth >= DeepestLevel || inner.empty())
         return;
     FormatLevel(inner, level.depth + 1);

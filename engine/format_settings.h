@@ -1,8 +1,9 @@
 #pragma once
 // The formatting data of one locale, with the defaults used when a locale
-// item cannot be read. The names and the before/after-noon texts are shown
-// text (UTF-16, as the system gives them); the rest is the clock's code page
-// 932 text, which the formatter reads as patterns and separators.
+// item cannot be read. The names, the before/after-noon texts and the
+// locale's own date patterns are shown text (UTF-16, as the system gives
+// them, so that every language's literals reach the screen); the time
+// patterns and separators are the clock's code page 932 text.
 #include <array>
 #include <cstdint>
 
@@ -15,8 +16,8 @@ struct TFormatSettings {
     char DecimalSep = '.'; // before the fraction of a second in a time text
     char DateSep = '/';    // NUL: the "/" token writes nothing
     char TimeSep = ':';    // NUL: the ":" token writes nothing
-    Text ShortDatePattern = "m/d/yy";
-    Text LongDatePattern = "mmmm d, yyyy";
+    WideText ShortDatePattern = u"m/d/yy";
+    WideText LongDatePattern = u"mmmm d, yyyy";
     WideText AmText = u"am";
     WideText PmText = u"pm";
     Text ShortTimePattern = "h:mm AMPM";
@@ -27,6 +28,10 @@ struct TFormatSettings {
     std::array<WideText, 12> MonthNames{u"January",   u"February", u"March",    u"April",
                                         u"May",       u"June",     u"July",     u"August",
                                         u"September", u"October",  u"November", u"December"};
+    // The forms a month name takes after a day number ("9 grudnia"); the
+    // same as the names above for a language without them.
+    std::array<WideText, 12> GenitiveMonthAbbrevs = MonthAbbrevs;
+    std::array<WideText, 12> GenitiveMonthNames = MonthNames;
     // Index 0 is Sunday.
     std::array<WideText, 7> DayAbbrevs{u"Sun", u"Mon", u"Tue", u"Wed", u"Thu", u"Fri", u"Sat"};
     std::array<WideText, 7> DayNames{u"Sunday",   u"Monday", u"Tuesday", u"Wednesday",

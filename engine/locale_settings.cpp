@@ -66,6 +66,10 @@ void ReadNames(const ItemReader& names, TFormatSettings& settings) {
         settings.MonthAbbrevs[m] =
             names.NameItem(item::SAbbrevMonthName1 + m, defaults.MonthAbbrevs[m]);
         settings.MonthNames[m] = names.NameItem(item::SMonthName1 + m, defaults.MonthNames[m]);
+        settings.GenitiveMonthAbbrevs[m] = names.NameItem(
+            (item::SAbbrevMonthName1 + m) | item::ReturnGenitiveNames, settings.MonthAbbrevs[m]);
+        settings.GenitiveMonthNames[m] = names.NameItem(
+            (item::SMonthName1 + m) | item::ReturnGenitiveNames, settings.MonthNames[m]);
     }
     // The records count days from Sunday, the locale items from Monday.
     for (std::uint32_t d = 0; d < 7; ++d) {
@@ -99,9 +103,9 @@ void ReadRecord(const LocaleSource& source, const PcLocaleFacts& pc, const ItemR
     settings.DateSep = items.ByteItem(item::SDate, defaults.DateSep);
     settings.TimeSep = items.ByteItem(item::STime, defaults.TimeSep);
     settings.ShortDatePattern = TranslateLocaleDatePattern(
-        items.TextItem(item::SShortDate, defaults.ShortDatePattern), source, pc);
+        items.ShownItem(item::SShortDate, defaults.ShortDatePattern), source, pc);
     settings.LongDatePattern = TranslateLocaleDatePattern(
-        items.TextItem(item::SLongDate, defaults.LongDatePattern), source, pc);
+        items.ShownItem(item::SLongDate, defaults.LongDatePattern), source, pc);
     settings.AmText = items.ShownItem(item::S1159, defaults.AmText);
     settings.PmText = items.ShownItem(item::S2359, defaults.PmText);
     BuildTimePatterns(items, settings);
@@ -112,34 +116,45 @@ bool IsEraCalendar(std::int32_t calendarType) {
     return calendarType == 3 || calendarType == 4 || calendarType == 5;
 }
 
-bool StartsWithIgnoringAsciiCase(std::string_view text, std::size_t pos, std::string_view word) {
+bool StartsWithIgnoringAsciiCase(std::u16string_view text, std::size_t pos, std::string_view word) {
     if (text.size() - pos < word.size())
         return false;
     for (std::size_t i = 0; i < word.size(); ++i) {
-        char c = text[pos + i];
+        char16_t c = text[pos + i];
         if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-        if (c != word[i])
+            c = static_cast<char16_t>(c - 'A' + 'a');
+        if (c != static_cast<char16_t>(word[i]))
             return false;
     }
     return true;
 }
 
-Text ToEraYears(std::string_view pattern) {
+// The end of a quoted literal that starts at `pos`: its closing quote, or
+// the end of the pattern. Letters there are text ("'gada'"), never tokens.
+std::size_t QuotedEnd(std::u16string_view pattern, std::size_t pos) {
+    const std::size_t close = pattern.find(pattern[pos], pos + 1);
+    return close == std::u16string_view::npos ? pattern.size() : close + 1;
+}
+
+bool IsQuote(char16_t c) {
+    return c == u'\'' || c == u'"';
+}
+
+WideText ToEraYears(std::u16string_view pattern) {
     struct Rewrite {
         std::string_view from;
-        std::string_view to;
+        std::u16string_view to;
     };
     // Longest first, so that "yyyy" is not read as two "yy".
     static constexpr Rewrite rewrites[] = {
-        {"gg", "ggg"}, {"yyyy", "eeee"}, {"yy", "ee"}, {"y", "e"}};
-    Text result;
+        {"gg", u"ggg"}, {"yyyy", u"eeee"}, {"yy", u"ee"}, {"y", u"e"}};
+    WideText result;
     std::size_t pos = 0;
     while (pos < pattern.size()) {
-        const std::size_t next = NextChar(pattern, pos);
-        if (next - pos == 2) {
-            result.append(pattern.substr(pos, 2));
-            pos = next;
+        if (IsQuote(pattern[pos])) {
+            const std::size_t end = QuotedEnd(pattern, pos);
+            result.append(pattern.substr(pos, end - pos));
+            pos = end;
             continue;
         }
         bool rewritten = false;
@@ -157,24 +172,27 @@ Text ToEraYears(std::string_view pattern) {
     return result;
 }
 
-// Two-byte characters are copied whole: a "g" that is the second byte of a
-// character (such as "ト", 0x83 0x67) is part of that character, not a token.
-Text WithoutEraNames(std::string_view pattern) {
-    Text result;
+WideText WithoutEraNames(std::u16string_view pattern) {
+    WideText result;
     std::size_t pos = 0;
     while (pos < pattern.size()) {
-        const std::size_t next = NextChar(pattern, pos);
-        if (next - pos == 2 || (pattern[pos] != 'g' && pattern[pos] != 'G'))
-            result.append(pattern.substr(pos, next - pos));
-        pos = next;
+        if (IsQuote(pattern[pos])) {
+            const std::size_t end = QuotedEnd(pattern, pos);
+            result.append(pattern.substr(pos, end - pos));
+            pos = end;
+            continue;
+        }
+        if (pattern[pos] != u'g' && pattern[pos] != u'G')
+            result.push_back(pattern[pos]);
+        ++pos;
     }
     return result;
 }
 
 } // namespace
 
-Text TranslateLocaleDatePattern(std::string_view pattern, const LocaleSource& source,
-                                const PcLocaleFacts& pc) {
+WideText TranslateLocaleDatePattern(std::u16string_view pattern, const LocaleSource& source,
+                                    const PcLocaleFacts& pc) {
     // The computer's calendar decides, never the language being loaded.
     const std::int32_t calendarType =
         ItemReader(source, pc.PcLocale).NumberItem(item::ICalendarType, "1");
@@ -183,7 +201,7 @@ Text TranslateLocaleDatePattern(std::string_view pattern, const LocaleSource& so
     const int lang = pc.PcPrimaryLanguage;
     if (lang == LangChinese || lang == LangJapanese || lang == LangKorean)
         return WithoutEraNames(pattern);
-    return Text(pattern);
+    return WideText(pattern);
 }
 
 void LoadLocaleSettings(const LocaleSource& source, const PcLocaleFacts& pc, std::int32_t lcid,

@@ -34,8 +34,8 @@ PcSettings ReloadPcSettings(LocaleSource& source);
 
 // Adapts a locale date pattern to the computer's calendar: era year tokens on
 // an era calendar, no "g" on a Chinese, Japanese or Korean Gregorian PC.
-Text TranslateLocaleDatePattern(std::string_view pattern, const LocaleSource& source,
-                                const PcLocaleFacts& pc);
+WideText TranslateLocaleDatePattern(std::u16string_view pattern, const LocaleSource& source,
+                                    const PcLocaleFacts& pc);
 
 // A decimal integer with an optional sign; no value when the text is not one.
 std::optional<std::int32_t> ParseDecimal(std::string_view text);

@@ -26,6 +26,8 @@ constexpr std::uint32_t SMonthName1 = 0x38;
 constexpr std::uint32_t SAbbrevMonthName1 = 0x44;
 constexpr std::uint32_t ITimeMarkPosn = 0x1005;
 constexpr std::uint32_t ICalendarType = 0x1009;
+// Added to a month name item: the form the name takes in a date.
+constexpr std::uint32_t ReturnGenitiveNames = 0x10000000;
 } // namespace locale_item
 
 // The platform's national-language services, its code page 932 table

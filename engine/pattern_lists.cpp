@@ -48,13 +48,13 @@ void RefreshList(std::vector<Text>& list, const Text& shortPattern, const Text& 
 
 void BuildPatternLists(ClockSide& side) {
     const TFormatSettings& fs = side.FormatSettings;
-    BuildList(side.DatePatternList, fs.ShortDatePattern, fs.LongDatePattern, FixedDatePatterns);
+    BuildList(side.DatePatternList, LocaleShortDate, LocaleLongDate, FixedDatePatterns);
     BuildList(side.TimePatternList, fs.ShortTimePattern, fs.LongTimePattern, FixedTimePatterns);
 }
 
 void RefreshLocalePatterns(ClockSide& side) {
     const TFormatSettings& fs = side.FormatSettings;
-    RefreshList(side.DatePatternList, fs.ShortDatePattern, fs.LongDatePattern, FixedDatePatterns);
+    RefreshList(side.DatePatternList, LocaleShortDate, LocaleLongDate, FixedDatePatterns);
     RefreshList(side.TimePatternList, fs.ShortTimePattern, fs.LongTimePattern, FixedTimePatterns);
 }
 

@@ -27,8 +27,8 @@ velmora::TFormatSettings ConsumeSettings(FuzzedDataProvider& data) {
     velmora::TFormatSettings settings;
     settings.DateSep = data.ConsumeIntegral<char>();
     settings.TimeSep = data.ConsumeIntegral<char>();
-    settings.ShortDatePattern = data.ConsumeRandomLengthString(MaxFieldLength);
-    settings.LongDatePattern = data.ConsumeRandomLengthString(MaxFieldLength);
+    settings.ShortDatePattern = ConsumeShown(data);
+    settings.LongDatePattern = ConsumeShown(data);
     settings.ShortTimePattern = data.ConsumeRandomLengthString(MaxFieldLength);
     settings.LongTimePattern = data.ConsumeRandomLengthString(MaxFieldLength);
     settings.AmText = ConsumeShown(data);

@@ -11,6 +11,7 @@
 #include "engine/conversion_error.h"
 #include "engine/format_pattern.h"
 #include "engine/language_table.h"
+#include "engine/pattern_lists.h"
 #include "engine/text_win.h"
 #include "engine/time_text.h"
 #include "ui/system_locales.h"
@@ -210,8 +211,7 @@ void TForm2::FillSamples(int side) {
             AddEntry(list, FormatPattern(patterns[i], time, format, facts));
         Select(list, selected);
     };
-    fill(controls.dates, format.ShortDatePattern, format.LongDatePattern, stored.DatePatternList,
-         stored.DateIndex);
+    fill(controls.dates, LocaleShortDate, LocaleLongDate, stored.DatePatternList, stored.DateIndex);
     fill(controls.times, format.ShortTimePattern, format.LongTimePattern, stored.TimePatternList,
          stored.TimeIndex);
 }

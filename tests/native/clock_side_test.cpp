@@ -22,7 +22,7 @@ TEST(ClockSide, Defaults) {
         EXPECT_EQ(side->FormatSettings, TFormatSettings{});
         ASSERT_EQ(side->DatePatternList.size(), 32u);
         ASSERT_EQ(side->TimePatternList.size(), 8u);
-        EXPECT_EQ(side->DatePatternList[0], "m/d/yy");
+        EXPECT_EQ(side->DatePatternList[0], "ddddd");
         EXPECT_EQ(side->TimePatternList[1], "h:mm:ss AMPM");
         EXPECT_EQ(side->OddSecondPattern + side->EvenSecondPattern, "");
         EXPECT_EQ(side->SideTime, 0);
@@ -37,14 +37,12 @@ TEST(PatternLists, RefreshReplacesOnlyTheLocaleEntries) {
     side.DateIndex = 31;
     side.TimeIndex = 5;
     side.DatePatternList[2] = "kept";
-    side.FormatSettings.ShortDatePattern = "d.m.yyyy";
-    side.FormatSettings.LongDatePattern = "dddd d mmmm yyyy";
     side.FormatSettings.ShortTimePattern = "H:mm";
     side.FormatSettings.LongTimePattern = "H:mm:ss";
     RefreshLocalePatterns(side);
     EXPECT_EQ(side.DatePatternList[0] + "|" + side.DatePatternList[1] + "|" +
                   side.DatePatternList[2],
-              "d.m.yyyy|dddd d mmmm yyyy|kept");
+              "ddddd|dddddd|kept");
     EXPECT_EQ(side.TimePatternList[0] + "|" + side.TimePatternList[1] + "|" +
                   side.TimePatternList[2],
               "H:mm|H:mm:ss|h:nn");

@@ -137,7 +137,7 @@ TEST(DeriveDisplayPatterns, IndexesOutsideTheListsShowEntryZero) {
         Sides s;
         s.left.DateIndex = s.left.TimeIndex = index;
         s.Derive(0, false);
-        EXPECT_EQ(s.left.DatePattern, "m/d/yy") << index;
+        EXPECT_EQ(s.left.DatePattern, "ddddd") << index;
         EXPECT_EQ(s.left.ColonPattern, "h:mm AMPM") << index;
         EXPECT_EQ(s.left.DateIndex, index);
         EXPECT_EQ(s.left.TimeIndex, index);

@@ -22,14 +22,12 @@ Text Joined(const std::vector<Text>& list) {
 
 TEST(FixedTables, PatternListsAfterTheTwoLocaleEntries) {
     ClockSide side;
-    side.FormatSettings.ShortDatePattern = "S";
-    side.FormatSettings.LongDatePattern = "L";
     side.FormatSettings.ShortTimePattern = "s";
     side.FormatSettings.LongTimePattern = "l";
     side.DatePatternList = {"stale"};
     BuildPatternLists(side);
     EXPECT_EQ(Joined(side.DatePatternList),
-              "S|L|m/d|m/d(ddd)|m/d(dddd)|mm/dd|mm/dd(ddd)|mm/dd(dddd)|mmm/dd|mmm/dd(ddd)|"
+              "ddddd|dddddd|m/d|m/d(ddd)|m/d(dddd)|mm/dd|mm/dd(ddd)|mm/dd(dddd)|mmm/dd|mmm/dd(ddd)|"
               "mmm/dd(dddd)|yy/mm/dd|yy/mm/dd(ddd)|yy/mm/dd(dddd)|yy/mmm/dd|yy/mmm/dd(ddd)|"
               "yy/mmm/dd(dddd)|yy/mmmm/dd|yy/mmmm/dd(ddd)|yy/mmmm/dd(dddd)|yyyy/mm/dd|"
               "yyyy/mm/dd(ddd)|yyyy/mm/dd(dddd)|yyyy/mmm/dd|yyyy/mmm/dd(ddd)|yyyy/mmm/dd(dddd)|"

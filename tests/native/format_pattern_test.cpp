@@ -119,6 +119,11 @@ TEST(FormatPattern, NamesInAnyScriptBetweenJapaneseLiterals) {
     TFormatSettings thai;
     thai.MonthAbbrevs[1] = u"ก.พ.";
     thai.AmText = u"ก่อนเที่ยง";
+    // The locale's own patterns keep what code page 932 cannot hold.
+    TFormatSettings korean;
+    korean.LongDatePattern = u"yyyy년 M월 d일 dddd";
+    korean.DayNames[4] = u"목요일";
+    korean.ShortDatePattern = u"d\u200F/M\u200F/yyyy";
     struct Case {
         const char* pattern;
         const TFormatSettings& settings;
@@ -128,9 +133,48 @@ TEST(FormatPattern, NamesInAnyScriptBetweenJapaneseLiterals) {
         {"yyyy'年'mmmm'月'd'日'(dddd)", french, u"2009年février月5日(jeudi)"},
         {"mmmm「d」ddd", greek, u"Φεβρουάριος「5」Πέμ"},
         {"'表'mmm\xB1 ampm h:nn", thai, u"表ก.พ.ｱ ก่อนเที่ยง 7:08"},
+        {"'日付'dddddd'です'", korean, u"日付2009년 2월 5일 목요일です"},
+        {"ddddd「c」", korean, u"5\u200F/2\u200F/2009「5\u200F/2\u200F/2009 7:08:09 am」"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(Format(c.pattern, Morning, c.settings), c.expected) << c.pattern;
+}
+
+// After a day number, and until a day name, a month name takes the form a
+// date needs, as the system's own formatting does; the table of
+// tests/win/locale_win_test.cpp checks the rule against the platform.
+TEST(FormatPattern, MonthNamesAfterADayNumberTakeTheGenitive) {
+    TFormatSettings polish;
+    polish.MonthNames[1] = u"luty";
+    polish.GenitiveMonthNames[1] = u"lutego";
+    polish.MonthAbbrevs[1] = u"lut";
+    polish.GenitiveMonthAbbrevs[1] = u"lut.";
+    polish.DayNames[4] = u"czwartek";
+    polish.DayAbbrevs[4] = u"czw.";
+    polish.LongDatePattern = u"dddd, d MMMM yyyy";
+    polish.ShortDatePattern = u"d.MM.yyyy";
+    const std::pair<const char*, std::u16string_view> cases[] = {
+        {"d mmmm", u"5 lutego"},
+        {"dd mmmm", u"05 lutego"},
+        {"d 'x' mmmm", u"5 x lutego"},
+        {"d yyyy mmmm", u"5 2009 lutego"},
+        {"d mmm", u"5 lut."},
+        {"mmmm yyyy", u"luty 2009"},
+        {"mmmm d", u"luty 5"},
+        {"yyyy mmmm dd", u"2009 luty 05"},
+        {"yyyy/mmmm/dd(dddd)", u"2009/luty/05(czwartek)"},
+        {"d ddd mmmm", u"5 czw. luty"},
+        {"ddd d mmmm", u"czw. 5 lutego"},
+        {"d aaaa mmmm", u"5 czwartek luty"},
+        {"'d' mmmm", u"d luty"},
+        {"dddddd", u"czwartek, 5 lutego 2009"},
+        {"ddddd mmmm", u"5.02.2009 lutego"},
+        {"dddd dddddd mmmm", u"czwartek czwartek, 5 lutego 2009 lutego"},
+    };
+    for (const auto& [pattern, expected] : cases)
+        EXPECT_EQ(Format(pattern, Morning, polish), expected) << pattern;
+    // Without genitive forms the names stay as they are.
+    EXPECT_EQ(Format("d mmmm", Morning), u"5 February");
 }
 
 TEST(FormatPattern, AmPmForms) {
@@ -166,9 +210,9 @@ TEST(FormatPattern, InnerPatternOnlyFromTheTopLevel) {
     TFormatSettings settings;
     settings.ShortTimePattern = "h:mm";
     EXPECT_EQ(Format("AMPM t", Evening, settings), Shown("pm 21:30"));
-    settings.ShortDatePattern = "[c]";
+    settings.ShortDatePattern = u"[c]";
     EXPECT_EQ(Format("c", Evening, settings), Shown("[] 9:30:05 pm"));
-    settings.ShortDatePattern = "m/d ddddd t";
+    settings.ShortDatePattern = u"m/d ddddd t";
     EXPECT_EQ(Format("c", Evening, settings), Shown("4/1   9:30:05 pm"));
 }
 
@@ -191,6 +235,13 @@ TEST(FormatPattern, OutputStopsAt256BytesAndBadPatternsStayInBounds) {
     TFormatSettings greek;
     greek.MonthNames[3] = u"Απρίλιος";
     EXPECT_EQ(Format(Text(249, 'x') + "mmmm", Evening, greek), Shown(Text(249, 'x')) + u"Απρ");
+    // So does the locale's own pattern text; a pair of surrogates takes four.
+    greek.LongDatePattern = WideText(200, u'년') + u"\U0001F600";
+    EXPECT_EQ(Format("dddddd", Evening, greek), WideText(128, u'년'));
+    EXPECT_EQ(Format(Text(250, 'x') + "dddddd", Evening, greek), Shown(Text(250, 'x')) + u"년년년");
+    greek.LongDatePattern = u"\U0001F600\U0001F600";
+    EXPECT_EQ(Format(Text(249, 'x') + "dddddd", Evening, greek),
+              Shown(Text(249, 'x')) + u"\U0001F600");
     Text manyTokens;
     for (int i = 0; i < 2'500; ++i)
         manyTokens += "ddd ";

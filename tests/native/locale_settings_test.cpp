@@ -56,13 +56,14 @@ TEST(LoadLocaleSettings, EveryFieldFromItsOwnItemByItsRuleOrTheDefault) {
     TFormatSettings expected{.DecimalSep = ',',
                              .DateSep = '-',
                              .TimeSep = '.',
-                             .ShortDatePattern = "yyyy/MM/dd",
-                             .LongDatePattern = " yyyy'年'M'月'd'日'",
+                             .ShortDatePattern = u"yyyy/MM/dd",
+                             .LongDatePattern = Shown(" yyyy'年'M'月'd'日'"),
                              .AmText = Shown("午前"),
                              .PmText = Shown("午後"),
                              .ShortTimePattern = "AMPM hh:mm",
                              .LongTimePattern = "AMPM hh:mm:ss"};
     expected.MonthNames[11] = Shown("12月");
+    expected.GenitiveMonthNames = expected.MonthNames; // Japanese has no other form
     EXPECT_EQ(Load(source, Japanese), expected);
 
     const std::pair<std::uint32_t, const char*> odd[] = {
@@ -143,7 +144,7 @@ TEST(LoadLocaleSettings, ALocaleNotInstalledTakesAllButItsNamesFromThePc) {
     source.Set(German, item::SMonthName1, "Januar");
     TFormatSettings settings = Load(source, German);
     EXPECT_EQ(settings.DateSep, '/');
-    EXPECT_EQ(settings.ShortDatePattern, "yyyy/MM/dd");
+    EXPECT_EQ(settings.ShortDatePattern, u"yyyy/MM/dd");
     EXPECT_EQ(settings.AmText, Shown("午前"));
     EXPECT_EQ(settings.ShortTimePattern, "h:mm");
     EXPECT_EQ(settings.MonthNames[0], Shown("Januar"));
@@ -152,7 +153,7 @@ TEST(LoadLocaleSettings, ALocaleNotInstalledTakesAllButItsNamesFromThePc) {
     source.Install(German);
     settings = Load(source, German);
     EXPECT_EQ(settings.DateSep, '.');
-    EXPECT_EQ(settings.ShortDatePattern, "dd.MM.yyyy");
+    EXPECT_EQ(settings.ShortDatePattern, u"dd.MM.yyyy");
     EXPECT_EQ(settings.AmText, Shown("am"));
 }
 
@@ -164,7 +165,9 @@ TEST(TranslateLocaleDatePattern, FollowsThePcsCalendarAndLanguage) {
     };
     const Case cases[] = {
         {"1", LangJapanese, "Gg y'年'", " y'年'"},
-        {"1", LangJapanese, "'ト'yyyy", "'ト'yyyy"}, // 0x83 0x67: the "g" is a second byte
+        {"1", LangJapanese, "'ト'yyyy", "'ト'yyyy"}, // 0x83 0x67 in code page 932: no "g"
+        {"1", LangJapanese, "yyyy. 'gada' d. MMMM gg", "yyyy. 'gada' d. MMMM "}, // quoted text
+        {"3", LangJapanese, "yyyy. \"gada y\" d", "eeee. \"gada y\" d"},
         {"1", LangKorean, "yyyy gg", "yyyy "},
         {"1", LangChinese, "ggyyyy", "yyyy"},
         {nullptr, LangJapanese, "gg yyyy", " yyyy"},
@@ -181,7 +184,8 @@ TEST(TranslateLocaleDatePattern, FollowsThePcsCalendarAndLanguage) {
         const PcLocaleFacts pc{5000, c.primaryLanguage, 0x01, nullptr};
         if (c.calendarType)
             source.Set(pc.PcLocale, item::ICalendarType, c.calendarType);
-        EXPECT_EQ(TranslateLocaleDatePattern(c.pattern, source, pc), c.expected) << c.pattern;
+        EXPECT_EQ(TranslateLocaleDatePattern(Shown(c.pattern), source, pc), Shown(c.expected))
+            << c.pattern;
     }
 }
 
@@ -192,8 +196,8 @@ TEST(LoadLocaleSettings, RewritesDatePatternsByThePcNotTheLanguage) {
     source.Set(English, item::SLongDate, "dddd, MMMM d, yyyy gg");
     source.Set(Japanese, item::ICalendarType, "3");
     const TFormatSettings settings = Load(source, English);
-    EXPECT_EQ(settings.ShortDatePattern, "M/d/eeee");
-    EXPECT_EQ(settings.LongDatePattern, "dddd, MMMM d, eeee ggg");
+    EXPECT_EQ(settings.ShortDatePattern, u"M/d/eeee");
+    EXPECT_EQ(settings.LongDatePattern, u"dddd, MMMM d, eeee ggg");
 }
 
 TEST(LoadPcSettings, TakesTheThreadLocaleFallsBackToEnglishAndReloads) {
@@ -201,7 +205,7 @@ TEST(LoadPcSettings, TakesTheThreadLocaleFallsBackToEnglishAndReloads) {
     source.SetThreadLocale(Japanese);
     const PcSettings pc = LoadPcSettings(source);
     EXPECT_EQ(pc.Facts.Calendar, nullptr);
-    EXPECT_EQ(pc.FormatSettings.LongDatePattern, " yyyy'年'M'月'd'日'");
+    EXPECT_EQ(pc.FormatSettings.LongDatePattern, Shown(" yyyy'年'M'月'd'日'"));
     EXPECT_EQ(pc.FormatSettings.MonthNames[11], Shown("12月"));
 
     struct Case {
