@@ -30,7 +30,7 @@ const WriterEnvironment BenchExecutable{"C:\\Program Files\\Velmora\\Velmora.exe
 std::string FullFile() {
     IniDocument document = IniDocument::Parse("[PROGRAM]\r\nNote=x\r\n[USER]\r\nA=1\r\n");
     Settings settings = ReadSettingsDocument({}, BenchWindow()).settings;
-    settings.fonts[1].color = 0x00FF8000;
+    settings.Fonts[1].color = 0x00FF8000;
     WriteSettingsDocument(document, settings, BenchExecutable);
     return document.Serialize();
 }

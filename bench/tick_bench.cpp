@@ -30,7 +30,7 @@ class NoZones final : public TimeZoneRules {
 
 class NoTaskbar final : public TaskbarProgress {
   public:
-    bool SetState(int) override { return false; }
+    bool SetState(ProgressKind) override { return false; }
     bool SetValue(std::uint64_t, std::uint64_t) override { return false; }
     bool Available() const override { return false; }
 };
@@ -60,12 +60,12 @@ void RunTicks(benchmark::State& state, int dateIndex, int timeIndex) {
     DeriveDisplayPatterns(left, right, DisplayOptions{}, pitch, "ＭＳ ゴシック", "ＭＳ ゴシック");
 
     ProgressSettings progress;
-    progress.ProgressTime = 1;
+    progress.ProgressTime = ProgressClock::Left;
     ProgressState progressState;
     SteppingClock clock;
     NoTaskbar taskbar;
     const NoZones zones;
-    const TickInput input{left, right, 3, pc, progress, progressState, clock, taskbar, zones};
+    const TickInput input{left, right, TitleSource::LeftClock, pc, progress, progressState, clock, taskbar, zones};
     for (auto _ : state) {
         TickTexts texts = Tick(input);
         benchmark::DoNotOptimize(texts);
@@ -82,6 +82,11 @@ void BM_TickEraDate(benchmark::State& state) {
     RunTicks(state, 31, 5); // "ggge年m月d日(dddd)", "AM/PM hh:nn"
 }
 BENCHMARK(BM_TickEraDate);
+
+void BM_TickLocaleLongDate(benchmark::State& state) {
+    RunTicks(state, 1, 3); // the locale's long date, "hh:nn"
+}
+BENCHMARK(BM_TickLocaleLongDate);
 
 } // namespace
 } // namespace velmora
