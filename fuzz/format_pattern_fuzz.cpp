@@ -1,5 +1,7 @@
 // Feeds arbitrary patterns, values and locale records to FormatPattern: it
-// must stay in bounds and never return more than its buffer holds.
+// must stay in bounds and never return more than its buffer holds. What it
+// writes then goes the way of a label's text to the shaping engine, which
+// must get no lone surrogate and no combining mark first.
 #include <cstdint>
 #include <cstdlib>
 
@@ -8,6 +10,8 @@
 #include "engine/cp932_decoder_iconv.h"
 #include "engine/era_calendar.h"
 #include "engine/format_pattern.h"
+#include "engine/reading_order.h"
+#include "engine/shapeable_text.h"
 
 namespace {
 
@@ -71,5 +75,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     // Pattern characters count their bytes, which may be fewer than their width.
     if (text.size() > velmora::FormatBufferSize || width > 2 * velmora::FormatBufferSize)
         std::abort();
+
+    const velmora::WideText shaped = velmora::ShapeableText(velmora::WithLeftToRightAnchors(text));
+    if (!shaped.empty() && velmora::IsCombiningMark(shaped.front()))
+        std::abort();
+    for (std::size_t i = 0; i < shaped.size(); ++i) {
+        const char16_t unit = shaped[i];
+        const bool high = unit >= 0xD800 && unit <= 0xDBFF;
+        const bool low = unit >= 0xDC00 && unit <= 0xDFFF;
+        if (low || (high && (i + 1 == shaped.size() || shaped[i + 1] < 0xDC00 ||
+                             shaped[i + 1] > 0xDFFF)))
+            std::abort();
+        if (high)
+            ++i;
+    }
     return 0;
 }

@@ -92,7 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     Check(IniDocument::Parse(serialized).Serialize() == serialized);
 
     Settings settings = ReadSettingsDocument(document, window).settings;
-    settings.saveStatus = saveStatus;
+    settings.SaveStatus = saveStatus;
     WriteSettingsDocument(document, settings, {"C:\\Velmora\\Velmora.exe", window.pixelsPerInch});
     const IniDocument written = IniDocument::Parse(document.Serialize());
     const Settings readBack = ReadSettingsDocument(written, window).settings;

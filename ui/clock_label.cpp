@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/reading_order.h"
+#include "engine/shapeable_text.h"
 #include "engine/text_win.h"
 #include "ui/form_logic.h"
 #include "ui/window_class.h"
@@ -96,7 +97,8 @@ bool DrawsPlainly(HDC dc, const std::wstring& text) {
 // Uniscribe with font fallback: GDI alone draws boxes for characters of
 // complex scripts (Thai, Hebrew) that the chosen face lacks.
 void DrawClockText(HDC dc, std::wstring_view text, const RECT& area, TextPlacement placement) {
-    const std::wstring shown = ToWindowsText(WithLeftToRightAnchors(FromWindowsText(text)));
+    const std::wstring shown =
+        ToWindowsText(ShapeableText(WithLeftToRightAnchors(FromWindowsText(text))));
     if (shown.empty())
         return;
     TEXTMETRICW metrics{};

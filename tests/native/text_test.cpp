@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/reading_order.h"
+#include "engine/shapeable_text.h"
 
 namespace velmora {
 namespace {
@@ -90,6 +91,43 @@ TEST(ShownText, WidthLimitAndReadingOrderAnchors) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(WithLeftToRightAnchors(c.text), c.anchored);
+}
+
+// What the shaping engine is given: a base for a leading mark, no Thai mark
+// without its letter, no lone surrogates, everything else as it was.
+TEST(ShownText, ShapeableText) {
+    const struct {
+        std::u16string_view text, shapeable;
+    } cases[] = {
+        {u"\u0E48", u"\uFFFD"},               // a lone Thai tone mark
+        {u"\u0E35\u0E48x", u"\uFFFD\uFFFDx"}, // two marks without a letter
+        {u"\u0E01\u0E38\u0E39\u0E3A\u0E48", u"\u0E01\u0E38\u0E39\u0E3A\u0E48"},
+        {u"\u0E50\u0E31", u"\u0E50\uFFFD"}, // after a Thai digit
+        {u"a \u0E31\u00A0\u0E48", u"a \uFFFD\u00A0\uFFFD"},
+        {u"\u05B0\u0E31", u"\uFFFD\uFFFD"},   // Hebrew and Thai marks alone
+        {u"a\u05B0\u200F", u"a\uFFFD\u200F"}, // after another script's letter
+        {u"\u05D0\u05B0\u200F", u"\u05D0\u05B0\u200F"},
+        {u"\u0628\u064B\u0651", u"\u0628\u064B\u0651"},
+        {u"\u064B\u0628", u"\uFFFD\u0628"},
+        {u"\u0301e", u" \u0301e"},
+        {u"e\u0301", u"e\u0301"},
+        {u"a\xD800"
+         u"b",
+         u"a\uFFFDb"},
+        {u"\xDC00", u"\uFFFD"},
+        {u"a\xD800", u"a\uFFFD"},
+        {u"\xDC00\xD800", u"\uFFFD\uFFFD"}, // in the wrong order: two lone halves
+        {u"\U0001F600", u"\U0001F600"},
+        {u"วันพุธที่ 9", u"วันพุธที่ 9"},
+        {u"", u""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ShapeableText(c.text), c.shapeable);
+    // Every unit of the mark blocks is a mark; the letters around them are not.
+    for (const char16_t unit : {u'\u0300', u'\u036F', u'\u0E31', u'\u0E4E', u'\u3099'})
+        EXPECT_TRUE(IsCombiningMark(unit)) << int(unit);
+    for (const char16_t unit : {u'\u02FF', u'\u0370', u'\u0E30', u'\u0E32', u'\u0E4F', u'a'})
+        EXPECT_FALSE(IsCombiningMark(unit)) << int(unit);
 }
 
 } // namespace

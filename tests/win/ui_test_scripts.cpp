@@ -3,6 +3,8 @@
 // list offers the system's other locales.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include <cwchar>
 #include <optional>
 #include <string>
@@ -155,6 +157,30 @@ TEST_F(ScriptTest, ThaiArabicKoreanAndCzechNamesAreDrawnWithRealGlyphs) {
             EXPECT_NE(drawn, blank) << lcid << " U+" << std::hex << int(c);
         }
     }
+}
+
+// Whatever a locale or a file hands over is drawn without a crash or a
+// hang: marks without their letters (Wine's Uniscribe crashes on a Thai mark
+// after anything but a Thai letter), lone surrogates, right-to-left runs,
+// in any order. A fixed seed, so that a failure comes back.
+TEST_F(ScriptTest, AnyUtf16TextIsDrawn) {
+    Start(ClockFile(1054));
+    TextCanvas canvas;
+    const HFONT font = FormProbe(*form).Label(0).FontHandle();
+    const char16_t pool[] = {u'\u0E48', u'\u0E31', u'\u0E35', u'\u0301', u'\u064B', u'\u05B0',
+                             0xD800,    0xDBFF,    0xDC00,    0xDFFF,    u'\u0E01', u'\u0628',
+                             u'\u05D0', u'\u200E', u'\u200F', u'\u202E', u'a',      u'9',
+                             u' ',      u'年',     u'\uFFFF', u'\u0000'};
+    std::mt19937 random(20261209);
+    std::uniform_int_distribution<std::size_t> pick(0, std::size(pool) - 1);
+    std::uniform_int_distribution<int> length(1, 12);
+    for (int i = 0; i < 1000; ++i) {
+        std::wstring text;
+        for (int n = length(random); n > 0; --n)
+            text.push_back(static_cast<wchar_t>(pool[pick(random)]));
+        canvas.Draw(font, text, {0, 0, 160, 64});
+    }
+    SUCCEED() << "1000 texts drawn";
 }
 
 // Printable ASCII is drawn by GDI alone. A left-to-right mark, which shows
