@@ -24,6 +24,7 @@ constexpr std::uint32_t SDayName1 = 0x2A;       // Monday; 7 is Sunday
 constexpr std::uint32_t SAbbrevDayName1 = 0x31; // Monday; 7 is Sunday
 constexpr std::uint32_t SMonthName1 = 0x38;
 constexpr std::uint32_t SAbbrevMonthName1 = 0x44;
+constexpr std::uint32_t IReadingLayout = 0x70; // "1": right to left
 constexpr std::uint32_t ITimeMarkPosn = 0x1005;
 constexpr std::uint32_t ICalendarType = 0x1009;
 // Added to a month name item: the form the name takes in a date.

@@ -39,6 +39,22 @@ bool IsChecked(HWND button) {
     return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
+void SetRightToLeftReading(HWND combo, bool on) {
+    COMBOBOXINFO parts{};
+    parts.cbSize = sizeof parts;
+    GetComboBoxInfo(combo, &parts);
+    for (const HWND window : {combo, parts.hwndList}) {
+        if (!window)
+            continue;
+        const LONG_PTR style = GetWindowLongPtrW(window, GWL_EXSTYLE);
+        const LONG_PTR wanted = on ? style | WS_EX_RTLREADING : style & ~LONG_PTR{WS_EX_RTLREADING};
+        if (wanted != style) {
+            SetWindowLongPtrW(window, GWL_EXSTYLE, wanted);
+            InvalidateRect(window, nullptr, TRUE);
+        }
+    }
+}
+
 int Selection(HWND list) {
     return static_cast<int>(SendMessageW(list, CB_GETCURSEL, 0, 0));
 }
@@ -224,6 +240,11 @@ void TForm2::LanguageSelect(int side) {
     LoadLocaleSettings(host_.Locale(), host_.Pc().Facts, lcid,
                        sampleFormats_[static_cast<std::size_t>(side)]);
     languageTags_[static_cast<std::size_t>(side)] = lcid;
+    // A right-to-left language's samples read in its own order, list and all.
+    const bool rightToLeft =
+        host_.Locale().LocaleInfo(lcid, locale_item::IReadingLayout) == Text("1");
+    for (const ControlId id : {SideControlsOf[side].dates, SideControlsOf[side].times})
+        SetRightToLeftReading(Control(id), rightToLeft);
     FillSamples(side);
 }
 

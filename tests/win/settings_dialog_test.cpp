@@ -278,6 +278,29 @@ TEST_F(DialogTest, OkStoresLanguageOffsetAndProgressSetByTheShowHandler) {
     EXPECT_EQ(state.Progress.ProgressTime, ProgressClock(-1));
 }
 
+// A right-to-left language's samples read right to left, in the list too;
+// choosing another language turns that off again, on its side only.
+TEST_F(DialogTest, ARightToLeftLanguagesSamplesReadRightToLeft) {
+    const auto rightToLeft = [&](ControlId id) {
+        COMBOBOXINFO parts{};
+        parts.cbSize = sizeof parts;
+        GetComboBoxInfo(C(id), &parts);
+        const auto reads = [](HWND window) {
+            return (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_RTLREADING) != 0;
+        };
+        EXPECT_EQ(reads(C(id)), reads(parts.hwndList)) << int(id);
+        return reads(C(id));
+    };
+    dialog.Open(State());
+    for (const auto& [row, expected] : {std::pair{0, true}, {8, false}, {12, true}}) {
+        SendMessageW(C(ComboBox13), CB_SETCURSEL, static_cast<WPARAM>(row), 0);
+        dialog.ComboBox13Select(); // 0: Arabic, 8: English, 12: Hebrew
+        EXPECT_EQ(rightToLeft(ComboBox11), expected) << row;
+        EXPECT_EQ(rightToLeft(ComboBox12), expected) << row;
+        EXPECT_FALSE(rightToLeft(ComboBox21)) << row;
+    }
+}
+
 // The entry of a zone in a side's zone list: after "固定の時差" (and an
 // unknown zone, when there is one), the system's zones in their order.
 int ZoneEntry(const FakeHost& host, const char* key, int unknownEntries = 0) {
