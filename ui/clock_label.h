@@ -35,6 +35,7 @@ class ClockLabel {
 
     // Sets the window text and redraws only when it changed.
     void SetText(const WideText& text);
+    const std::wstring& Text() const { return text_; }
 
   private:
     template <typename Owner>

@@ -66,6 +66,7 @@ constexpr CommandRoute CommandRoutes[] = {
     {ID_HELP, &TForm1::Help2Click},
     {ID_ABOUT, &TForm1::About1Click},
     {ID_SITE, &TForm1::Site1Click},
+    {ID_COPYTIME, &TForm1::CopyTime1Click},
 };
 
 void SetChecked(HMENU menu, UINT id, bool on) {

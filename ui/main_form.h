@@ -75,6 +75,8 @@ class TForm1 : private SettingsDialogHost {
     void StartUp1Click();
     void StartMenu1Click();
     void About1Click();
+    // Both clocks' names, dates and times, one clock a line, as Unicode text.
+    void CopyTime1Click();
     void Help2Click();
     void Site1Click();
 

@@ -2,13 +2,18 @@
 // shell: the settings, the three shortcuts, the About box, help and home page.
 #include "ui/main_form.h"
 
+#include <stdexcept>
+
+#include "engine/format_pattern.h"
 #include "engine/pattern_lists.h"
 #include "engine/side_time.h"
+#include "engine/text_win.h"
 #include "engine/tick.h"
 #include "shell/about_box.h"
 #include "shell/executable_path.h"
 #include "shell/help_commands.h"
 #include "shell/shortcuts.h"
+#include "ui/clipboard_win.h"
 
 namespace velmora {
 
@@ -94,6 +99,22 @@ void TForm1::About1Click() {
     RunAboutCommand(
         {window_, app_.Title(), ExecutablePath(), [this] { return RandomEndColour(random_); }},
         [this] { Site1Click(); });
+}
+
+// The time with its separators, whatever the blink shows this second: a
+// copied time reads as a time.
+void TForm1::CopyTime1Click() {
+    std::wstring lines;
+    for (int side = 0; side < 2; ++side) {
+        const ClockSide& clock = state_.Sides[static_cast<std::size_t>(side)];
+        const ClockLabel& date = side == 0 ? label1_ : label2_;
+        const WideText time = ApplyHourFix(
+            FormatPattern(clock.ColonPattern, clock.SideTime, clock.FormatSettings, pc_.Facts),
+            clock.TimeIndex);
+        lines += ToWide(clock.BoxName) + L" " + date.Text() + L" " + ToWindowsText(time) + L"\r\n";
+    }
+    if (!PutClipboardText(window_, lines))
+        ShowError(std::runtime_error("クリップボードに書き込めませんでした。"));
 }
 
 void TForm1::Help2Click() {

@@ -23,3 +23,4 @@
 #define ID_HELP 1014
 #define ID_ABOUT 1015
 #define ID_SITE 1016
+#define ID_COPYTIME 1017

@@ -3,11 +3,14 @@
 // shortcut, help and home-page commands ask the right questions and paths.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "engine/deferred_taskbar.h"
 #include "engine/text_win.h"
 #include "shell/product_info.h"
 #include "tests/win/form_probe.h"
 #include "tests/win/ui_test_support.h"
+#include "ui/resource.h"
 
 namespace velmora {
 namespace {
@@ -64,6 +67,33 @@ TEST_F(CommandTest, SettingsDialogOkSwitchesTheLeftClockToEnglishAndRetitles) {
     // The typed title is the caption and the taskbar text, and stays so.
     EXPECT_EQ(WindowText(form->Handle()), "出張中");
     EXPECT_EQ(WindowText(form->ApplicationHandle()), "出張中");
+    EXPECT_TRUE(errors.messages.empty());
+}
+
+// Both clocks, a line each, as Unicode text: the name, the shown date and
+// the time with its separator whatever the blink shows; Ctrl+C is the
+// pop-up menu's item.
+TEST_F(CommandTest, CopyTimePutsBothClocksOnTheClipboard) {
+    Start("[DATA]\r\nDateIndex1=21\r\nLocaleID1=1042\r\nDateIndex2=1\r\n");
+    form->Timer1Timer();
+    ACCEL keys[8]{};
+    const int count = CopyAcceleratorTableW(
+        LoadAcceleratorsW(GetModuleHandleW(nullptr), L"Accelerators1"), keys, 8);
+    EXPECT_EQ(std::count_if(keys, keys + count,
+                            [](const ACCEL& key) {
+                                return key.cmd == ID_COPYTIME && key.key == 'C' &&
+                                       key.fVirt == (FVIRTKEY | FCONTROL);
+                            }),
+              1);
+    SendMessageW(form->Handle(), WM_COMMAND, ID_COPYTIME, 0);
+    ASSERT_TRUE(OpenClipboard(form->Handle()));
+    const HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    const std::wstring copied = data ? static_cast<const wchar_t*>(GlobalLock(data)) : L"";
+    if (data)
+        GlobalUnlock(data);
+    CloseClipboard();
+    EXPECT_EQ(copied,
+              L"昭和基地 2024/03/05(화) AM 6:34\r\nヒューストン 2024年3月4日月曜日 21:34\r\n");
     EXPECT_TRUE(errors.messages.empty());
 }
 
