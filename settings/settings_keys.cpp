@@ -79,6 +79,21 @@ template <class F, WindowDefault Default = FixedOnly> struct Integer {
     }
 };
 
+// One of a few named values; any other number gives the default, as a
+// setting newer than the file's writer would.
+template <class F, auto Last> struct Choice {
+    using Value = std::remove_cvref_t<decltype(F::Of(std::declval<Settings&>()))>;
+    static void Read(Settings& s, Found text, std::string_view fixed, const KeyReading&) {
+        const std::int32_t fallback = IntegerOr(fixed, 0);
+        const std::int32_t value = text ? IntegerOr(*text, fallback) : fallback;
+        const bool named = value >= 0 && value <= static_cast<std::int32_t>(Last);
+        F::Of(s) = static_cast<Value>(named ? value : fallback);
+    }
+    static std::optional<Text> Write(const Settings& s, const WriterEnvironment&) {
+        return IntegerText(static_cast<std::int32_t>(F::Of(s)));
+    }
+};
+
 template <class F> struct Boolean {
     static void Read(Settings& s, Found text, std::string_view fixed, const KeyReading&) {
         const bool fallback = IntegerOr(fixed, 0) != 0;
@@ -269,6 +284,9 @@ constexpr auto Table = std::to_array<SettingKeyInfo>({
     {Font, "Size2", "14", Bind<FontSize<1>>()},
     {Font, "Style2", "0", Bind<FontStyleBits<1>>()},
     {Font, "Color2", "clBlack", Bind<Colour<1>>()},
+    {Desktop, "Theme", "0", Bind<Choice<Top<&S::Theme>, LastThemeChoice>>()},
+    {Desktop, "ClickThrough", "0", Bind<Boolean<Top<&S::ClickThrough>>>()},
+    {Desktop, "HideInFullScreen", "0", Bind<Boolean<Top<&S::HideInFullScreen>>>()},
 });
 
 // A section's keys follow one another, so that writing the keys in this

@@ -19,6 +19,7 @@ inline constexpr std::string_view Data = "DATA";
 inline constexpr std::string_view Option = "OPTION";
 inline constexpr std::string_view Mode = "MODE";
 inline constexpr std::string_view Font = "FONT";
+inline constexpr std::string_view Desktop = "DESKTOP";
 } // namespace section
 
 // What reading a key may need besides its text.

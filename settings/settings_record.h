@@ -8,6 +8,7 @@
 #include "engine/modes.h"
 #include "engine/progress.h"
 #include "engine/text.h"
+#include "engine/theme.h"
 #include "settings/setting_values.h"
 
 namespace velmora {
@@ -67,6 +68,10 @@ struct SharedSettings {
     bool AutoScale = false;
     bool SameFont = false;
     std::array<FontSettings, 2> Fonts; // left, right date label
+    // How the clock lives on the desktop.
+    ThemeChoice Theme{};
+    bool ClickThrough = false;     // while translucent, clicks reach the window beneath
+    bool HideInFullScreen = false; // while a full-screen program covers its monitor
 
     bool operator==(const SharedSettings&) const = default;
 };

@@ -7,8 +7,9 @@
 namespace velmora {
 namespace {
 
-constexpr std::array<std::string_view, 5> OwnedSections{
-    section::Position, section::Data, section::Option, section::Mode, section::Font};
+constexpr std::array<std::string_view, 6> OwnedSections{section::Position, section::Data,
+                                                        section::Option,   section::Mode,
+                                                        section::Font,     section::Desktop};
 
 // The keys of "PROGRAM" (`program`), or those of the sections the state owns.
 void WriteKeys(IniDocument& document, const Settings& settings,

@@ -62,8 +62,14 @@ LRESULT CALLBACK AppWindow::Procedure(HWND window, UINT message, WPARAM wParam, 
                 self->close_();
             return 0;
         default:
+            if (wParam < SC_SIZE && self->menuWindow_)
+                return SendMessageW(self->menuWindow_, message, wParam, lParam);
             break;
         }
+        break;
+    case WM_INITMENUPOPUP:
+        if (self->menuWindow_)
+            SendMessageW(self->menuWindow_, message, wParam, lParam);
         break;
     default:
         break;

@@ -31,6 +31,9 @@ class AppWindow {
     void SetRestoreHandler(std::function<void()> handler) { restored_ = std::move(handler); }
     // Runs when the taskbar button's menu asks to close.
     void SetCloseHandler(std::function<void()> handler) { close_ = std::move(handler); }
+    // The window that marks and carries out the items the program added to
+    // the taskbar button's menu.
+    void SetMenuWindow(HWND window) { menuWindow_ = window; }
 
   private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -38,6 +41,7 @@ class AppWindow {
     HWND window_ = nullptr;
     std::function<void()> restored_;
     std::function<void()> close_;
+    HWND menuWindow_ = nullptr;
 };
 
 } // namespace velmora

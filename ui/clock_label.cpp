@@ -123,6 +123,13 @@ void DrawClockText(HDC dc, std::wstring_view text, const RECT& area, TextPlaceme
         line.Draw(left(line.Width()), y, area);
 }
 
+void ClockLabel::SetPalette(const Palette& palette) {
+    if (palette == palette_)
+        return;
+    palette_ = palette;
+    InvalidateRect(window_, nullptr, FALSE);
+}
+
 void ClockLabel::Paint() {
     const BufferedPaint paint(window_, buffer_);
     Draw(paint);
@@ -144,11 +151,11 @@ void ClockLabel::TextChanged() {
 
 void ClockLabel::Draw(const BufferedPaint& paint) {
     RECT area = paint.rect();
-    FillRect(paint.dc(), &area, GetSysColorBrush(COLOR_BTNFACE));
+    FillFace(paint.dc(), area, palette_);
     buffer_.KeepFont(handle_ ? handle_.get()
                              : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
     SetBkMode(paint.dc(), TRANSPARENT);
-    SetTextColor(paint.dc(), ResolveColor(font_.color));
+    SetTextColor(paint.dc(), LabelInk(palette_, font_.color));
     DrawClockText(paint.dc(), text_, area, placement_);
 }
 

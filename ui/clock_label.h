@@ -11,6 +11,7 @@
 #include "engine/unique_handle_win.h"
 #include "engine/wide_text.h"
 #include "settings/settings_record.h"
+#include "ui/theme_win.h"
 #include "ui/window_class.h"
 
 namespace velmora {
@@ -33,6 +34,9 @@ class ClockLabel {
     const FontSettings& Font() const { return font_; }
     HFONT FontHandle() const { return handle_.get(); }
 
+    // Redraws in the new palette when it differs.
+    void SetPalette(const Palette& palette);
+
     // Sets the window text and redraws only when it changed.
     void SetText(const WideText& text);
     const std::wstring& Text() const { return text_; }
@@ -48,6 +52,7 @@ class ClockLabel {
     std::wstring text_;
     TextPlacement placement_ = TextPlacement::Middle;
     FontSettings font_;
+    Palette palette_ = MakePalette(Look::Light);
     UniqueFont handle_;
     PaintBuffer buffer_;
 };

@@ -46,6 +46,13 @@ void FrameBox::SetFont(const LOGFONTW& font) {
     InvalidateRect(window_, nullptr, FALSE);
 }
 
+void FrameBox::SetPalette(const Palette& palette) {
+    if (palette == palette_)
+        return;
+    palette_ = palette;
+    InvalidateRect(window_, nullptr, FALSE);
+}
+
 void FrameBox::Paint() {
     // A frame repaints only when sized or renamed, and may be as large as the
     // screen: its buffer is not kept.
@@ -53,21 +60,21 @@ void FrameBox::Paint() {
     BufferedPaint paint(window_, buffer);
     const HDC dc = paint.dc();
     RECT area = paint.rect();
-    FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+    FillFace(dc, area, palette_);
     SelectedObject font(dc, font_.get());
     const std::wstring& caption = text_;
     const SIZE captionSize = TextSize(dc, caption.empty() ? std::wstring(L"0") : caption);
     RECT border = area;
     border.top = captionSize.cy / 2;
-    DrawEdge(dc, &border, EDGE_ETCHED, BF_RECT);
+    DrawEtchedFrame(dc, border, palette_);
     if (caption.empty())
         return;
     const int dpi = static_cast<int>(GetDpiForWindow(window_));
     const int indent = MulDiv(CaptionIndent, dpi, 96);
     RECT text{indent, 0, indent + captionSize.cx + MulDiv(CaptionGap, dpi, 96), captionSize.cy};
-    FillRect(dc, &text, GetSysColorBrush(COLOR_BTNFACE));
+    FillFace(dc, text, palette_);
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    SetTextColor(dc, palette_.captionText);
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
               DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
 }

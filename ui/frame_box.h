@@ -8,6 +8,7 @@
 
 #include "engine/text.h"
 #include "engine/unique_handle_win.h"
+#include "ui/theme_win.h"
 
 namespace velmora {
 
@@ -24,6 +25,7 @@ class FrameBox {
     void SetCaption(const Text& caption);
 
     void SetFont(const LOGFONTW& font);
+    void SetPalette(const Palette& palette);
     // Where the labels begin: the height of "0" in the frame's font plus the
     // inner inset.
     int LabelTop(int inset) const { return digitHeight_ + inset; }
@@ -37,6 +39,7 @@ class FrameBox {
     HWND window_ = nullptr;
     std::wstring text_; // what the frame shows of the caption
     UniqueFont font_;
+    Palette palette_ = MakePalette(Look::Light);
     int digitHeight_ = 0; // measured when the font is set
 };
 

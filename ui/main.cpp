@@ -33,8 +33,9 @@ int Run() {
     Win32FontChooser fonts;
     Win32MessageBoxes boxes;
     Win32ShellOpener shell;
+    Win32ThemeSource theme;
     TForm1 form({clock, zones, locale, fontPitch, files, errors, dialogs, fonts, boxes, shell,
-                 MakeWin7Taskbar, GetCommandLineW(), FromWide(ExecutablePath())});
+                 theme, MakeWin7Taskbar, GetCommandLineW(), FromWide(ExecutablePath())});
     form.SetDestroyHandler([] { PostQuitMessage(0); });
     if (!form.Create())
         return 1;

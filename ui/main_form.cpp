@@ -6,8 +6,8 @@
 #include <utility>
 
 #include "engine/pattern_lists.h"
-#include "engine/text_win.h"
 #include "engine/product.h"
+#include "engine/text_win.h"
 #include "settings/file_error.h"
 #include "settings/setting_values.h"
 #include "settings/settings_reader.h"
@@ -67,6 +67,8 @@ constexpr CommandRoute CommandRoutes[] = {
     {ID_ABOUT, &TForm1::About1Click},
     {ID_SITE, &TForm1::Site1Click},
     {ID_COPYTIME, &TForm1::CopyTime1Click},
+    {ID_CLICKTHROUGH, &TForm1::ClickThrough1Click},
+    {ID_HIDEFULLSCREEN, &TForm1::HideInFullScreen1Click},
 };
 
 void SetChecked(HMENU menu, UINT id, bool on) {
@@ -194,6 +196,7 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     case WM_DESTROY:
         KillTimer(window_, Timer1Id);
+        WithdrawClickThroughHotkey();
         // A shown menu bar would be destroyed with the window: detached, it
         // is freed once, by its owner.
         SetMenu(window_, nullptr);
@@ -211,6 +214,7 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Timer1Timer();
         if (taskbarReady_)
             Timer2Timer();
+        FollowFullScreen();
         return 0;
     case WM_COMMAND:
         if (Command(LOWORD(wParam)))
@@ -218,6 +222,8 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_INITMENUPOPUP:
         InitMenuPopup(reinterpret_cast<HMENU>(wParam));
+        if (HIWORD(lParam))
+            break; // a system menu: the default marks its own items
         return 0;
     case WM_CONTEXTMENU: {
         POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
@@ -249,6 +255,19 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             Minimize1Click();
             return 0;
         }
+        // Our own items of the system menus, the taskbar button's included.
+        if (wParam < SC_SIZE && Command(static_cast<UINT>(wParam & 0xFFF0)))
+            return 0;
+        break;
+    case WM_HOTKEY:
+        HotkeyPressed(wParam);
+        return 0;
+    case WM_ERASEBKGND:
+        EraseBackground(reinterpret_cast<HDC>(wParam));
+        return TRUE;
+    case WM_SYSCOLORCHANGE:
+    case WM_THEMECHANGED:
+        ApplyTheme();
         break;
     case WM_DROPFILES:
         FormDropFiles(reinterpret_cast<HDROP>(wParam));
@@ -272,7 +291,10 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         ChangeDpi(HIWORD(wParam), *reinterpret_cast<RECT*>(lParam));
         return 0;
     case WM_SETTINGCHANGE:
+        // Among others "ImmersiveColorSet", the apps' light/dark setting, and
+        // high contrast; reading the theme again costs little.
         ReloadPcSettings();
+        ApplyTheme();
         break;
     case WM_TIMECHANGE:
         Timer1Timer();
@@ -307,6 +329,8 @@ void TForm1::InitMenuPopup(HMENU menu) const {
     SetChecked(menu, ID_SHOWMENUBAR, state_.ShowMenuBar);
     SetChecked(menu, ID_SHOWINTASKBAR, state_.ShowInTaskBar);
     SetChecked(menu, ID_SAVESTATUS, state_.SaveStatus);
+    SetChecked(menu, ID_CLICKTHROUGH, state_.ClickThrough);
+    SetChecked(menu, ID_HIDEFULLSCREEN, state_.HideInFullScreen);
     if (menu == GetSubMenu(mainMenu1_.get(), 0))
         EnableMenuItem(menu, ID_SAVE, MF_BYCOMMAND | (save1Enabled_ ? MF_ENABLED : MF_GRAYED));
 }
@@ -336,6 +360,8 @@ void TForm1::CreateControls() {
 
 void TForm1::FormCreate() {
     CreateControls();
+    ApplyTheme();
+    OfferClickThroughEverywhere();
     ArmTick();
     app_.SetRestoreHandler([this] {
         ShowWindow(window_, SW_SHOW);
@@ -343,6 +369,7 @@ void TForm1::FormCreate() {
         AppRestore();
     });
     app_.SetCloseHandler([this] { PostMessageW(window_, WM_CLOSE, 0, 0); });
+    app_.SetMenuWindow(window_);
 
     currentFileName_.clear();
     const StartupChoice startup = ChooseStartupFile(deps_.commandLine, deps_.executablePath);

@@ -25,6 +25,7 @@
 #include "ui/services.h"
 #include "ui/settings_dialog.h"
 #include "ui/splitter.h"
+#include "ui/theme_win.h"
 #include "ui/window_class.h"
 
 namespace velmora {
@@ -77,6 +78,8 @@ class TForm1 : private SettingsDialogHost {
     void About1Click();
     // Both clocks' names, dates and times, one clock a line, as Unicode text.
     void CopyTime1Click();
+    void ClickThrough1Click();
+    void HideInFullScreen1Click();
     void Help2Click();
     void Site1Click();
 
@@ -123,6 +126,15 @@ class TForm1 : private SettingsDialogHost {
     // The frames' names, the labels' fonts and the layout.
     void ApplyControls();
     void DerivePatterns();
+    // How the clock lives on the desktop (main_form_desktop.cpp).
+    void ApplyDesktop();
+    void ApplyTheme();
+    void EraseBackground(HDC dc) const;
+    void ApplyClickThrough();
+    void OfferClickThroughEverywhere();
+    void HotkeyPressed(WPARAM id);
+    void WithdrawClickThroughHotkey();
+    void FollowFullScreen();
     // What the settings dialog reads and changes live.
     std::uint8_t Alpha() const override { return state_.ViewRate; }
     void SetAlpha(std::uint8_t alpha) override;
@@ -200,6 +212,9 @@ class TForm1 : private SettingsDialogHost {
     UINT taskbarCreatedMessage_ = 0;
     std::optional<Text> lastProgressError_;
     std::optional<Text> lastTickError_;
+    Palette palette_ = MakePalette(Look::Light);
+    bool titleBarDark_ = false;
+    bool hiddenForFullScreen_ = false;
 };
 
 } // namespace velmora

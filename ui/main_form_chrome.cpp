@@ -36,6 +36,7 @@ void TForm1::SetStayOnTop(bool on) {
 void TForm1::SetAlpha(std::uint8_t alpha) {
     state_.ViewRate = alpha;
     SetLayeredWindowAttributes(window_, 0, alpha, LWA_ALPHA);
+    ApplyClickThrough(); // only a translucent clock lets clicks through
 }
 
 // Each toggle flips its value in the state and applies it; the menus show

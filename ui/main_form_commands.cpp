@@ -53,6 +53,7 @@ void TForm1::TakeDialogState(const SettingsDialogState& state) {
     ApplyFonts();
     DerivePatterns();
     SetStayOnTop(state_.StayOnTop);
+    ApplyDesktop();
     if (const auto title = FixedTitle(state_.TitleMode, state_.TitleString))
         SetCaption(*title);
     lastProgressError_.reset(); // new settings: an error is worth showing again

@@ -146,6 +146,7 @@ void TForm1::ApplySettings(const Settings& s, const Text& fileName) {
         SetCaption(*title);
     ApplyTitleBar();
     ApplyMenuBar();
+    ApplyDesktop();
 
     for (ClockSide& side : state_.Sides) {
         LoadLocaleSettings(deps_.locale, pc_.Facts, side.LocaleID, side.FormatSettings);

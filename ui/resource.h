@@ -24,3 +24,7 @@
 #define ID_ABOUT 1015
 #define ID_SITE 1016
 #define ID_COPYTIME 1017
+#define ID_HIDEFULLSCREEN 1018
+// Also a system menu command, whose identifiers keep their low four bits
+// clear for Windows' own use.
+#define ID_CLICKTHROUGH 1024

@@ -13,6 +13,7 @@
 #include "engine/locale_source.h"
 #include "engine/taskbar_progress.h"
 #include "engine/text.h"
+#include "engine/theme.h"
 #include "engine/time_zone_rules.h"
 #include "settings/settings_file.h"
 #include "shell/shell_services.h"
@@ -36,6 +37,14 @@ class FileDialogs {
     virtual std::optional<Text> ChooseFileToSave(HWND owner, const Text& initialDirectory) = 0;
 };
 
+// What Windows says of light, dark and high contrast, read anew whenever
+// Windows announces a change.
+class ThemeSource {
+  public:
+    virtual ~ThemeSource() = default;
+    virtual SystemTheme Read() const = 0;
+};
+
 // The taskbar progress for the window that owns the taskbar button; its
 // Available() tells whether the platform has one.
 using TaskbarFactory = std::function<std::unique_ptr<TaskbarProgress>(HWND owner)>;
@@ -51,6 +60,7 @@ struct FormDependencies {
     FontChooser& fonts;
     MessageBoxes& boxes; // questions and results of the shortcut commands
     ShellOpener& shell;  // help file and home page
+    const ThemeSource& theme;
     TaskbarFactory makeTaskbar;
     std::wstring commandLine; // as GetCommandLineW gives it
     Text executablePath;      // full path; its ".ini" is the start-up file

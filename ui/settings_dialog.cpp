@@ -129,7 +129,7 @@ void TForm2::CreateControls() {
         HWND parent = dialog_;
         if (spec.host != Host::Dialog) {
             // The pages follow the tab control in the tab order.
-            HWND& page = pages_[spec.host == Host::Page1 ? 0 : 1];
+            HWND& page = pages_[static_cast<std::size_t>(spec.host) - 1];
             if (!page)
                 page = CreatePage();
             parent = page;
@@ -148,8 +148,9 @@ void TForm2::CreateControls() {
     // The pages take the tab control's display area, above it, so that the
     // tab control does not paint over them.
     const HWND tabs = Control(PageControl1);
-    const std::wstring names[] = {ToWide("データ設定"), ToWide("表示設定")};
-    for (int i = 0; i < 2; ++i) {
+    const std::wstring names[PageCount] = {ToWide("データ設定"), ToWide("表示設定"),
+                                           ToWide("デスクトップ設定")};
+    for (int i = 0; i < std::ssize(names); ++i) {
         TCITEMW item{};
         item.mask = TCIF_TEXT;
         item.pszText = const_cast<wchar_t*>(names[i].c_str());
@@ -403,10 +404,10 @@ bool TForm2::SetHandCursor(HWND control, LPARAM hit) {
 }
 
 void TForm2::SetActivePage(int page) {
-    activePage_ = page == 1 ? 1 : 0;
+    activePage_ = page >= 0 && page < static_cast<int>(PageCount) ? page : 0;
     SendMessageW(Control(PageControl1), TCM_SETCURSEL, static_cast<WPARAM>(activePage_), 0);
-    ShowWindow(pages_[static_cast<std::size_t>(activePage_)], SW_SHOW);
-    ShowWindow(pages_[static_cast<std::size_t>(1 - activePage_)], SW_HIDE);
+    for (std::size_t i = 0; i < pages_.size(); ++i)
+        ShowWindow(pages_[i], static_cast<int>(i) == activePage_ ? SW_SHOW : SW_HIDE);
 }
 
 // ---- Modal run --------------------------------------------------------------

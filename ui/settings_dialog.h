@@ -137,7 +137,7 @@ class TForm2 {
     SettingsDialogHost& host_;
     FontChooser& fonts_;
     HWND dialog_ = nullptr;
-    std::array<HWND, 2> pages_{};
+    std::array<HWND, PageCount> pages_{};
     std::array<HWND, ControlCount> controls_{};
     UINT dpi_ = 96;
     UniqueFont dialogFont_;

@@ -106,6 +106,7 @@ constexpr ControlId TitleRadios[] = {RadioButton1, RadioButton2, RadioButton3, R
 constexpr auto FirstTitleRadio = TitleSource::ProductTitle;
 constexpr ControlId ColourRadios[] = {RadioButton6, RadioButton7, RadioButton8};
 constexpr ControlId BlinkRadios[] = {RadioGroup1Item0, RadioGroup1Item1, RadioGroup1Item2};
+constexpr ControlId ThemeRadios[] = {RadioGroup2Item0, RadioGroup2Item1, RadioGroup2Item2};
 
 // What the progress entry switches on and off.
 constexpr ControlId ProgressControls[] = {RadioButton6, RadioButton7,    RadioButton8,   Label4,
@@ -173,6 +174,10 @@ void TForm2::Open(const SettingsDialogState& state) {
     alphaAtOpening_ = host_.Alpha();
     SetTitleRadio(state.TitleMode);
     SetChecked(CheckBox3, state.AutoScale);
+    for (int i = 0; i < std::ssize(ThemeRadios); ++i)
+        SetChecked(ThemeRadios[i], static_cast<int>(state.Theme) == i);
+    SetChecked(CheckBox5, state.ClickThrough);
+    SetChecked(CheckBox6, state.HideInFullScreen);
 
     label11Font_ = state.Fonts[0];
     fontDialog1_ = label11Font_;
@@ -514,6 +519,13 @@ void TForm2::CopyBack(SettingsDialogState& state) const {
         if (IsChecked(Control(ColourRadios[i])))
             state.Progress.ProgressColor = static_cast<ProgressColour>(i);
     }
+    state.Theme = ThemeChoice::FollowWindows;
+    for (int i = 0; i < std::ssize(ThemeRadios); ++i) {
+        if (IsChecked(Control(ThemeRadios[i])))
+            state.Theme = static_cast<ThemeChoice>(i);
+    }
+    state.ClickThrough = IsChecked(Control(CheckBox5));
+    state.HideInFullScreen = IsChecked(Control(CheckBox6));
     state.Progress.ProgressFrom = PickerText(DateTimePicker1);
     state.Progress.ProgressTo = PickerText(DateTimePicker2);
 }

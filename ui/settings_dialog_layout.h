@@ -64,6 +64,15 @@ enum class ControlId : int {
     DateTimePicker1,
     Label5,
     DateTimePicker2,
+    // Tab "デスクトップ設定".
+    RadioGroup2,
+    RadioGroup2Item0,
+    RadioGroup2Item1,
+    RadioGroup2Item2,
+    GroupBox8,
+    CheckBox5,
+    Label8,
+    CheckBox6,
     // Bottom panel.
     BitBtn1,
     BitBtn2,
@@ -73,7 +82,8 @@ enum class ControlId : int {
 constexpr std::size_t ControlCount = static_cast<std::size_t>(ControlId::Count);
 
 // Where a control lives: on the dialog itself or on one of the two tabs.
-enum class Host { Dialog, Page1, Page2 };
+enum class Host { Dialog, Page1, Page2, Page3 };
+constexpr std::size_t PageCount = 3;
 
 struct ControlSpec {
     ControlId id;

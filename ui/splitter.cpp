@@ -17,6 +17,13 @@ void Splitter::Create(HWND parent, MovedHandler moved) {
                     GetModuleHandleW(nullptr), this);
 }
 
+void Splitter::SetPalette(const Palette& palette) {
+    if (palette == palette_)
+        return;
+    palette_ = palette;
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
 void Splitter::Drag(LPARAM position) {
     POINT point{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
     MapWindowPoints(window_, GetParent(window_), &point, 1);
@@ -40,6 +47,12 @@ LRESULT CALLBACK Splitter::Procedure(HWND window, UINT message, WPARAM wParam, L
         break;
     case WM_NCPAINT:
         return 0; // no border: the default would take a window DC for nothing
+    case WM_ERASEBKGND: {
+        RECT area{};
+        GetClientRect(window, &area);
+        FillFace(reinterpret_cast<HDC>(wParam), area, self->palette_);
+        return TRUE;
+    }
     case WM_LBUTTONDOWN: {
         self->grabOffset_ = GET_X_LPARAM(lParam);
         RECT rect{};

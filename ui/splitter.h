@@ -5,6 +5,8 @@
 
 #include <functional>
 
+#include "ui/theme_win.h"
+
 namespace velmora {
 
 class Splitter {
@@ -18,6 +20,7 @@ class Splitter {
 
     void Create(HWND parent, MovedHandler moved);
     HWND Handle() const { return window_; }
+    void SetPalette(const Palette& palette);
 
   private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -25,6 +28,7 @@ class Splitter {
 
     HWND window_ = nullptr;
     MovedHandler moved_;
+    Palette palette_ = MakePalette(Look::Light);
     int grabOffset_ = 0;
     int lastLeft_ = 0;
 };

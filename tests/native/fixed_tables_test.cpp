@@ -100,7 +100,8 @@ TEST(FixedTables, KeysInTheirSectionsWithTheirDefaults) {
         "TitleString=走れブリッツェン ShowTitleBar=1 ShowMenuBar=1 ShowInTaskBar=1 "
         "SaveStatus=1 ProgressTime=0 ProgressColor=0 ProgressFrom=09:00 ProgressTo=17:00 "
         "FONT AutoScale=0 SameFont=1 Name1=ＭＳ ゴシック Size1=14 Style1=0 Color1=clBlack "
-        "Name2=ＭＳ ゴシック Size2=14 Style2=0 Color2=clBlack ";
+        "Name2=ＭＳ ゴシック Size2=14 Style2=0 Color2=clBlack "
+        "DESKTOP Theme=0 ClickThrough=0 HideInFullScreen=0 ";
     Text keys;
     std::string_view section;
     for (const SettingKeyInfo& info : SettingKeys()) {

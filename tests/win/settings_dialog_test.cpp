@@ -173,12 +173,15 @@ TEST_F(DialogTest, CaptionsAndDefaultsOfTheForm) {
     EXPECT_FALSE(IsWindowVisible(dialog.Handle()));
 
     const HWND tabs = C(PageControl1);
-    ASSERT_EQ(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0), 2);
-    wchar_t name[64]{};
-    TCITEMW item{};
-    item.mask = TCIF_TEXT, item.pszText = name, item.cchTextMax = 64;
-    SendMessageW(tabs, TCM_GETITEMW, 1, reinterpret_cast<LPARAM>(&item));
-    EXPECT_EQ(FromWide(name), "表示設定");
+    ASSERT_EQ(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0), 3);
+    for (const auto& [index, expected] : {std::pair{1, "表示設定"}, {2, "デスクトップ設定"}}) {
+        wchar_t name[64]{};
+        TCITEMW item{};
+        item.mask = TCIF_TEXT, item.pszText = name, item.cchTextMax = 64;
+        SendMessageW(tabs, TCM_GETITEMW, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(&item));
+        EXPECT_EQ(FromWide(name), expected);
+    }
     EXPECT_EQ(DialogProbe(dialog).ActivePage(), 0);
 
     EXPECT_EQ(EntryCount(C(ComboBox1)), 95);
@@ -595,10 +598,16 @@ TEST_F(DialogTest, OkCopiesEveryControlBackAndLeavingTheNameEditRenames) {
     PostTyping(LabeledEdit1, L"Oslo");
     PostMessageW(dialog.Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(C(BitBtn1)), TRUE);
     PostSelection(ComboBox11, 7);
-    for (ControlId id : {CheckBox2, CheckBox3, RadioButton4, RadioGroup1Item1})
+    for (ControlId id :
+         {CheckBox2, CheckBox3, RadioButton4, RadioGroup1Item1, RadioGroup2Item2, CheckBox6})
         Post(id, BM_CLICK);
+    state.ClickThrough = true; // shown checked, clicked off
+    Post(CheckBox5, BM_CLICK);
     PostClose(IDOK);
     ASSERT_TRUE(dialog.Execute(state));
+    EXPECT_EQ(state.Theme, ThemeChoice::Dark);
+    EXPECT_TRUE(state.HideInFullScreen);
+    EXPECT_FALSE(state.ClickThrough);
     EXPECT_EQ(state.Sides[0].BoxName, "Oslo");
     EXPECT_EQ(state.Sides[0].DateIndex, 7);
     EXPECT_EQ(state.Sides[0].TimeIndex, 0);

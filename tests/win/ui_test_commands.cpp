@@ -124,7 +124,7 @@ TEST_F(CommandTest, TaskbarThatCannotBeMadeDisablesTheProgress) {
         };
         form = std::make_unique<TForm1>(
             FormDependencies{clock, zones, locale, fontPitch, files, errors, dialogs, fonts, boxes,
-                             shell, failing, L"Velmora.exe", testing::TestExecutable});
+                             shell, theme, failing, L"Velmora.exe", testing::TestExecutable});
         form->Create();
         EXPECT_EQ(FormProbe(*form).TaskbarReady(), *progressTime == '0') << progressTime;
         PostDialogButton(IDCANCEL);

@@ -83,6 +83,37 @@ class ScriptedFonts final : public FontChooser {
     }
 };
 
+// Windows' light/dark setting from a key of this process's own, so that a
+// test switching it leaves the suites running beside it alone; high contrast
+// as a test says, Wine having no switch for it.
+class TestTheme final : public ThemeSource {
+  public:
+    TestTheme()
+        : key_(L"Software\\Velmora tests\\Personalize " + std::to_wstring(GetCurrentProcessId())),
+          registry_(key_) {}
+    ~TestTheme() override { RegDeleteTreeW(HKEY_CURRENT_USER, key_.c_str()); }
+    TestTheme(const TestTheme&) = delete;
+    TestTheme& operator=(const TestTheme&) = delete;
+
+    // Sets "AppsUseLightTheme" as the Personalize page does.
+    void SetAppsLight(bool light) const {
+        const DWORD value = light ? 1 : 0;
+        RegSetKeyValueW(HKEY_CURRENT_USER, key_.c_str(), L"AppsUseLightTheme", REG_DWORD, &value,
+                        sizeof value);
+    }
+    SystemTheme Read() const override {
+        SystemTheme theme = registry_.Read();
+        if (highContrast)
+            theme.highContrast = *highContrast;
+        return theme;
+    }
+    std::optional<bool> highContrast;
+
+  private:
+    std::wstring key_;
+    Win32ThemeSource registry_;
+};
+
 class FormFixture {
   public:
     ComApartment com; // as the program's entry point gives its user-interface thread
@@ -96,6 +127,7 @@ class FormFixture {
     ScriptedFonts fonts;
     ScriptedBoxes boxes;
     RecordingShell shell;
+    TestTheme theme;
     RecordingTaskbar* taskbar = nullptr;
     // The settings files the window reads and writes, and the program's path
     // that names its start-up ".ini": in memory unless a test says otherwise.
@@ -118,7 +150,7 @@ class FormFixture {
         };
         form = std::make_unique<TForm1>(
             FormDependencies{clock, zones, locale, fontPitch, *fileSystem, errors, dialogs, fonts,
-                             boxes, shell, makeTaskbar, commandLine, executable});
+                             boxes, shell, theme, makeTaskbar, commandLine, executable});
         form->Create();
         return *form;
     }
