@@ -78,6 +78,7 @@ using UniqueKey = UniqueHandle<NullEmptyTraits<HKEY, &RegCloseKey>>;
 using UniqueModule = UniqueHandle<NullEmptyTraits<HMODULE, &FreeLibrary>>;
 using UniqueMenu = UniqueHandle<NullEmptyTraits<HMENU, &DestroyMenu>>;
 using UniqueIcon = UniqueHandle<NullEmptyTraits<HICON, &DestroyIcon>>;
+using UniqueHook = UniqueHandle<NullEmptyTraits<HHOOK, &UnhookWindowsHookEx>>;
 using UniqueFont = UniqueHandle<NullEmptyTraits<HFONT, &DeleteObject>>;
 using UniqueBitmap = UniqueHandle<NullEmptyTraits<HBITMAP, &DeleteObject>>;
 using UniqueBrush = UniqueHandle<NullEmptyTraits<HBRUSH, &DeleteObject>>;

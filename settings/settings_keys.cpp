@@ -286,6 +286,7 @@ constexpr auto Table = std::to_array<SettingKeyInfo>({
     {Font, "Color2", "clBlack", Bind<Colour<1>>()},
     {Desktop, "Theme", "0", Bind<Choice<Top<&S::Theme>, LastThemeChoice>>()},
     {Desktop, "ClickThrough", "0", Bind<Boolean<Top<&S::ClickThrough>>>()},
+    {Desktop, "HoverOpaque", "0", Bind<Boolean<Top<&S::HoverOpaque>>>()},
     {Desktop, "HideInFullScreen", "0", Bind<Boolean<Top<&S::HideInFullScreen>>>()},
 });
 

@@ -71,6 +71,7 @@ struct SharedSettings {
     // How the clock lives on the desktop.
     ThemeChoice Theme{};
     bool ClickThrough = false;     // while translucent, clicks reach the window beneath
+    bool HoverOpaque = false;      // while translucent, opaque under the pointer
     bool HideInFullScreen = false; // while a full-screen program covers its monitor
 
     bool operator==(const SharedSettings&) const = default;

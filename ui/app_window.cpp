@@ -18,9 +18,11 @@ AppWindow::~AppWindow() {
 bool AppWindow::Create(const Text& title, ClassIcons icons) {
     RegisterWindowClassOnce(ClassName, Procedure, LoadCursorW(nullptr, IDC_ARROW), nullptr, 0,
                             icons);
-    // No size and no caption: only its taskbar button is ever seen.
-    CreateWindowExW(WS_EX_ACCEPTFILES, ClassName, ToWide(title).c_str(), WS_POPUP | WS_MINIMIZEBOX,
-                    0, 0, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+    // No size and no caption: only its taskbar button is ever seen. The
+    // button's menu (Shift and a right click) is this window's system menu.
+    CreateWindowExW(WS_EX_ACCEPTFILES, ClassName, ToWide(title).c_str(),
+                    WS_POPUP | WS_MINIMIZEBOX | WS_SYSMENU, 0, 0, 0, 0, nullptr, nullptr,
+                    GetModuleHandleW(nullptr), this);
     return window_ != nullptr;
 }
 

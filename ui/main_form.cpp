@@ -69,6 +69,7 @@ constexpr CommandRoute CommandRoutes[] = {
     {ID_COPYTIME, &TForm1::CopyTime1Click},
     {ID_CLICKTHROUGH, &TForm1::ClickThrough1Click},
     {ID_HIDEFULLSCREEN, &TForm1::HideInFullScreen1Click},
+    {ID_HOVEROPAQUE, &TForm1::HoverOpaque1Click},
 };
 
 void SetChecked(HMENU menu, UINT id, bool on) {
@@ -197,6 +198,7 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
         KillTimer(window_, Timer1Id);
         WithdrawClickThroughHotkey();
+        StopFollowingPointer(); // the hook would call a window that is gone
         // A shown menu bar would be destroyed with the window: detached, it
         // is freed once, by its owner.
         SetMenu(window_, nullptr);
@@ -331,6 +333,7 @@ void TForm1::InitMenuPopup(HMENU menu) const {
     SetChecked(menu, ID_SAVESTATUS, state_.SaveStatus);
     SetChecked(menu, ID_CLICKTHROUGH, state_.ClickThrough);
     SetChecked(menu, ID_HIDEFULLSCREEN, state_.HideInFullScreen);
+    SetChecked(menu, ID_HOVEROPAQUE, state_.HoverOpaque);
     if (menu == GetSubMenu(mainMenu1_.get(), 0))
         EnableMenuItem(menu, ID_SAVE, MF_BYCOMMAND | (save1Enabled_ ? MF_ENABLED : MF_GRAYED));
 }

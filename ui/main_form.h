@@ -79,6 +79,7 @@ class TForm1 : private SettingsDialogHost {
     // Both clocks' names, dates and times, one clock a line, as Unicode text.
     void CopyTime1Click();
     void ClickThrough1Click();
+    void HoverOpaque1Click();
     void HideInFullScreen1Click();
     void Help2Click();
     void Site1Click();
@@ -134,6 +135,10 @@ class TForm1 : private SettingsDialogHost {
     void OfferClickThroughEverywhere();
     void HotkeyPressed(WPARAM id);
     void WithdrawClickThroughHotkey();
+    void ApplyHover();
+    void StopFollowingPointer();
+    void PointerAt(POINT screen);
+    static LRESULT CALLBACK HoverHook(int code, WPARAM message, LPARAM data);
     void FollowFullScreen();
     // What the settings dialog reads and changes live.
     std::uint8_t Alpha() const override { return state_.ViewRate; }
@@ -215,6 +220,8 @@ class TForm1 : private SettingsDialogHost {
     Palette palette_ = MakePalette(Look::Light);
     bool titleBarDark_ = false;
     bool hiddenForFullScreen_ = false;
+    UniqueHook hoverHook_; // while the clock is translucent and the option on
+    bool hovered_ = false;
 };
 
 } // namespace velmora

@@ -36,7 +36,10 @@ void TForm1::SetStayOnTop(bool on) {
 void TForm1::SetAlpha(std::uint8_t alpha) {
     state_.ViewRate = alpha;
     SetLayeredWindowAttributes(window_, 0, alpha, LWA_ALPHA);
-    ApplyClickThrough(); // only a translucent clock lets clicks through
+    // Only a translucent clock lets clicks through or becomes opaque under
+    // the pointer.
+    ApplyClickThrough();
+    ApplyHover();
 }
 
 // Each toggle flips its value in the state and applies it; the menus show

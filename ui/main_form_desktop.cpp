@@ -17,6 +17,9 @@ constexpr int ClickThroughHotkey = 1;
 constexpr UINT ClickThroughKeys = MOD_CONTROL | MOD_ALT | MOD_NOREPEAT;
 constexpr UINT ClickThroughKey = VK_F12;
 
+// The low-level mouse hook calls a plain function, which finds the clock here.
+TForm1* hoverWatcher = nullptr;
+
 bool IsDesktopWindow(HWND window) {
     if (window == GetDesktopWindow() || window == GetShellWindow())
         return true;
@@ -122,6 +125,55 @@ void TForm1::WithdrawClickThroughHotkey() {
     UnregisterHotKey(window_, ClickThroughHotkey);
 }
 
+// ---- Opaque under the pointer -------------------------------------------------
+
+void TForm1::HoverOpaque1Click() {
+    state_.HoverOpaque = !state_.HoverOpaque;
+    ApplyHover();
+}
+
+// A clock that lets clicks through sees no mouse messages, so the pointer is
+// followed by a low-level mouse hook: it runs only when the pointer moves,
+// and only while the option is on and the clock translucent. No timer runs.
+void TForm1::ApplyHover() {
+    const bool follow = state_.HoverOpaque && state_.ViewRate < 255;
+    if (follow && !hoverHook_) {
+        hoverHook_.reset(SetWindowsHookExW(WH_MOUSE_LL, HoverHook, GetModuleHandleW(nullptr), 0));
+        hoverWatcher = this;
+    } else if (!follow && hoverHook_) {
+        StopFollowingPointer();
+    }
+    if (!hoverHook_ && !hovered_)
+        return;
+    POINT at{};
+    GetCursorPos(&at);
+    PointerAt(at);
+}
+
+void TForm1::StopFollowingPointer() {
+    hoverHook_.reset();
+    if (hoverWatcher == this)
+        hoverWatcher = nullptr;
+}
+
+LRESULT CALLBACK TForm1::HoverHook(int code, WPARAM message, LPARAM data) {
+    if (code == HC_ACTION && message == WM_MOUSEMOVE && hoverWatcher)
+        hoverWatcher->PointerAt(reinterpret_cast<const MSLLHOOKSTRUCT*>(data)->pt);
+    return CallNextHookEx(nullptr, code, message, data);
+}
+
+void TForm1::PointerAt(POINT screen) {
+    RECT outer{};
+    GetWindowRect(window_, &outer);
+    const bool over = hoverHook_ && IsWindowVisible(window_) && PtInRect(&outer, screen);
+    if (over == hovered_)
+        return;
+    hovered_ = over;
+    // The alpha value shown changes, not the one kept: the file and the
+    // dialog's slider still see ViewRate.
+    SetLayeredWindowAttributes(window_, 0, over ? 255 : state_.ViewRate, LWA_ALPHA);
+}
+
 // ---- Full-screen programs -----------------------------------------------------
 
 void TForm1::HideInFullScreen1Click() {
@@ -148,6 +200,7 @@ void TForm1::FollowFullScreen() {
 void TForm1::ApplyDesktop() {
     ApplyTheme();
     ApplyClickThrough();
+    ApplyHover();
     FollowFullScreen();
 }
 

@@ -177,6 +177,7 @@ void TForm2::Open(const SettingsDialogState& state) {
     for (int i = 0; i < std::ssize(ThemeRadios); ++i)
         SetChecked(ThemeRadios[i], static_cast<int>(state.Theme) == i);
     SetChecked(CheckBox5, state.ClickThrough);
+    SetChecked(CheckBox7, state.HoverOpaque);
     SetChecked(CheckBox6, state.HideInFullScreen);
 
     label11Font_ = state.Fonts[0];
@@ -525,6 +526,7 @@ void TForm2::CopyBack(SettingsDialogState& state) const {
             state.Theme = static_cast<ThemeChoice>(i);
     }
     state.ClickThrough = IsChecked(Control(CheckBox5));
+    state.HoverOpaque = IsChecked(Control(CheckBox7));
     state.HideInFullScreen = IsChecked(Control(CheckBox6));
     state.Progress.ProgressFrom = PickerText(DateTimePicker1);
     state.Progress.ProgressTo = PickerText(DateTimePicker2);

@@ -72,6 +72,7 @@ enum class ControlId : int {
     GroupBox8,
     CheckBox5,
     Label8,
+    CheckBox7,
     CheckBox6,
     // Bottom panel.
     BitBtn1,

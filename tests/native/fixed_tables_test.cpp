@@ -101,7 +101,7 @@ TEST(FixedTables, KeysInTheirSectionsWithTheirDefaults) {
         "SaveStatus=1 ProgressTime=0 ProgressColor=0 ProgressFrom=09:00 ProgressTo=17:00 "
         "FONT AutoScale=0 SameFont=1 Name1=ＭＳ ゴシック Size1=14 Style1=0 Color1=clBlack "
         "Name2=ＭＳ ゴシック Size2=14 Style2=0 Color2=clBlack "
-        "DESKTOP Theme=0 ClickThrough=0 HideInFullScreen=0 ";
+        "DESKTOP Theme=0 ClickThrough=0 HoverOpaque=0 HideInFullScreen=0 ";
     Text keys;
     std::string_view section;
     for (const SettingKeyInfo& info : SettingKeys()) {

@@ -64,8 +64,8 @@ TEST(SettingsRecord, KeysReadAsTheirTypesSay) {
         KEY("[FONT]\nColor1=$000000FF", s.Fonts[0].color == 0xFF),
         KEY("[FONT]\nColor2=0x00FF00", s.Fonts[1].color == 0xFF00),
         KEY("[FONT]\nName1=", s.Fonts[0].faceName == "Current Left"),
-        KEY("[DESKTOP]\nTheme=2\nClickThrough=1\nHideInFullScreen=1",
-            s.Theme == ThemeChoice::Dark && s.ClickThrough && s.HideInFullScreen),
+        KEY("[DESKTOP]\nTheme=2\nClickThrough=1\nHoverOpaque=1\nHideInFullScreen=1",
+            s.Theme == ThemeChoice::Dark && s.ClickThrough && s.HoverOpaque && s.HideInFullScreen),
         KEY("[DESKTOP]\nTheme=3", s.Theme == ThemeChoice::FollowWindows), // a later version's
         KEY("[DESKTOP]\nTheme=-1", s.Theme == ThemeChoice::FollowWindows),
         KEY("[DESKTOP]\nTheme=dark", s.Theme == ThemeChoice::FollowWindows),

@@ -598,15 +598,15 @@ TEST_F(DialogTest, OkCopiesEveryControlBackAndLeavingTheNameEditRenames) {
     PostTyping(LabeledEdit1, L"Oslo");
     PostMessageW(dialog.Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(C(BitBtn1)), TRUE);
     PostSelection(ComboBox11, 7);
-    for (ControlId id :
-         {CheckBox2, CheckBox3, RadioButton4, RadioGroup1Item1, RadioGroup2Item2, CheckBox6})
+    for (ControlId id : {CheckBox2, CheckBox3, RadioButton4, RadioGroup1Item1, RadioGroup2Item2,
+                         CheckBox6, CheckBox7})
         Post(id, BM_CLICK);
     state.ClickThrough = true; // shown checked, clicked off
     Post(CheckBox5, BM_CLICK);
     PostClose(IDOK);
     ASSERT_TRUE(dialog.Execute(state));
     EXPECT_EQ(state.Theme, ThemeChoice::Dark);
-    EXPECT_TRUE(state.HideInFullScreen);
+    EXPECT_TRUE(state.HideInFullScreen && state.HoverOpaque);
     EXPECT_FALSE(state.ClickThrough);
     EXPECT_EQ(state.Sides[0].BoxName, "Oslo");
     EXPECT_EQ(state.Sides[0].DateIndex, 7);
@@ -674,6 +674,9 @@ TEST(OwnedDialogTest, TimersKeepFiringWhileTheOwnerIsDisabledAndScreenshotsOfBot
                      dialog.SetActivePage(1);
                  } else if (ticks == 40) {
                      save("settings_dialog_display.bmp");
+                     dialog.SetActivePage(2);
+                 } else if (ticks == 60) {
+                     save("settings_dialog_desktop.bmp");
                      PostMessageW(dialog.Handle(), WM_COMMAND, IDCANCEL, 0);
                  }
              }};
@@ -689,10 +692,12 @@ TEST(OwnedDialogTest, TimersKeepFiringWhileTheOwnerIsDisabledAndScreenshotsOfBot
     KillTimer(owner, 1);
     EXPECT_TRUE(probe.ownerDisabled);
     EXPECT_TRUE(IsWindowEnabled(owner));
-    EXPECT_EQ(saved, (std::vector<bool>{true, true}));
+    EXPECT_EQ(saved, (std::vector<bool>{true, true, true}));
     // Each tab was painted with its own controls.
     EXPECT_NE(testing::ReadBytes((directory / "settings_dialog_data.bmp").wstring()),
               testing::ReadBytes((directory / "settings_dialog_display.bmp").wstring()));
+    EXPECT_NE(testing::ReadBytes((directory / "settings_dialog_display.bmp").wstring()),
+              testing::ReadBytes((directory / "settings_dialog_desktop.bmp").wstring()));
     DestroyWindow(owner);
 }
 
