@@ -72,7 +72,14 @@ class XDisplay {
     // when Wine draws its desktop inside a window of its own.
     bool Calibrate() {
         POINT seen{};
-        if (!Xdotool("mousemove --sync 300 300") || !GetCursorPos(&seen))
+        // --sync waits for the pointer to move: it must not start there.
+        if (!Xdotool("mousemove 0 0 mousemove --sync 300 300"))
+            return false;
+        // Wine answers from the position its processes last reported, which
+        // may not include this move yet, and asks the display itself once
+        // that report is over 100 ms old.
+        Sleep(150);
+        if (!GetCursorPos(&seen))
             return false;
         offset_ = {seen.x - 300, seen.y - 300};
         return true;
