@@ -96,13 +96,9 @@ void TForm1::ApplyClickThrough() {
     const LONG_PTR style = GetWindowLongPtrW(window_, GWL_EXSTYLE);
     const LONG_PTR changed =
         through ? style | WS_EX_TRANSPARENT : style & ~static_cast<LONG_PTR>(WS_EX_TRANSPARENT);
-    if (changed == style)
-        return;
-    SetWindowLongPtrW(window_, GWL_EXSTYLE, changed);
-    // Windows caches some style data until the window is repositioned; Wine
-    // keeps the window's input region until then.
-    SetWindowPos(window_, nullptr, 0, 0, 0, 0,
-                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // Hit testing reads the style as it is; no frame changes.
+    if (changed != style)
+        SetWindowLongPtrW(window_, GWL_EXSTYLE, changed);
 }
 
 // The ways back that need no click on the clock: the hotkey, and the system
