@@ -9,7 +9,9 @@
 # max of each figure over the runs, and the ratios of the medians.
 # Usage: bench/ui_bench.sh [SECONDS [STARTS [VELMORA_EXE]]]   (after cmake
 # --preset windows; defaults 60, 20 and the built Velmora.exe: another build's
-# executable compares it with the minimal window in the same machine state)
+# executable compares it with the minimal window in the same machine state).
+# VELMORA_BENCH_INI names a settings file to start every Velmora copy with
+# (bench/all_desktop_options.ini: every desktop option on).
 # Needs a display: run inside scripts/wine-session.sh start build/windows.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -25,6 +27,8 @@ cmake --build "$build" --target Velmora ui_probe minimal_window >/dev/null
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 cp "$velmora" "$scratch/Velmora.exe"
+ini=${VELMORA_BENCH_INI:+$(realpath "$VELMORA_BENCH_INI")}
+[ -z "$ini" ] || cp "$ini" "$scratch/Velmora.ini"
 cp "$build/bench/minimal_window.exe" "$scratch/"
 probe=$build/bench/ui_probe.exe
 
@@ -82,12 +86,18 @@ done
 # costs little CPU time against the noise of a shared machine: many runs
 # side by side give a median. Their starts are spread so that they do not
 # compete with one another; each copy has a folder of its own, by which its
-# process is found.
+# process is found. Wake-ups are the voluntary context switches of all its
+# threads after the first two seconds, per second.
 ticks_per_second=$(getconf CLK_TCK)
+switches() {
+    cat /proc/"$1"/task/*/status 2>/dev/null |
+        awk '/^voluntary_ctxt_switches/ { n += $2 } END { print n + 0 }'
+}
 idle_run() {
     local which=$1 folder=$scratch/idle/$2-$1 pid=""
     mkdir -p "$folder"
     cp "${programs[which]}" "$folder/"
+    [ "$which" != 0 ] || [ -z "$ini" ] || cp "$ini" "$folder/Velmora.ini"
     local exe=$folder/$(basename "${programs[which]}")
     wine "$exe" >/dev/null 2>&1 &
     for _ in $(seq 50); do
@@ -95,9 +105,14 @@ idle_run() {
         pid=$(pgrep -f "^$exe" | head -1) && break
     done
     [ -n "$pid" ] || return 0
-    sleep "$seconds"
+    sleep 2
+    local before
+    before=$(switches "$pid")
+    sleep "$((seconds > 2 ? seconds - 2 : 1))"
     # Fields 14 and 15 of /proc/PID/stat: user and system time in ticks.
-    awk -v hz="$ticks_per_second" '{ printf "cpu_s=%.3f\n", ($14 + $15) / hz }' \
+    awk -v hz="$ticks_per_second" -v woken="$(($(switches "$pid") - before))" \
+        -v span="$((seconds > 2 ? seconds - 2 : 1))" \
+        '{ printf "cpu_s=%.3f wakeups_per_s=%.2f\n", ($14 + $15) / hz, woken / span }' \
         "/proc/$pid/stat" >>"${idles[which]}"
     kill "$pid"
 }
@@ -117,9 +132,10 @@ for which in 0 1; do
     probe_run "$seconds" "$which" >"${longs[which]}"
 done
 
-declare -a first_median ws_median cpu_median
-printf '%-15s %-26s %-26s %-20s %-8s %s\n' program "first_window_ms min/med/max" \
-    "peak_ws_kb min/med/max" "cpu_s min/med/max" peak_ws "lag_ms p50/p99/max (changes)"
+declare -a first_median ws_median cpu_median wake_median
+printf '%-15s %-26s %-26s %-20s %-20s %-8s %s\n' program "first_window_ms min/med/max" \
+    "peak_ws_kb min/med/max" "cpu_s min/med/max" "wakeups/s min/med/max" peak_ws \
+    "lag_ms p50/p99/max (changes)"
 for which in 0 1; do
     first=$(figure first_window_ms <<<"${lines[which]}" | spread)
     ws=$(figure peak_working_set_kb <<<"${lines[which]}" | spread)
@@ -127,15 +143,20 @@ for which in 0 1; do
     first_median[which]=$(figure first_window_ms <<<"${lines[which]}" | median)
     ws_median[which]=$(figure peak_working_set_kb <<<"${lines[which]}" | median)
     cpu_median[which]=$(figure cpu_s <"${idles[which]}" | median)
+    wake=$(figure wakeups_per_s <"${idles[which]}" | spread)
+    wake_median[which]=$(figure wakeups_per_s <"${idles[which]}" | median)
     long=$(cat "${longs[which]}")
     longws[which]=$(figure peak_working_set_kb <<<"$long")
-    printf '%-15s %-26s %-26s %-20s %-8s %s/%s/%s (%s)\n' "${names[which]}" "${first// //}" \
-        "${ws// //}" "${cpu// //}" "${longws[which]:--}" "$(figure lag_p50_ms <<<"$long")" \
+    printf '%-15s %-26s %-26s %-20s %-20s %-8s %s/%s/%s (%s)\n' "${names[which]}" \
+        "${first// //}" "${ws// //}" "${cpu// //}" "${wake// //}" "${longws[which]:--}" \
+        "$(figure lag_p50_ms <<<"$long")" \
         "$(figure lag_p99_ms <<<"$long")" "$(figure lag_max_ms <<<"$long")" \
         "$(figure changes <<<"$long")"
 done
-printf '%-15s %-26s %-26s %-20s %s\n' "ratio" "$(ratio "${first_median[0]}" "${first_median[1]}")" \
+printf '%-15s %-26s %-26s %-20s %-20s %s\n' "ratio" \
+    "$(ratio "${first_median[0]}" "${first_median[1]}")" \
     "$(ratio "${ws_median[0]}" "${ws_median[1]}")" \
     "$(ratio "${cpu_median[0]:-0}" "${cpu_median[1]:-0}")" \
+    "$(ratio "${wake_median[0]:-0}" "${wake_median[1]:-0}")" \
     "$(ratio "${longws[0]:-0}" "${longws[1]:-0}")"
 echo "   load after: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -28,26 +28,33 @@ bool IsDesktopWindow(HWND window) {
     return wcscmp(name, L"Progman") == 0 || wcscmp(name, L"WorkerW") == 0;
 }
 
+// Asked in the order that settles the usual case soonest, an ordinary window
+// with a title bar in front: under some systems each question is a round
+// trip to the window server, every second.
 ForegroundWindow Foreground(HWND clock) {
     ForegroundWindow facts;
     const HWND front = GetForegroundWindow();
     if (!front)
         return facts;
+    const LONG_PTR style = GetWindowLongPtrW(front, GWL_STYLE);
+    facts.hasCaption = (style & WS_CAPTION) == WS_CAPTION;
+    facts.shown = (style & WS_VISIBLE) && !(style & WS_MINIMIZE);
+    if (facts.hasCaption || !facts.shown)
+        return facts;
+    DWORD process = 0;
+    GetWindowThreadProcessId(front, &process);
+    facts.ours = process == GetCurrentProcessId();
+    facts.desktop = IsDesktopWindow(front);
+    if (facts.ours || facts.desktop)
+        return facts;
+    RECT bounds{};
+    GetWindowRect(front, &bounds);
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(clock, MONITOR_DEFAULTTONEAREST), &monitor);
-    RECT bounds{};
-    GetWindowRect(front, &bounds);
-    DWORD process = 0;
-    GetWindowThreadProcessId(front, &process);
-    const LONG_PTR style = GetWindowLongPtrW(front, GWL_STYLE);
     facts.bounds = {bounds.left, bounds.top, bounds.right, bounds.bottom};
     facts.monitor = {monitor.rcMonitor.left, monitor.rcMonitor.top, monitor.rcMonitor.right,
                      monitor.rcMonitor.bottom};
-    facts.ours = process == GetCurrentProcessId();
-    facts.desktop = IsDesktopWindow(front);
-    facts.hasCaption = (style & WS_CAPTION) == WS_CAPTION;
-    facts.shown = IsWindowVisible(front) && !IsIconic(front);
     return facts;
 }
 
@@ -194,7 +201,9 @@ void TForm1::FollowFullScreen() {
         ShowWindow(window_, SW_HIDE);
     } else if (!fullScreen && hiddenForFullScreen_) {
         hiddenForFullScreen_ = false;
-        ShowWindow(window_, SW_SHOWNA);
+        // Minimised meanwhile, it stays on the taskbar button.
+        if (!IsIconic(app_.Handle()))
+            ShowWindow(window_, SW_SHOWNA);
     }
 }
 
