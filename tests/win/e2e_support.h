@@ -29,6 +29,16 @@ inline HWND WaitForWindow(DWORD processId, const wchar_t* className, const wchar
     return nullptr;
 }
 
+// A window's rectangle on the screen, and its middle.
+inline RECT Outer(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+inline POINT Centre(const RECT& rect) {
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
 // A folder of its own with a copy of the program, so that the ".ini" it
 // writes next to itself is the test's.
 class ProgramFolder : public TempFolder {

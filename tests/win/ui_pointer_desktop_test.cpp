@@ -95,14 +95,6 @@ void PressClickThroughKeys() {
     SendInput(6, inputs, sizeof(INPUT));
 }
 
-RECT Outer(HWND window) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    return rect;
-}
-POINT Centre(const RECT& rect) {
-    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}
 
 class DesktopPointerTest : public ::testing::Test {
   protected:

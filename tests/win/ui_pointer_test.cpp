@@ -21,14 +21,6 @@ namespace {
 
 using namespace testing;
 
-RECT Outer(HWND window) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    return rect;
-}
-POINT Centre(const RECT& rect) {
-    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}
 int Width(const RECT& rect) {
     return rect.right - rect.left;
 }
