@@ -95,7 +95,6 @@ void PressClickThroughKeys() {
     SendInput(6, inputs, sizeof(INPUT));
 }
 
-
 class DesktopPointerTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
