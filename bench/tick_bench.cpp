@@ -65,7 +65,8 @@ void RunTicks(benchmark::State& state, int dateIndex, int timeIndex) {
     SteppingClock clock;
     NoTaskbar taskbar;
     const NoZones zones;
-    const TickInput input{left, right, TitleSource::LeftClock, pc, progress, progressState, clock, taskbar, zones};
+    const TickInput input{
+        left, right, TitleSource::LeftClock, pc, progress, progressState, clock, taskbar, zones};
     for (auto _ : state) {
         TickTexts texts = Tick(input);
         benchmark::DoNotOptimize(texts);

@@ -83,8 +83,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         const char16_t unit = shaped[i];
         const bool high = unit >= 0xD800 && unit <= 0xDBFF;
         const bool low = unit >= 0xDC00 && unit <= 0xDFFF;
-        if (low || (high && (i + 1 == shaped.size() || shaped[i + 1] < 0xDC00 ||
-                             shaped[i + 1] > 0xDFFF)))
+        if (low ||
+            (high && (i + 1 == shaped.size() || shaped[i + 1] < 0xDC00 || shaped[i + 1] > 0xDFFF)))
             std::abort();
         if (high)
             ++i;

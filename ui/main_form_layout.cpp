@@ -5,9 +5,9 @@
 #include "engine/display_patterns.h"
 #include "settings/setting_values.h"
 #include "settings/window_design.h"
+#include "shell/shell_resources.h"
 #include "ui/child_windows.h"
 #include "ui/form_logic.h"
-#include "shell/shell_resources.h"
 
 namespace velmora {
 
