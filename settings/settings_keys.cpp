@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <type_traits>
+#include <utility>
 
 #include "engine/product.h"
 #include "settings/settings_reader.h"
@@ -210,6 +211,34 @@ struct ProgramVersion {
     }
 };
 
+// A key of reminder slot `Index`, written only while the slot holds a
+// reminder, so that a file lists the reminders it has and no empty ones.
+template <std::size_t Index, class Codec> struct InUse : Codec {
+    static std::optional<Text> Write(const Settings& s, const WriterEnvironment& e) {
+        if (s.Reminders[Index].Time.empty())
+            return std::nullopt;
+        return Codec::Write(s, e);
+    }
+};
+template <std::size_t Index, auto Member> struct ReminderField {
+    static auto& Of(auto& s) { return s.Reminders[Index].*Member; }
+};
+
+// "On1" ... "Fired20": a stem and the slot's number from 1.
+template <const char* Stem, std::size_t Number> struct NumberedName {
+    static constexpr auto text = [] {
+        std::array<char, 16> t{};
+        std::size_t i = 0;
+        for (const char* c = Stem; *c; ++c)
+            t[i++] = *c;
+        if (Number >= 10)
+            t[i++] = static_cast<char>('0' + Number / 10);
+        t[i++] = static_cast<char>('0' + Number % 10);
+        return t;
+    }();
+    static constexpr std::string_view name{text.data()};
+};
+
 template <class Codec> constexpr SettingField Bind() {
     return {&Codec::Read, &Codec::Write};
 }
@@ -232,6 +261,7 @@ using Placed = Integer<InnerField<&S::Placement, Member>, Default>;
 template <auto Member> using Top = Field<Member>;
 template <auto Member> using Shown = InnerField<&S::Display, Member>;
 template <auto Member> using Bar = InnerField<&S::Progress, Member>;
+template <auto Member> using Told = InnerField<&S::Reminding, Member>;
 
 constexpr auto Table = std::to_array<SettingKeyInfo>({
     {Program, "Name", "", WriteOnly<ProgramName>()},
@@ -288,16 +318,76 @@ constexpr auto Table = std::to_array<SettingKeyInfo>({
     {Desktop, "ClickThrough", "0", Bind<Boolean<Top<&S::ClickThrough>>>()},
     {Desktop, "HoverOpaque", "0", Bind<Boolean<Top<&S::HoverOpaque>>>()},
     {Desktop, "HideInFullScreen", "0", Bind<Boolean<Top<&S::HideInFullScreen>>>()},
+    {Reminder, "WorkEnd", "0", Bind<Boolean<Told<&ReminderOptions::WorkEnd>>>()},
+    {Reminder, "Chime", "0", Bind<Choice<Told<&ReminderOptions::Chime>, ChimeMode::HalfHourly>>()},
+    {Reminder, "ChimeClock", "0",
+     Bind<Choice<Told<&ReminderOptions::ChimeClock>, ReminderClock::Right>>()},
+    {Reminder, "QuietFrom", "22:00", Bind<String<Told<&ReminderOptions::QuietFrom>>>()},
+    {Reminder, "QuietTo", "07:00", Bind<String<Told<&ReminderOptions::QuietTo>>>()},
 });
+
+// ---- The reminders' keys, slot by slot -------------------------------------------
+
+constexpr char OnStem[] = "On";
+constexpr char ClockStem[] = "Clock";
+constexpr char TimeStem[] = "Time";
+constexpr char DaysStem[] = "Days";
+constexpr char DateStem[] = "Date";
+constexpr char MessageStem[] = "Message";
+constexpr char SoundStem[] = "Sound";
+constexpr char SoundFileStem[] = "SoundFile";
+constexpr char FiredStem[] = "Fired";
+
+using R = ReminderSettings;
+template <std::size_t I, auto Member> using Slot = ReminderField<I, Member>;
+
+// Clock, days and sound keep any number: a bad one is reported and its
+// reminder switched off when the reminders are read, not lost here.
+template <std::size_t I> constexpr std::array<SettingKeyInfo, 9> ReminderKeys() {
+    constexpr std::size_t N = I + 1;
+    return {{
+        {Reminder, NumberedName<OnStem, N>::name, "0", Bind<InUse<I, Boolean<Slot<I, &R::On>>>>()},
+        {Reminder, NumberedName<ClockStem, N>::name, "0",
+         Bind<InUse<I, Integer<Slot<I, &R::Clock>>>>()},
+        {Reminder, NumberedName<TimeStem, N>::name, "",
+         Bind<InUse<I, String<Slot<I, &R::Time>>>>()},
+        {Reminder, NumberedName<DaysStem, N>::name, "127",
+         Bind<InUse<I, Integer<Slot<I, &R::Days>>>>()},
+        {Reminder, NumberedName<DateStem, N>::name, "",
+         Bind<InUse<I, String<Slot<I, &R::Date>>>>()},
+        {Reminder, NumberedName<MessageStem, N>::name, "",
+         Bind<InUse<I, String<Slot<I, &R::Message>>>>()},
+        {Reminder, NumberedName<SoundStem, N>::name, "1",
+         Bind<InUse<I, Integer<Slot<I, &R::Sound>>>>()},
+        {Reminder, NumberedName<SoundFileStem, N>::name, "",
+         Bind<InUse<I, String<Slot<I, &R::SoundFile>>>>()},
+        {Reminder, NumberedName<FiredStem, N>::name, "",
+         Bind<InUse<I, String<Slot<I, &R::Fired>>>>()},
+    }};
+}
+
+template <std::size_t... Sizes>
+constexpr auto Joined(const std::array<SettingKeyInfo, Sizes>&... parts) {
+    std::array<SettingKeyInfo, (Sizes + ...)> all{};
+    std::size_t at = 0;
+    ((std::copy(parts.begin(), parts.end(), all.begin() + at), at += Sizes), ...);
+    return all;
+}
+
+template <std::size_t... Slots> constexpr auto AllReminderKeys(std::index_sequence<Slots...>) {
+    return Joined(ReminderKeys<Slots>()...);
+}
+
+constexpr auto AllKeys = Joined(Table, AllReminderKeys(std::make_index_sequence<MaxReminders>()));
 
 // A section's keys follow one another, so that writing the keys in this
 // order writes each section in one piece.
 constexpr bool SectionsUnbroken() {
-    for (std::size_t i = 1; i < Table.size(); ++i) {
-        if (Table[i].section == Table[i - 1].section)
+    for (std::size_t i = 1; i < AllKeys.size(); ++i) {
+        if (AllKeys[i].section == AllKeys[i - 1].section)
             continue;
         for (std::size_t j = 0; j < i; ++j) {
-            if (Table[j].section == Table[i].section)
+            if (AllKeys[j].section == AllKeys[i].section)
                 return false;
         }
     }
@@ -308,7 +398,7 @@ static_assert(SectionsUnbroken());
 } // namespace
 
 std::span<const SettingKeyInfo> SettingKeys() {
-    return Table;
+    return AllKeys;
 }
 
 } // namespace velmora

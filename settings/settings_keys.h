@@ -20,6 +20,7 @@ inline constexpr std::string_view Option = "OPTION";
 inline constexpr std::string_view Mode = "MODE";
 inline constexpr std::string_view Font = "FONT";
 inline constexpr std::string_view Desktop = "DESKTOP";
+inline constexpr std::string_view Reminder = "REMINDER";
 } // namespace section
 
 // What reading a key may need besides its text.

@@ -7,6 +7,7 @@
 #include "engine/clock_side.h"
 #include "engine/modes.h"
 #include "engine/progress.h"
+#include "engine/reminder.h"
 #include "engine/text.h"
 #include "engine/theme.h"
 #include "settings/setting_values.h"
@@ -73,6 +74,9 @@ struct SharedSettings {
     bool ClickThrough = false;     // while translucent, clicks reach the window beneath
     bool HoverOpaque = false;      // while translucent, opaque under the pointer
     bool HideInFullScreen = false; // while a full-screen program covers its monitor
+    // What the clock tells the user of.
+    ReminderOptions Reminding;
+    std::array<ReminderSettings, MaxReminders> Reminders; // the slots in use have a time
 
     bool operator==(const SharedSettings&) const = default;
 };

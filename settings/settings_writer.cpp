@@ -7,9 +7,9 @@
 namespace velmora {
 namespace {
 
-constexpr std::array<std::string_view, 6> OwnedSections{section::Position, section::Data,
-                                                        section::Option,   section::Mode,
-                                                        section::Font,     section::Desktop};
+constexpr std::array<std::string_view, 7> OwnedSections{
+    section::Position, section::Data,    section::Option,  section::Mode,
+    section::Font,     section::Desktop, section::Reminder};
 
 // The keys of "PROGRAM" (`program`), or those of the sections the state owns.
 void WriteKeys(IniDocument& document, const Settings& settings,

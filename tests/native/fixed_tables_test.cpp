@@ -101,7 +101,15 @@ TEST(FixedTables, KeysInTheirSectionsWithTheirDefaults) {
         "SaveStatus=1 ProgressTime=0 ProgressColor=0 ProgressFrom=09:00 ProgressTo=17:00 "
         "FONT AutoScale=0 SameFont=1 Name1=ＭＳ ゴシック Size1=14 Style1=0 Color1=clBlack "
         "Name2=ＭＳ ゴシック Size2=14 Style2=0 Color2=clBlack "
-        "DESKTOP Theme=0 ClickThrough=0 HoverOpaque=0 HideInFullScreen=0 ";
+        "DESKTOP Theme=0 ClickThrough=0 HoverOpaque=0 HideInFullScreen=0 "
+        "REMINDER WorkEnd=0 Chime=0 ChimeClock=0 QuietFrom=22:00 QuietTo=07:00 ";
+    // Then each reminder slot's keys, numbered from 1.
+    Text slots;
+    for (int n = 1; n <= 20; ++n) {
+        const Text i = std::to_string(n);
+        slots += "On" + i + "=0 Clock" + i + "=0 Time" + i + "= Days" + i + "=127 Date" + i +
+                 "= Message" + i + "= Sound" + i + "=1 SoundFile" + i + "= Fired" + i + "= ";
+    }
     Text keys;
     std::string_view section;
     for (const SettingKeyInfo& info : SettingKeys()) {
@@ -110,7 +118,7 @@ TEST(FixedTables, KeysInTheirSectionsWithTheirDefaults) {
         section = info.section;
         keys += Text(info.name) + "=" + Text(info.fixedDefault) + " ";
     }
-    EXPECT_EQ(keys, expected);
+    EXPECT_EQ(keys, expected + slots);
 }
 
 } // namespace

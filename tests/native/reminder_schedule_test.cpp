@@ -3,6 +3,8 @@
 // set back and a program started late; and the chime's quiet hours.
 #include "engine/reminder_schedule.h"
 
+#include "engine/reminder.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -203,6 +205,69 @@ TEST(ReminderWatch, AtStartUpOnlyTheLastTwelveHoursNotYetFired) {
         run.Tick(watch, start, 60);
         EXPECT_EQ(run.fired, c.fired) << c.rule.hour << ":" << c.rule.minute;
     }
+}
+
+TEST(ParseClockTime, EveryMinuteOfTheDayAndNothingElse) {
+    for (int minute = 0; minute < 24 * 60; ++minute) {
+        char twoDigits[16], oneDigit[16];
+        std::snprintf(twoDigits, sizeof twoDigits, "%02d:%02d", minute / 60, minute % 60);
+        std::snprintf(oneDigit, sizeof oneDigit, "%d:%02d", minute / 60, minute % 60);
+        EXPECT_EQ(ParseClockTime(twoDigits), minute) << twoDigits;
+        EXPECT_EQ(ParseClockTime(oneDigit), minute) << oneDigit;
+    }
+    for (const char* bad : {"", ":", "24:00", "9:60", "9:5", "123:00", " 9:30", "9:30 ", "9.30",
+                            "-1:00", "9:3a", "09:300", "０９:３０"})
+        EXPECT_FALSE(ParseClockTime(bad)) << bad;
+}
+
+TEST(ReadRule, EachBadValueIsNamed) {
+    const auto reminder = [](const char* time, std::int32_t days, const char* date) {
+        ReminderSettings r;
+        r.On = true;
+        r.Time = time;
+        r.Days = days;
+        r.Date = date;
+        r.Sound = ReminderSound::System;
+        return r;
+    };
+    ReminderSettings noFile = reminder("9:00", 1, "");
+    noFile.Sound = ReminderSound::File;
+    ReminderSettings badClock = reminder("9:00", 1, "");
+    badClock.Clock = ReminderClock(2);
+    ReminderSettings badSound = reminder("9:00", 1, "");
+    badSound.Sound = ReminderSound(3);
+    const struct {
+        ReminderSettings settings;
+        ReminderProblem problem;
+    } cases[] = {
+        {reminder("09:30", EveryDay, ""), ReminderProblem::None},
+        {reminder("0:00", 0, "2027/01/01"), ReminderProblem::None},
+        {reminder("9:30", 0, "2027/02/29"), ReminderProblem::Date}, // no such day
+        {reminder("9:30", 0, "2027-01-01"), ReminderProblem::Date},
+        {reminder("9:30", 0, ""), ReminderProblem::Date},
+        {reminder("9:30", 128, ""), ReminderProblem::Days},
+        {reminder("9:30", -1, ""), ReminderProblem::Days},
+        {reminder("930", EveryDay, ""), ReminderProblem::Time},
+        {noFile, ReminderProblem::Sound},
+        {badClock, ReminderProblem::Clock},
+        {badSound, ReminderProblem::Sound},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ReadRule(c.settings).problem, c.problem)
+            << c.settings.Time << " " << c.settings.Days << " " << c.settings.Date;
+    const ReminderRule once = ReadRule(reminder("7:05", 0, "2027/01/01")).rule;
+    EXPECT_EQ(once.hour, 7);
+    EXPECT_EQ(once.minute, 5);
+    EXPECT_EQ(once.date, 2027y / 1 / 1);
+}
+
+TEST(FiredText, EveryFewMinutesOfTwoYearsReadsBack) {
+    for (Seconds at = Wall(2026, 1, 1, 0, 0); at < Wall(2028, 1, 1, 0, 0); at += 7 * 60) {
+        ASSERT_EQ(ParseFired(FiredText(at)), at) << FiredText(at);
+    }
+    EXPECT_EQ(FiredText(Wall(2026, 12, 9, 9, 5)), "2026/12/09 09:05");
+    for (const char* bad : {"", "2026/12/09", "2026/12/09 9:05x", "2026/13/09 09:05", "garbage"})
+        EXPECT_FALSE(ParseFired(bad)) << bad;
 }
 
 TEST(InQuietHours, AcrossMidnightWithinADayAndNone) {

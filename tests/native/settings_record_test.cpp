@@ -66,6 +66,15 @@ TEST(SettingsRecord, KeysReadAsTheirTypesSay) {
         KEY("[FONT]\nName1=", s.Fonts[0].faceName == "Current Left"),
         KEY("[DESKTOP]\nTheme=2\nClickThrough=1\nHoverOpaque=1\nHideInFullScreen=1",
             s.Theme == ThemeChoice::Dark && s.ClickThrough && s.HoverOpaque && s.HideInFullScreen),
+        KEY("[REMINDER]\nChime=3\nChimeClock=2", // unnamed: the defaults
+            s.Reminding.Chime == ChimeMode::Off && s.Reminding.ChimeClock == ReminderClock::Left),
+        KEY("[REMINDER]\nChime=2\nWorkEnd=1\nQuietFrom=\nQuietTo=06:30",
+            s.Reminding.Chime == ChimeMode::HalfHourly && s.Reminding.WorkEnd &&
+                s.Reminding.QuietFrom.empty() && s.Reminding.QuietTo == "06:30"),
+        // Bad numbers stay as they are, for the reminders' reader to report.
+        KEY("[REMINDER]\nTime7=25:00\nDays7=300\nClock7=-1\nOn7=1",
+            s.Reminders[6].Time == "25:00" && s.Reminders[6].Days == 300 &&
+                s.Reminders[6].Clock == ReminderClock(-1) && s.Reminders[6].On),
         KEY("[DESKTOP]\nTheme=3", s.Theme == ThemeChoice::FollowWindows), // a later version's
         KEY("[DESKTOP]\nTheme=-1", s.Theme == ThemeChoice::FollowWindows),
         KEY("[DESKTOP]\nTheme=dark", s.Theme == ThemeChoice::FollowWindows),
@@ -126,6 +135,35 @@ TEST(SettingsRecord, FilesWithoutTimeZonesReadAndWriteAsBefore) {
         EXPECT_TRUE(read.Sides[0].TimeZone.empty() && read.Sides[1].TimeZone.empty());
         EXPECT_EQ(WriteOver(file, read), file);
     }
+}
+
+TEST(SettingsRecord, OnlyTheRemindersInUseAreWrittenAndTheyReadBackWhole) {
+    Settings s = ReadText("").settings;
+    s.Reminders[0] = {true,
+                      ReminderClock::Right,
+                      "9:05",
+                      0x3E,
+                      "",
+                      "会議=10分前, 資料", // '=' and ','
+                      ReminderSound::File,
+                      "C:\\Sounds\\bell.wav",
+                      "2026/12/09 09:05"};
+    s.Reminders[19] = {false, ReminderClock::Left, "23:59", 0, "2027/01/01", "", {}, "", ""};
+    const std::string file = WriteOver("", s);
+    const std::size_t section = file.find("[REMINDER]");
+    ASSERT_NE(section, std::string::npos);
+    EXPECT_EQ(file.substr(section),
+              "[REMINDER]\r\nWorkEnd=0\r\nChime=0\r\nChimeClock=0\r\nQuietFrom=22:00\r\n"
+              "QuietTo=07:00\r\nOn1=1\r\nClock1=1\r\nTime1=9:05\r\nDays1=62\r\nDate1=\r\n"
+              "Message1=会議=10分前, 資料\r\nSound1=2\r\nSoundFile1=C:\\Sounds\\bell.wav\r\n"
+              "Fired1=2026/12/09 09:05\r\nOn20=0\r\nClock20=0\r\nTime20=23:59\r\nDays20=0\r\n"
+              "Date20=2027/01/01\r\nMessage20=\r\nSound20=0\r\nSoundFile20=\r\nFired20=\r\n\r\n");
+    EXPECT_EQ(ReadText(file).settings, s);
+    // A slot emptied in the program loses its keys when the file is written over.
+    Settings emptied = s;
+    emptied.Reminders[0] = {};
+    EXPECT_EQ(WriteOver(file, emptied).find("Time1="), std::string::npos);
+    EXPECT_EQ(ReadText(WriteOver(file, emptied)).settings, emptied);
 }
 
 TEST(SettingsRecord, ATimeZoneIsWrittenAfterItsSidesLocaleOnlyWhenSet) {
