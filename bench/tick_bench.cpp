@@ -6,6 +6,7 @@
 #include "engine/display_patterns.h"
 #include "engine/era_calendar.h"
 #include "engine/pattern_lists.h"
+#include "engine/reminder_board.h"
 #include "engine/tick.h"
 #include "settings/clock_side_values.h"
 #include "settings/settings_reader.h"
@@ -40,7 +41,9 @@ class FixedPitch final : public FontPitch {
     bool IsProportionalFont(const Text&) const override { return false; }
 };
 
-void RunTicks(benchmark::State& state, int dateIndex, int timeIndex) {
+// With `reminders` reminders on, half on each clock, none due, the board
+// follows them after each tick as the window does.
+void RunTicks(benchmark::State& state, int dateIndex, int timeIndex, std::size_t reminders = 0) {
     PcSettings pc;
     pc.Facts.PcLocale = 1041;
     pc.Facts.PcPrimaryLanguage = LangJapanese;
@@ -67,8 +70,24 @@ void RunTicks(benchmark::State& state, int dateIndex, int timeIndex) {
     const NoZones zones;
     const TickInput input{
         left, right, TitleSource::LeftClock, pc, progress, progressState, clock, taskbar, zones};
+    std::array<ReminderSettings, MaxReminders> slots{};
+    for (std::size_t i = 0; i < reminders; ++i) {
+        slots[i].On = true;
+        slots[i].Time = "4:" + std::to_string(10 + i); // before the run's 13:30
+        slots[i].Clock = i % 2 ? ReminderClock::Right : ReminderClock::Left;
+        slots[i].Days = 0x3E;
+    }
+    const auto walls = [&](const TickTexts& texts) {
+        return TickWalls{{WholeSeconds(left.SideTime), WholeSeconds(right.SideTime)},
+                         WholeSeconds(texts.Utc)};
+    };
+    ReminderBoard board;
+    board.Load(slots, {}, std::nullopt, ReminderClock::Left, walls(Tick(input)));
+    board.Tick(walls(Tick(input))); // what fell due in the look-back
     for (auto _ : state) {
         TickTexts texts = Tick(input);
+        if (!board.Idle())
+            benchmark::DoNotOptimize(board.Tick(walls(texts)));
         benchmark::DoNotOptimize(texts);
         clock.now += 1.0 / 86400.0; // the next second: the other blink phase
     }
@@ -88,6 +107,11 @@ void BM_TickLocaleLongDate(benchmark::State& state) {
     RunTicks(state, 1, 3); // the locale's long date, "hh:nn"
 }
 BENCHMARK(BM_TickLocaleLongDate);
+
+void BM_TickWith20Reminders(benchmark::State& state) {
+    RunTicks(state, 21, 3, MaxReminders);
+}
+BENCHMARK(BM_TickWith20Reminders);
 
 } // namespace
 } // namespace velmora

@@ -59,6 +59,7 @@ TickTexts Tick(const TickInput& in) {
     texts.RightTime = timeText(in.Right);
 
     texts.Caption = CaptionText(in, now.Local);
+    texts.Utc = now.Utc;
     StepProgress(in.Progress, in.ProgressData, in.Left.SideTime, in.Right.SideTime, in.Taskbar);
     return texts;
 }

@@ -37,6 +37,8 @@ struct TickTexts {
     // For the PC's time and either clock only: the caption, and the application title
     // (the taskbar button's text) which takes the same text.
     std::optional<WideText> Caption;
+    // The instant of the tick's one reading, for what follows the sides' times.
+    DateTime Utc = 0;
 };
 
 TickTexts Tick(const TickInput& input);

@@ -98,7 +98,8 @@ struct Simulation {
             for (const auto& [at, by] : utcJumps)
                 if (at == i)
                     shift += by;
-            const DateTime utc = fromUtc + double(i + shift) / 86'400;
+            // A quarter of a second into each second, as the tick wakes.
+            const DateTime utc = fromUtc + (double(i + shift) + 0.25) / 86'400;
             const Seconds wall = WholeSeconds(SideTimeAt(side, {utc + 9 / 24.0, utc}, zones));
             if (const auto firing = watch.Tick(wall, WholeSeconds(utc)))
                 fired.push_back(Show(wall) + " for " + Show(firing->due) +
