@@ -92,6 +92,33 @@ std::vector<ToTell> ReminderBoard::Tick(const TickWalls& now) {
     return told;
 }
 
+Text BadRemindersMessage(const std::vector<BadReminder>& bad) {
+    Text message;
+    for (const BadReminder& b : bad) {
+        const char* what = "音";
+        switch (b.problem) {
+        case ReminderProblem::Time:
+            what = "時刻";
+            break;
+        case ReminderProblem::Days:
+            what = "曜日";
+            break;
+        case ReminderProblem::Date:
+            what = "日付";
+            break;
+        case ReminderProblem::Clock:
+            what = "時計";
+            break;
+        case ReminderProblem::Sound:
+        case ReminderProblem::None:
+            break;
+        }
+        message += "リマインダー " + std::to_string(b.index + 1) + " の" + what +
+                   "が正しくありません。\r\n";
+    }
+    return message + "これらのリマインダーはオフにしました。";
+}
+
 void ReminderBoard::Snooze(const ToTell& told, const TickWalls& now) {
     const auto watched = std::find_if(watches_.begin(), watches_.end(),
                                       [&](const Watch& w) { return w.index == told.index; });

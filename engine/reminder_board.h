@@ -32,6 +32,9 @@ struct TickWalls {
     Seconds utc = 0;
 };
 
+// One line a reminder, in the error box's words.
+Text BadRemindersMessage(const std::vector<BadReminder>& bad);
+
 class ReminderBoard {
   public:
     static constexpr Seconds SnoozeSeconds = 5 * 60;

@@ -34,8 +34,9 @@ int Run() {
     Win32MessageBoxes boxes;
     Win32ShellOpener shell;
     Win32ThemeSource theme;
+    Win32SoundPlayer sounds;
     TForm1 form({clock, zones, locale, fontPitch, files, errors, dialogs, fonts, boxes, shell,
-                 theme, MakeWin7Taskbar, GetCommandLineW(), FromWide(ExecutablePath())});
+                 theme, sounds, MakeWin7Taskbar, GetCommandLineW(), FromWide(ExecutablePath())});
     form.SetDestroyHandler([] { PostQuitMessage(0); });
     if (!form.Create())
         return 1;

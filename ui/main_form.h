@@ -17,11 +17,13 @@
 #include "engine/era_calendar.h"
 #include "engine/locale_settings.h"
 #include "engine/progress.h"
+#include "engine/reminder_board.h"
 #include "engine/text.h"
 #include "ui/app_window.h"
 #include "ui/clock_label.h"
 #include "ui/frame_box.h"
 #include "ui/main_form_state.h"
+#include "ui/reminder_popup.h"
 #include "ui/services.h"
 #include "ui/settings_dialog.h"
 #include "ui/splitter.h"
@@ -140,6 +142,11 @@ class TForm1 : private SettingsDialogHost {
     void PointerAt(POINT screen);
     static LRESULT CALLBACK HoverHook(int code, WPARAM message, LPARAM data);
     void FollowFullScreen();
+    // What the clock tells the user of (main_form_reminders.cpp).
+    void LoadReminders();
+    TickWalls WallsNow() const;
+    void TellReminders(DateTime utc);
+    void Tell(const ToTell& told);
     // What the settings dialog reads and changes live.
     std::uint8_t Alpha() const override { return state_.ViewRate; }
     void SetAlpha(std::uint8_t alpha) override;
@@ -220,6 +227,8 @@ class TForm1 : private SettingsDialogHost {
     Palette palette_ = MakePalette(Look::Light);
     bool titleBarDark_ = false;
     bool hiddenForFullScreen_ = false;
+    ReminderBoard board_;
+    std::vector<std::unique_ptr<ReminderPopup>> popups_;
     UniqueHook hoverHook_; // while the clock is translucent and the option on
     bool hovered_ = false;
 };

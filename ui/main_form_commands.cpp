@@ -59,6 +59,7 @@ void TForm1::TakeDialogState(const SettingsDialogState& state) {
     lastProgressError_.reset(); // new settings: an error is worth showing again
     lastTickError_.reset();
     UpdateProgress();
+    LoadReminders();
     FormResize();
     FormShow();
 }

@@ -153,6 +153,7 @@ void TForm1::ApplySettings(const Settings& s, const Text& fileName) {
         BuildPatternLists(side);
     }
     DerivePatterns();
+    LoadReminders();
 
     leftAnchored_ = true;
     anchoredWidth_ = s.Split;

@@ -27,6 +27,7 @@ void TForm1::Timer1Timer() {
         label21_.SetText(texts.RightTime);
         if (texts.Caption)
             SetCaption(*texts.Caption);
+        TellReminders(texts.Utc);
     } catch (const std::exception& error) {
         ReportOnce(error.what(), lastTickError_);
     }

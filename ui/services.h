@@ -11,6 +11,7 @@
 #include "engine/clock_source.h"
 #include "engine/font_pitch.h"
 #include "engine/locale_source.h"
+#include "engine/reminder.h"
 #include "engine/taskbar_progress.h"
 #include "engine/text.h"
 #include "engine/theme.h"
@@ -45,6 +46,15 @@ class ThemeSource {
     virtual SystemTheme Read() const = 0;
 };
 
+// The sounds of reminders and of the chime.
+class SoundPlayer {
+  public:
+    virtual ~SoundPlayer() = default;
+    // `file` is the .wav file of ReminderSound::File, code page 932.
+    virtual void PlayReminder(ReminderSound sound, const Text& file) = 0;
+    virtual void PlayChime() = 0;
+};
+
 // The taskbar progress for the window that owns the taskbar button; its
 // Available() tells whether the platform has one.
 using TaskbarFactory = std::function<std::unique_ptr<TaskbarProgress>(HWND owner)>;
@@ -61,6 +71,7 @@ struct FormDependencies {
     MessageBoxes& boxes; // questions and results of the shortcut commands
     ShellOpener& shell;  // help file and home page
     const ThemeSource& theme;
+    SoundPlayer& sounds;
     TaskbarFactory makeTaskbar;
     std::wstring commandLine; // as GetCommandLineW gives it
     Text executablePath;      // full path; its ".ini" is the start-up file

@@ -1,6 +1,7 @@
 #include "ui/services_win.h"
 
 #include <commdlg.h>
+#include <mmsystem.h>
 
 #include <vector>
 
@@ -46,6 +47,25 @@ std::optional<Text> RunDialog(HWND owner, const Text& initialDirectory, DWORD fl
 }
 
 } // namespace
+
+void Win32SoundPlayer::PlayReminder(ReminderSound sound, const Text& file) {
+    // Asynchronous: the tick goes on while the sound plays. A file that
+    // cannot be played falls back to nothing rather than the default beep.
+    switch (sound) {
+    case ReminderSound::System:
+        PlaySoundW(L"Notification.Default", nullptr, SND_ALIAS | SND_ASYNC);
+        break;
+    case ReminderSound::File:
+        PlaySoundW(ToWide(file).c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
+        break;
+    case ReminderSound::None:
+        break;
+    }
+}
+
+void Win32SoundPlayer::PlayChime() {
+    MessageBeep(MB_OK);
+}
 
 void MessageBoxErrorReporter::ShowError(HWND owner, const Text& message) {
     // The caption is the application title, the owner window's text.

@@ -6,6 +6,14 @@ namespace velmora {
 
 // A message box with the error icon, one OK button and the application title
 // as caption.
+// PlaySound for reminders (winmm.dll loads with the first one), the
+// default beep for the chime.
+class Win32SoundPlayer final : public SoundPlayer {
+  public:
+    void PlayReminder(ReminderSound sound, const Text& file) override;
+    void PlayChime() override;
+};
+
 class MessageBoxErrorReporter final : public ErrorReporter {
   public:
     void ShowError(HWND owner, const Text& message) override;

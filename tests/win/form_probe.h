@@ -24,6 +24,9 @@ class FormProbe {
         return index == 0 ? form_.groupBox1_ : form_.groupBox2_;
     }
     HWND SplitterHandle() const { return form_.splitter1_.Handle(); }
+    const ReminderSettings& Reminder(int slot) const {
+        return form_.state_.Reminders[static_cast<std::size_t>(slot)];
+    }
     HMENU MainMenu() const { return form_.mainMenu1_.get(); }
     HMENU PopupMenu() const { return form_.popupMenu1_; }
     const Text& InitialDirectory() const { return form_.initialDirectory_; }

@@ -122,9 +122,9 @@ TEST_F(CommandTest, TaskbarThatCannotBeMadeDisablesTheProgress) {
                                                          return nullptr;
                                                      });
         };
-        form = std::make_unique<TForm1>(
-            FormDependencies{clock, zones, locale, fontPitch, files, errors, dialogs, fonts, boxes,
-                             shell, theme, failing, L"Velmora.exe", testing::TestExecutable});
+        form = std::make_unique<TForm1>(FormDependencies{
+            clock, zones, locale, fontPitch, files, errors, dialogs, fonts, boxes, shell, theme,
+            sounds, failing, L"Velmora.exe", testing::TestExecutable});
         form->Create();
         EXPECT_EQ(FormProbe(*form).TaskbarReady(), *progressTime == '0') << progressTime;
         PostDialogButton(IDCANCEL);

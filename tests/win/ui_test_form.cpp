@@ -541,7 +541,7 @@ TEST_F(FormTest, BadProgressTimeFromTheRunningTimersIsShownOnce) {
     ModalErrors modal;
     RecordingTaskbar* recorded = nullptr;
     TForm1 window({clock, zones, locale, fontPitch, files, modal, dialogs, fonts, boxes, shell,
-                   theme,
+                   theme, sounds,
                    [&](HWND) -> std::unique_ptr<TaskbarProgress> {
                        auto made = std::make_unique<RecordingTaskbar>();
                        recorded = made.get();

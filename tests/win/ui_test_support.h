@@ -114,6 +114,16 @@ class TestTheme final : public ThemeSource {
     Win32ThemeSource registry_;
 };
 
+// The sounds asked for, in order: "chime", or the reminder's sound and file.
+class RecordingSounds final : public SoundPlayer {
+  public:
+    void PlayReminder(ReminderSound sound, const Text& file) override {
+        played.push_back(std::to_string(static_cast<int>(sound)) + " " + file);
+    }
+    void PlayChime() override { played.push_back("chime"); }
+    std::vector<std::string> played;
+};
+
 class FormFixture {
   public:
     ComApartment com; // as the program's entry point gives its user-interface thread
@@ -128,6 +138,7 @@ class FormFixture {
     ScriptedBoxes boxes;
     RecordingShell shell;
     TestTheme theme;
+    RecordingSounds sounds;
     RecordingTaskbar* taskbar = nullptr;
     // The settings files the window reads and writes, and the program's path
     // that names its start-up ".ini": in memory unless a test says otherwise.
@@ -150,7 +161,7 @@ class FormFixture {
         };
         form = std::make_unique<TForm1>(
             FormDependencies{clock, zones, locale, fontPitch, *fileSystem, errors, dialogs, fonts,
-                             boxes, shell, theme, makeTaskbar, commandLine, executable});
+                             boxes, shell, theme, sounds, makeTaskbar, commandLine, executable});
         form->Create();
         return *form;
     }
