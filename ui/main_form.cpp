@@ -70,6 +70,7 @@ constexpr CommandRoute CommandRoutes[] = {
     {ID_CLICKTHROUGH, &TForm1::ClickThrough1Click},
     {ID_HIDEFULLSCREEN, &TForm1::HideInFullScreen1Click},
     {ID_HOVEROPAQUE, &TForm1::HoverOpaque1Click},
+    {ID_REMINDERS, &TForm1::Reminders1Click},
 };
 
 void SetChecked(HMENU menu, UINT id, bool on) {

@@ -23,6 +23,7 @@
 #include "ui/clock_label.h"
 #include "ui/frame_box.h"
 #include "ui/main_form_state.h"
+#include "ui/reminder_dialog.h"
 #include "ui/reminder_popup.h"
 #include "ui/services.h"
 #include "ui/settings_dialog.h"
@@ -80,6 +81,7 @@ class TForm1 : private SettingsDialogHost {
     void About1Click();
     // Both clocks' names, dates and times, one clock a line, as Unicode text.
     void CopyTime1Click();
+    void Reminders1Click();
     void ClickThrough1Click();
     void HoverOpaque1Click();
     void HideInFullScreen1Click();
@@ -229,6 +231,7 @@ class TForm1 : private SettingsDialogHost {
     bool hiddenForFullScreen_ = false;
     ReminderBoard board_;
     std::vector<std::unique_ptr<ReminderPopup>> popups_;
+    std::unique_ptr<ReminderDialog> reminderDialog_; // made when first used
     UniqueHook hoverHook_; // while the clock is translucent and the option on
     bool hovered_ = false;
 };

@@ -25,6 +25,21 @@ void TForm1::LoadReminders() {
     deps_.errors.ShowError(window_, BadRemindersMessage(bad));
 }
 
+// The dialog edits a copy; OK brings it back and the board starts anew.
+void TForm1::Reminders1Click() {
+    if (!reminderDialog_) {
+        reminderDialog_ = std::make_unique<ReminderDialog>(deps_.errors);
+        reminderDialog_->Create(window_);
+    }
+    ReminderDialogState state{
+        state_.Reminders, state_.Reminding, {state_.Sides[0].BoxName, state_.Sides[1].BoxName}};
+    if (!reminderDialog_->Execute(state))
+        return;
+    state_.Reminders = state.Reminders;
+    state_.Reminding = state.Reminding;
+    LoadReminders();
+}
+
 TickWalls TForm1::WallsNow() const {
     const ClockReading now = deps_.clock.Read();
     return {{WholeSeconds(SideTimeAt(state_.Sides[0], now, deps_.zones)),

@@ -26,6 +26,7 @@
 #define ID_COPYTIME 1017
 #define ID_HIDEFULLSCREEN 1018
 #define ID_HOVEROPAQUE 1019
+#define ID_REMINDERS 1020
 // Also a system menu command, whose identifiers keep their low four bits
 // clear for Windows' own use.
 #define ID_CLICKTHROUGH 1024

@@ -9,36 +9,14 @@
 
 #include "engine/offset_table.h"
 #include "engine/text_win.h"
+#include "ui/dialog_template.h"
 #include "ui/form_logic.h"
+#include "ui/modal_loop.h"
 
 namespace velmora {
 namespace {
 
 using enum ControlId;
-
-// An in-memory dialog template without controls: the controls are created
-// from the layout table in pixels, so the template's dialog units never count.
-std::vector<WORD> EmptyTemplate(DWORD style, DWORD exStyle, const wchar_t* title) {
-    DLGTEMPLATE head{};
-    head.style = style;
-    head.dwExtendedStyle = exStyle;
-    std::vector<WORD> words(sizeof(DLGTEMPLATE) / sizeof(WORD));
-    std::memcpy(words.data(), &head, sizeof head);
-    words.push_back(0); // no menu
-    words.push_back(0); // the standard dialog class
-    for (const wchar_t* c = title; *c; ++c)
-        words.push_back(static_cast<WORD>(*c));
-    words.push_back(0);
-    return words;
-}
-
-UniqueFont MakeFont(const char* face, int height) {
-    LOGFONTW font{};
-    font.lfHeight = height;
-    font.lfCharSet = SHIFTJIS_CHARSET;
-    std::wcsncpy(font.lfFaceName, ToWide(face).c_str(), LF_FACESIZE - 1);
-    return UniqueFont(CreateFontIndirectW(&font));
-}
 
 // Backgrounds of the three progress colour buttons: lime, yellow, red.
 constexpr COLORREF ProgressColours[] = {RGB(0, 255, 0), RGB(255, 255, 0), RGB(255, 0, 0)};
@@ -436,21 +414,7 @@ bool TForm2::ShowModal() {
     ComboBox3Select(); // the dialog's show handler
     SendMessageW(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(PageControl1)), TRUE);
 
-    // The loop dispatches the owner's timers too, so the clocks keep ticking.
-    MSG message{};
-    bool quit = false;
-    while (modalResult_ == 0) {
-        if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
-            quit = true;
-            break;
-        }
-        if (!IsDialogMessageW(dialog_, &message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
-    if (quit)
-        PostQuitMessage(static_cast<int>(message.wParam)); // for the outer loop
+    RunModalLoop(dialog_, modalResult_);
 
     // The owner is enabled before the dialog hides, so that it gets the activation back.
     if (owner)
