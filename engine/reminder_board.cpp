@@ -113,10 +113,11 @@ Text BadRemindersMessage(const std::vector<BadReminder>& bad) {
         case ReminderProblem::None:
             break;
         }
-        message += "リマインダー " + std::to_string(b.index + 1) + " の" + what +
-                   "が正しくありません。\r\n";
+        message +=
+            "リマインダー " + std::to_string(b.index + 1) + " の" + what + "が正しくありません\r\n";
     }
-    return message + "これらのリマインダーはオフにしました。";
+    // The error box ends the text with a full stop of its own.
+    return message + "これらのリマインダーはオフにしました";
 }
 
 void ReminderBoard::Snooze(const ToTell& told, const TickWalls& now) {

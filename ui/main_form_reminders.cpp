@@ -2,6 +2,8 @@
 // end of working hours and the chime, followed on the one-second tick.
 #include "ui/main_form.h"
 
+#include <algorithm>
+
 #include "engine/side_time.h"
 #include "engine/text_win.h"
 
@@ -16,8 +18,22 @@ void TForm1::LoadReminders() {
     const ReminderClock workClock = state_.Progress.ProgressTime == ProgressClock::Right
                                         ? ReminderClock::Right
                                         : ReminderClock::Left;
-    const std::vector<BadReminder> bad =
+    // A sound file that is not there (moved, or a file from another
+    // computer) is a bad value as much as a bad time.
+    std::vector<BadReminder> missing;
+    for (std::size_t i = 0; i < state_.Reminders.size(); ++i) {
+        const ReminderSettings& r = state_.Reminders[i];
+        if (r.On && !r.Time.empty() && r.Sound == ReminderSound::File && !r.SoundFile.empty() &&
+            GetFileAttributesW(ToWide(r.SoundFile).c_str()) == INVALID_FILE_ATTRIBUTES)
+            missing.push_back({i, ReminderProblem::Sound});
+    }
+    for (const BadReminder& b : missing)
+        state_.Reminders[b.index].On = false;
+    std::vector<BadReminder> bad =
         board_.Load(state_.Reminders, state_.Reminding, workEnd, workClock, WallsNow());
+    bad.insert(bad.end(), missing.begin(), missing.end());
+    std::sort(bad.begin(), bad.end(),
+              [](const BadReminder& a, const BadReminder& b) { return a.index < b.index; });
     if (bad.empty())
         return;
     for (const BadReminder& b : bad)

@@ -299,7 +299,7 @@ void ReminderDialog::AddReminder() {
         Select(static_cast<int>(i));
         return;
     }
-    errors_.ShowError(dialog_, "リマインダーは " + std::to_string(MaxReminders) + " 件までです。");
+    errors_.ShowError(dialog_, "リマインダーは " + std::to_string(MaxReminders) + " 件までです");
 }
 
 void ReminderDialog::RemoveReminder() {
@@ -322,25 +322,25 @@ bool ReminderDialog::Check() {
         Text problem;
         const std::optional<Text> message = InFileCodePage(messages_[i]);
         if (!message) {
-            problem = number + "メッセージには、設定ファイルに保存できない文字があります。";
+            problem = number + "メッセージには、設定ファイルに保存できない文字があります";
         } else {
             r.Message = *message;
             switch (ReadRule(r).problem) {
             case ReminderProblem::Time:
-                problem = number + "時刻は 0:00 から 23:59 の「時:分」で入力してください。";
+                problem = number + "時刻は 0:00 から 23:59 の「時:分」で入力してください";
                 break;
             case ReminderProblem::Date:
-                problem = number + "日付は「yyyy/mm/dd」で入力するか、曜日を選んでください。";
+                problem = number + "日付は「yyyy/mm/dd」で入力するか、曜日を選んでください";
                 break;
             case ReminderProblem::Sound:
-                problem = number + "音のファイルを入力してください。";
+                problem = number + "音のファイルを入力してください";
                 break;
             default:
                 break;
             }
             if (problem.empty() && r.Sound == ReminderSound::File &&
                 GetFileAttributesW(ToWide(r.SoundFile).c_str()) == INVALID_FILE_ATTRIBUTES)
-                problem = number + "音のファイル \"" + r.SoundFile + "\" が見つかりません。";
+                problem = number + "音のファイル \"" + r.SoundFile + "\" が見つかりません";
         }
         if (!problem.empty()) {
             Select(static_cast<int>(i));
@@ -358,7 +358,7 @@ bool ReminderDialog::Check() {
     const auto readable = [](const Text& time) { return time.empty() || ParseClockTime(time); };
     if (!readable(o.QuietFrom) || !readable(o.QuietTo)) {
         errors_.ShowError(dialog_,
-                          "鳴らさない時間は 0:00 から 23:59 の「時:分」で入力してください。");
+                          "鳴らさない時間は 0:00 から 23:59 の「時:分」で入力してください");
         return false;
     }
     return true;

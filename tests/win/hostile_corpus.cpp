@@ -102,6 +102,15 @@ const HostileCase Corpus[] = {
     {.name = "list_indexes_out_of_range.ini"},
     {.name = "blink_mode_unknown.ini"},
     {.name = "title_mode_zero.ini"},
+    // Reminders that cannot be followed: reported in one box, switched off,
+    // kept as written; the rest of the file applies.
+    {.name = "reminder_bad_values.ini",
+     .outcome = {.startError = "リマインダー 1 の時刻が正しくありません\r\n"
+                               "リマインダー 2 の曜日が正しくありません\r\n"
+                               "リマインダー 3 の音が正しくありません\r\n"
+                               "これらのリマインダーはオフにしました.",
+                 .leftName = "after reminders",
+                 .iniKeeps = "On1=0\r\nClock1=0\r\nTime1=25:61\r\n"}},
     {.name = "progress_time_unknown.ini"},
     {.name = "progress_unparsable_unused.ini"},
     {.name = "progress_from_unparsable.ini",

@@ -98,8 +98,8 @@ TEST_F(ReminderDialogTest, AMessageTheFileCannotHoldAndABadTimeAreRefused) {
     EXPECT_FALSE(dialog.Execute(state));
     EXPECT_EQ(errors.messages,
               (std::vector<Text>{
-                  "リマインダー 2 のメッセージには、設定ファイルに保存できない文字があります。",
-                  "リマインダー 2 の時刻は 0:00 から 23:59 の「時:分」で入力してください。"}));
+                  "リマインダー 2 のメッセージには、設定ファイルに保存できない文字があります",
+                  "リマインダー 2 の時刻は 0:00 から 23:59 の「時:分」で入力してください"}));
 }
 
 // Through the window: the options menu opens it, OK writes the section.

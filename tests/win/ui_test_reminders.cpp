@@ -44,13 +44,13 @@ class ReminderTest : public ::testing::Test, public FormFixture {
 TEST_F(ReminderTest, OnTheChosenClockToTheSecondSnoozedAndClosed) {
     clock.now = Tokyo(9, 0, 29, 58);
     Start(Clocks + "[REMINDER]\r\nOn1=1\r\nClock1=1\r\nTime1=9:30\r\nMessage1=Houston opens\r\n"
-                   "Sound1=2\r\nSoundFile1=C:\\bell.wav\r\n"
+                   "Sound1=2\r\nSoundFile1=C:\\windows\\win.ini\r\n"
                    "On2=1\r\nClock2=0\r\nTime2=9:30\r\nSound2=0\r\n");
     TickAt(Tokyo(9, 0, 29, 59));
     EXPECT_TRUE(Popups().empty());
     TickAt(Tokyo(9, 0, 30, 0)); // 09:30:00 in Houston, not in Tokyo
     ASSERT_EQ(Popups().size(), 1u);
-    EXPECT_EQ(sounds.played, (std::vector<std::string>{"2 C:\\bell.wav"}));
+    EXPECT_EQ(sounds.played, (std::vector<std::string>{"2 C:\\windows\\win.ini"}));
     EXPECT_EQ(FormProbe(*form).Reminder(0).Fired, "2026/12/08 09:30");
     EXPECT_EQ(FormProbe(*form).Reminder(1).Fired, "");
 
@@ -96,9 +96,9 @@ TEST_F(ReminderTest, ABadReminderIsReportedOnceSwitchedOffAndKept) {
     Start(Clocks + "[REMINDER]\r\nOn3=1\r\nTime3=25:00\r\nOn4=1\r\nTime4=9:00\r\nDays4=300\r\n"
                    "On5=1\r\nTime5=9:00\r\n");
     ASSERT_EQ(errors.messages.size(), 1u);
-    EXPECT_EQ(errors.messages[0], "リマインダー 3 の時刻が正しくありません。\r\n"
-                                  "リマインダー 4 の曜日が正しくありません。\r\n"
-                                  "これらのリマインダーはオフにしました。");
+    EXPECT_EQ(errors.messages[0], "リマインダー 3 の時刻が正しくありません\r\n"
+                                  "リマインダー 4 の曜日が正しくありません\r\n"
+                                  "これらのリマインダーはオフにしました");
     EXPECT_FALSE(FormProbe(*form).Reminder(2).On);
     EXPECT_EQ(FormProbe(*form).Reminder(2).Time, "25:00");
     EXPECT_TRUE(FormProbe(*form).Reminder(4).On);
