@@ -44,7 +44,7 @@ void TForm1::LoadReminders() {
 // The dialog edits a copy; OK brings it back and the board starts anew.
 void TForm1::Reminders1Click() {
     if (!reminderDialog_) {
-        reminderDialog_ = std::make_unique<ReminderDialog>(deps_.errors);
+        reminderDialog_ = std::make_unique<ReminderDialog>(deps_.errors, deps_.dialogs);
         reminderDialog_->Create(window_);
     }
     ReminderDialogState state{

@@ -52,7 +52,8 @@ constexpr Spec Controls[] = {
     {Message, WC_EDITW, "", Edit, 272, 142, 160, 22},
     {SoundLabel, WC_STATICW, "音", Caption, 208, 174, 60, 16},
     {Sound, WC_COMBOBOXW, "", PickList, 272, 170, 160, 80},
-    {SoundFile, WC_EDITW, "", Edit, 272, 198, 160, 22},
+    {SoundFile, WC_EDITW, "", Edit, 272, 198, 110, 22},
+    {Browse, WC_BUTTONW, "参照(&B)...", Push, 386, 198, 46, 22},
     {WorkEnd, WC_BUTTONW, "終業時刻に通知(&W)", Check, 8, 284, 240, 18},
     {ChimeLabel, WC_STATICW, "時報", Caption, 8, 310, 36, 16},
     {Chime, WC_COMBOBOXW, "", PickList, 44, 306, 96, 80},
@@ -248,7 +249,7 @@ void ReminderDialog::LoadEditor() {
     loading_ = true;
     const bool any = selected_ >= 0;
     for (const ReminderControl id : {On, Clock, Time, Day0, Day1, Day2, Day3, Day4, Day5, Day6,
-                                     Date, Message, Sound, SoundFile, Remove})
+                                     Date, Message, Sound, SoundFile, Browse, Remove})
         EnableWindow(Control(id), any);
     const ReminderSettings r =
         any ? working_.Reminders[static_cast<std::size_t>(selected_)] : ReminderSettings{};
@@ -309,6 +310,18 @@ void ReminderDialog::RemoveReminder() {
     messages_[static_cast<std::size_t>(selected_)].clear();
     FillList();
     Select(listSlots_.empty() ? -1 : listSlots_.front());
+}
+
+// A chosen file sets the sound to that file.
+void ReminderDialog::BrowseSound() {
+    const Text current = FromWide(TextOf(Control(SoundFile)));
+    const std::size_t cut = current.find_last_of("\\/");
+    const std::optional<Text> chosen =
+        files_.ChooseSoundFile(dialog_, cut == Text::npos ? Text() : current.substr(0, cut));
+    if (!chosen)
+        return;
+    SendMessageW(Control(Sound), CB_SETCURSEL, static_cast<WPARAM>(ReminderSound::File), 0);
+    SetWindowTextW(Control(SoundFile), ToWide(*chosen).c_str()); // stores the editor
 }
 
 // Every reminder must be readable and its message fit the file; the first
@@ -399,6 +412,9 @@ void ReminderDialog::Command(ReminderControl id, int code) {
         return;
     case Remove:
         RemoveReminder();
+        return;
+    case Browse:
+        BrowseSound();
         return;
     case List:
         if (code == LBN_SELCHANGE) {

@@ -45,6 +45,7 @@ enum class ReminderControl : int {
     SoundLabel,
     Sound,
     SoundFile,
+    Browse,
     WorkEnd,
     ChimeLabel,
     Chime,
@@ -60,7 +61,7 @@ enum class ReminderControl : int {
 
 class ReminderDialog {
   public:
-    explicit ReminderDialog(ErrorReporter& errors) : errors_(errors) {}
+    ReminderDialog(ErrorReporter& errors, FileDialogs& files) : errors_(errors), files_(files) {}
     ~ReminderDialog();
     ReminderDialog(const ReminderDialog&) = delete;
     ReminderDialog& operator=(const ReminderDialog&) = delete;
@@ -81,10 +82,12 @@ class ReminderDialog {
     void StoreEditor();
     void AddReminder();
     void RemoveReminder();
+    void BrowseSound();
     bool Check();
     int Scale(int pixels) const { return MulDiv(pixels, static_cast<int>(dpi_), 96); }
 
     ErrorReporter& errors_;
+    FileDialogs& files_;
     HWND dialog_ = nullptr;
     UINT dpi_ = 96;
     UniqueFont font_;

@@ -36,6 +36,8 @@ class FileDialogs {
     virtual ~FileDialogs() = default;
     virtual std::optional<Text> ChooseFileToOpen(HWND owner, const Text& initialDirectory) = 0;
     virtual std::optional<Text> ChooseFileToSave(HWND owner, const Text& initialDirectory) = 0;
+    // A reminder's .wav file.
+    virtual std::optional<Text> ChooseSoundFile(HWND owner, const Text& initialDirectory) = 0;
 };
 
 // What Windows says of light, dark and high contrast, read anew whenever

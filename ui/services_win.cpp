@@ -15,10 +15,11 @@ namespace velmora {
 namespace {
 
 // "設定ファイル(*.dat)|*.dat|すべてのファイル(*.*)|*.*" in the dialog's
-// zero-separated form.
-std::wstring SettingsFilter() {
+// zero-separated form; the sound files' the same with "*.wav".
+std::wstring Filter(bool sounds) {
     std::wstring filter;
-    for (const char* part : {"設定ファイル(*.dat)", "*.dat", "すべてのファイル(*.*)", "*.*"}) {
+    for (const char* part : {sounds ? "サウンド(*.wav)" : "設定ファイル(*.dat)",
+                             sounds ? "*.wav" : "*.dat", "すべてのファイル(*.*)", "*.*"}) {
         filter += ToWide(part);
         filter.push_back(L'\0');
     }
@@ -26,8 +27,9 @@ std::wstring SettingsFilter() {
     return filter;
 }
 
-std::optional<Text> RunDialog(HWND owner, const Text& initialDirectory, DWORD flags, bool save) {
-    const std::wstring filter = SettingsFilter();
+std::optional<Text> RunDialog(HWND owner, const Text& initialDirectory, DWORD flags, bool save,
+                              bool sounds = false) {
+    const std::wstring filter = Filter(sounds);
     const std::wstring directory = ToWide(initialDirectory);
     std::vector<wchar_t> path(32768, L'\0');
     OPENFILENAMEW dialog{};
@@ -38,7 +40,7 @@ std::optional<Text> RunDialog(HWND owner, const Text& initialDirectory, DWORD fl
     dialog.lpstrFile = path.data();
     dialog.nMaxFile = static_cast<DWORD>(path.size());
     dialog.lpstrInitialDir = directory.empty() ? nullptr : directory.c_str();
-    dialog.lpstrDefExt = L"dat";
+    dialog.lpstrDefExt = sounds ? L"wav" : L"dat";
     dialog.Flags = flags | OFN_EXPLORER;
     const BOOL chosen = save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
     if (!chosen)
@@ -90,6 +92,12 @@ std::optional<Text> Win32FileDialogs::ChooseFileToSave(HWND owner, const Text& i
     return RunDialog(owner, initialDirectory,
                      OFN_OVERWRITEPROMPT | OFN_CREATEPROMPT | OFN_HIDEREADONLY | OFN_ENABLESIZING,
                      true);
+}
+
+std::optional<Text> Win32FileDialogs::ChooseSoundFile(HWND owner, const Text& initialDirectory) {
+    return RunDialog(owner, initialDirectory,
+                     OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_ENABLESIZING,
+                     false, true);
 }
 
 std::unique_ptr<TaskbarProgress> MakeWin7Taskbar(HWND owner) {

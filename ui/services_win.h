@@ -24,6 +24,7 @@ class Win32FileDialogs final : public FileDialogs {
   public:
     std::optional<Text> ChooseFileToOpen(HWND owner, const Text& initialDirectory) override;
     std::optional<Text> ChooseFileToSave(HWND owner, const Text& initialDirectory) override;
+    std::optional<Text> ChooseSoundFile(HWND owner, const Text& initialDirectory) override;
 };
 
 // Win7Taskbar after TaskbarProgressInit, made when the bar first shows.

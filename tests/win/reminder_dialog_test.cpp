@@ -44,7 +44,8 @@ class ReminderDialogTest : public ::testing::Test {
             Post(edit, WM_CHAR, *c);
     }
     void PostClose(int command) { PostMessageW(dialog.Handle(), WM_COMMAND, command, 0); }
-    // A new reminder at 17:45 on the right clock, switched off; the first deleted.
+    // A new reminder at 17:45 on the right clock, switched off, with a
+    // sound file picked; the first deleted.
     void PostEdits() {
         Post(Add, BM_CLICK);
         PostText(Time, L"17:45");
@@ -52,13 +53,16 @@ class ReminderDialogTest : public ::testing::Test {
         PostNotice(Clock, CBN_SELCHANGE);
         PostText(Message, typed.c_str());
         Post(On, BM_CLICK);
+        files.answers = {Text("C:\\windows\\win.ini")}; // a file that is there
+        Post(Browse, BM_CLICK);
         Post(List, LB_SETCURSEL, 0);
         PostNotice(List, LBN_SELCHANGE);
         Post(Remove, BM_CLICK);
     }
 
     RecordingErrors errors;
-    ReminderDialog dialog{errors};
+    ScriptedDialogs files;
+    ReminderDialog dialog{errors, files};
     std::wstring typed = ToWide("帰る");
 };
 
@@ -74,6 +78,8 @@ TEST_F(ReminderDialogTest, AddEditSwitchOffAndDeleteThenOk) {
     EXPECT_EQ(added.Time, "17:45");
     EXPECT_EQ(added.Days, EveryDay);
     EXPECT_EQ(added.Message, "帰る");
+    EXPECT_EQ(added.Sound, ReminderSound::File);
+    EXPECT_EQ(added.SoundFile, "C:\\windows\\win.ini");
     EXPECT_TRUE(errors.messages.empty());
 }
 

@@ -46,6 +46,9 @@ class ScriptedDialogs final : public FileDialogs {
     std::optional<Text> ChooseFileToSave(HWND, const Text& directory) override {
         return Next(directory);
     }
+    std::optional<Text> ChooseSoundFile(HWND, const Text& directory) override {
+        return Next(directory);
+    }
 
   private:
     std::optional<Text> Next(const Text& directory) {
