@@ -12,6 +12,13 @@ namespace velmora {
 // Whenever the reminders, the progress or the clocks change. A reminder that
 // cannot be followed is switched off, kept as written, and reported once.
 void TForm1::LoadReminders() {
+    // Nothing set, the usual case: no clock is read and the tick stays as it was.
+    const bool anyOn = std::any_of(state_.Reminders.begin(), state_.Reminders.end(),
+                                   [](const ReminderSettings& r) { return r.On; });
+    if (!anyOn && !state_.Reminding.WorkEnd && state_.Reminding.Chime == ChimeMode::Off) {
+        board_ = ReminderBoard();
+        return;
+    }
     const std::optional<int> workEnd = state_.Progress.ProgressTime == ProgressClock::None
                                            ? std::nullopt
                                            : ParseClockTime(state_.Progress.ProgressTo);
