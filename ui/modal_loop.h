@@ -1,11 +1,15 @@
 #pragma once
-// The message loop of a modal window the program shows itself: it runs
-// until `result` is set, dispatches the owner's timers too (the clocks keep
-// ticking), and hands a quit request on to the outer loop.
+// A modal window the program shows itself: centred on the work area of its
+// owner's monitor, the owner disabled meanwhile; the loop dispatches the
+// owner's timers too (the clocks keep ticking) and hands a quit request on
+// to the outer loop. Returns when `result` is set.
 #include <windows.h>
+
+#include <functional>
 
 namespace velmora {
 
-void RunModalLoop(HWND dialog, const int& result);
+// `shown` runs once the window is on the screen.
+void ShowModal(HWND dialog, const int& result, const std::function<void()>& shown = {});
 
 } // namespace velmora

@@ -167,19 +167,8 @@ bool ReminderDialog::Execute(ReminderDialogState& state) {
     if (!dialog_)
         return false;
     Open(state);
-    const HWND owner = GetWindow(dialog_, GW_OWNER);
-    if (owner)
-        EnableWindow(owner, FALSE);
     result_ = 0;
-    ShowWindow(dialog_, SW_SHOW);
-    SetForegroundWindow(dialog_);
-    RunModalLoop(dialog_, result_);
-    // The owner is enabled before the dialog hides, so that it gets the activation back.
-    if (owner)
-        EnableWindow(owner, TRUE);
-    ShowWindow(dialog_, SW_HIDE);
-    if (owner)
-        SetActiveWindow(owner);
+    ShowModal(dialog_, result_);
     if (result_ != IDOK)
         return false;
     state.Reminders = working_.Reminders;

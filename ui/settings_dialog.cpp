@@ -390,38 +390,12 @@ void TForm2::SetActivePage(int page) {
 
 // ---- Modal run --------------------------------------------------------------
 
-// Centred on the work area of the clock's monitor, not on the primary one.
-void TForm2::CentreOnOwnersMonitor() {
-    const HWND owner = GetWindow(dialog_, GW_OWNER);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(owner ? owner : dialog_, MONITOR_DEFAULTTONEAREST), &monitor);
-    RECT outer{};
-    GetWindowRect(dialog_, &outer);
-    const Point at =
-        CentredIn(ToRect(monitor.rcWork), outer.right - outer.left, outer.bottom - outer.top);
-    SetWindowPos(dialog_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 bool TForm2::ShowModal() {
-    const HWND owner = GetWindow(dialog_, GW_OWNER);
-    CentreOnOwnersMonitor();
-    if (owner)
-        EnableWindow(owner, FALSE);
     modalResult_ = 0;
-    ShowWindow(dialog_, SW_SHOW);
-    SetForegroundWindow(dialog_);
-    ComboBox3Select(); // the dialog's show handler
-    SendMessageW(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(PageControl1)), TRUE);
-
-    RunModalLoop(dialog_, modalResult_);
-
-    // The owner is enabled before the dialog hides, so that it gets the activation back.
-    if (owner)
-        EnableWindow(owner, TRUE);
-    ShowWindow(dialog_, SW_HIDE);
-    if (owner)
-        SetActiveWindow(owner);
+    velmora::ShowModal(dialog_, modalResult_, [this] {
+        ComboBox3Select(); // the dialog's show handler
+        SendMessageW(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(PageControl1)), TRUE);
+    });
     return modalResult_ == IDOK;
 }
 

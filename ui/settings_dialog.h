@@ -111,7 +111,6 @@ class TForm2 {
     INT_PTR HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void Command(ControlId id, UINT code);
     HBRUSH ControlColor(HWND control, HDC dc);
-    void CentreOnOwnersMonitor();
     bool SetHandCursor(HWND control, LPARAM hit);
 
     void CreateControls();
