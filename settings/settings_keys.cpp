@@ -211,17 +211,35 @@ struct ProgramVersion {
     }
 };
 
-// A key of reminder slot `Index`, written only while the slot holds a
-// reminder, so that a file lists the reminders it has and no empty ones.
-template <std::size_t Index, class Codec> struct InUse : Codec {
-    static std::optional<Text> Write(const Settings& s, const WriterEnvironment& e) {
-        if (s.Reminders[Index].Time.empty())
-            return std::nullopt;
-        return Codec::Write(s, e);
+// A field of a reminder slot, the slot given at run time: one codec serves
+// all twenty. Written only while the slot holds a reminder, so that a file
+// lists the reminders it has and no empty ones.
+template <auto Member> struct ReminderValue {
+    using Value = std::remove_cvref_t<decltype(std::declval<ReminderSettings&>().*Member)>;
+    static Value& Of(Settings& s, std::size_t slot) { return s.Reminders[slot].*Member; }
+    static const Value& Of(const Settings& s, std::size_t slot) {
+        return s.Reminders[slot].*Member;
     }
-};
-template <std::size_t Index, auto Member> struct ReminderField {
-    static auto& Of(auto& s) { return s.Reminders[Index].*Member; }
+    static void Read(Settings& s, Found found, std::string_view fixed, const KeyReading& r) {
+        const std::string_view text = found ? *found : fixed;
+        if constexpr (std::is_same_v<Value, Text>)
+            Of(s, r.slot) = Text(text);
+        else if constexpr (std::is_same_v<Value, bool>)
+            Of(s, r.slot) = BooleanOr(text, IntegerOr(fixed, 0) != 0);
+        else // numbers and modes keep any value, for the reminders' reader to judge
+            Of(s, r.slot) = static_cast<Value>(IntegerOr(text, IntegerOr(fixed, 0)));
+    }
+    static std::optional<Text> Write(const Settings& s, const WriterEnvironment& e) {
+        if (s.Reminders[e.slot].Time.empty())
+            return std::nullopt;
+        const Value& value = Of(s, e.slot);
+        if constexpr (std::is_same_v<Value, Text>)
+            return value;
+        else if constexpr (std::is_same_v<Value, bool>)
+            return BooleanText(value);
+        else
+            return IntegerText(static_cast<std::int32_t>(value));
+    }
 };
 
 // "On1" ... "Fired20": a stem and the slot's number from 1.
@@ -339,30 +357,20 @@ constexpr char SoundFileStem[] = "SoundFile";
 constexpr char FiredStem[] = "Fired";
 
 using R = ReminderSettings;
-template <std::size_t I, auto Member> using Slot = ReminderField<I, Member>;
 
-// Clock, days and sound keep any number: a bad one is reported and its
-// reminder switched off when the reminders are read, not lost here.
 template <std::size_t I> constexpr std::array<SettingKeyInfo, 9> ReminderKeys() {
     constexpr std::size_t N = I + 1;
     return {{
-        {Reminder, NumberedName<OnStem, N>::name, "0", Bind<InUse<I, Boolean<Slot<I, &R::On>>>>()},
-        {Reminder, NumberedName<ClockStem, N>::name, "0",
-         Bind<InUse<I, Integer<Slot<I, &R::Clock>>>>()},
-        {Reminder, NumberedName<TimeStem, N>::name, "",
-         Bind<InUse<I, String<Slot<I, &R::Time>>>>()},
-        {Reminder, NumberedName<DaysStem, N>::name, "127",
-         Bind<InUse<I, Integer<Slot<I, &R::Days>>>>()},
-        {Reminder, NumberedName<DateStem, N>::name, "",
-         Bind<InUse<I, String<Slot<I, &R::Date>>>>()},
-        {Reminder, NumberedName<MessageStem, N>::name, "",
-         Bind<InUse<I, String<Slot<I, &R::Message>>>>()},
-        {Reminder, NumberedName<SoundStem, N>::name, "1",
-         Bind<InUse<I, Integer<Slot<I, &R::Sound>>>>()},
-        {Reminder, NumberedName<SoundFileStem, N>::name, "",
-         Bind<InUse<I, String<Slot<I, &R::SoundFile>>>>()},
-        {Reminder, NumberedName<FiredStem, N>::name, "",
-         Bind<InUse<I, String<Slot<I, &R::Fired>>>>()},
+        {Reminder, NumberedName<OnStem, N>::name, "0", Bind<ReminderValue<&R::On>>(), I},
+        {Reminder, NumberedName<ClockStem, N>::name, "0", Bind<ReminderValue<&R::Clock>>(), I},
+        {Reminder, NumberedName<TimeStem, N>::name, "", Bind<ReminderValue<&R::Time>>(), I},
+        {Reminder, NumberedName<DaysStem, N>::name, "127", Bind<ReminderValue<&R::Days>>(), I},
+        {Reminder, NumberedName<DateStem, N>::name, "", Bind<ReminderValue<&R::Date>>(), I},
+        {Reminder, NumberedName<MessageStem, N>::name, "", Bind<ReminderValue<&R::Message>>(), I},
+        {Reminder, NumberedName<SoundStem, N>::name, "1", Bind<ReminderValue<&R::Sound>>(), I},
+        {Reminder, NumberedName<SoundFileStem, N>::name, "", Bind<ReminderValue<&R::SoundFile>>(),
+         I},
+        {Reminder, NumberedName<FiredStem, N>::name, "", Bind<ReminderValue<&R::Fired>>(), I},
     }};
 }
 

@@ -27,6 +27,7 @@ inline constexpr std::string_view Reminder = "REMINDER";
 struct KeyReading {
     const WindowEnvironment& window;
     std::optional<ConversionError>& error; // the first colour that did not convert
+    std::size_t slot = 0;                  // the key's reminder slot
 };
 
 // How a key fills its field, and the text it is written with.
@@ -46,6 +47,9 @@ struct SettingKeyInfo {
     // from the window (or, for "PROGRAM", where the key is never read).
     std::string_view fixedDefault;
     SettingField field;
+    // For the keys of the numbered reminders, which slot: their codecs are
+    // shared by all twenty.
+    std::size_t slot = 0;
 };
 
 // Every key, in the order the writer writes them; each section in one piece.

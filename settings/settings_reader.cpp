@@ -19,8 +19,8 @@ WindowPlacementValues ReadWindowPlacement(const IniDocument& document,
 SettingsReadResult ReadSettingsDocument(const IniDocument& document,
                                         const WindowEnvironment& window) {
     SettingsReadResult result;
-    const KeyReading reading{window, result.error};
     for (const SettingKeyInfo& key : SettingKeys()) {
+        const KeyReading reading{window, result.error, key.slot};
         if (key.field.read)
             key.field.read(result.settings, document.Find(key.section, key.name), key.fixedDefault,
                            reading);

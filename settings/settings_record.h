@@ -114,6 +114,7 @@ struct WindowEnvironment {
 struct WriterEnvironment {
     Text executablePath; // full path, code page 932
     std::int32_t pixelsPerInch = 96;
+    std::size_t slot = 0; // the reminder slot of the key being written
 };
 
 } // namespace velmora

@@ -17,7 +17,9 @@ void WriteKeys(IniDocument& document, const Settings& settings,
     for (const SettingKeyInfo& key : SettingKeys()) {
         if ((key.section == section::Program) != program)
             continue;
-        if (const std::optional<Text> text = key.field.write(settings, environment))
+        WriterEnvironment forKey = environment;
+        forKey.slot = key.slot;
+        if (const std::optional<Text> text = key.field.write(settings, forKey))
             document.Set(key.section, key.name, *text);
         else
             document.Remove(key.section, key.name);
