@@ -11,6 +11,12 @@
 namespace velmora {
 
 std::vector<WORD> EmptyTemplate(DWORD style, DWORD exStyle, const wchar_t* title);
+// A dialog window of that template, hidden, with no controls yet; `caption`
+// in code page 932. The procedure gets `parameter` at WM_INITDIALOG.
+HWND CreateEmptyDialog(HWND owner, const char* caption, DWORD style, DLGPROC procedure,
+                       LPARAM parameter);
+// Sizes the window so that its client area is `width` by `height` pixels.
+void SetClientSize(HWND dialog, int width, int height, UINT dpi);
 // `face` in code page 932; `height` in pixels, negative for a character height.
 UniqueFont MakeFont(const char* face, int height);
 

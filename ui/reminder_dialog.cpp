@@ -125,23 +125,14 @@ ReminderDialog::~ReminderDialog() {
 }
 
 bool ReminderDialog::Create(HWND owner) {
-    const std::wstring caption = ToWide("リマインダー");
-    const std::vector<WORD> frame =
-        EmptyTemplate(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_3DLOOK,
-                      WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT, caption.c_str());
-    dialog_ = CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
-                                         reinterpret_cast<const DLGTEMPLATE*>(frame.data()), owner,
-                                         Procedure, reinterpret_cast<LPARAM>(this));
+    dialog_ =
+        CreateEmptyDialog(owner, "リマインダー", WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_3DLOOK,
+                          Procedure, reinterpret_cast<LPARAM>(this));
     if (!dialog_)
         return false;
     dpi_ = GetDpiForWindow(dialog_);
     font_ = MakeFont("ＭＳ Ｐゴシック", -Scale(12));
-    RECT outer{0, 0, Scale(ClientWidth), Scale(ClientHeight)};
-    AdjustWindowRectExForDpi(&outer, static_cast<DWORD>(GetWindowLongPtrW(dialog_, GWL_STYLE)),
-                             FALSE, static_cast<DWORD>(GetWindowLongPtrW(dialog_, GWL_EXSTYLE)),
-                             dpi_);
-    SetWindowPos(dialog_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetClientSize(dialog_, Scale(ClientWidth), Scale(ClientHeight), dpi_);
     for (const Spec& spec : Controls) {
         const HWND control = CreateWindowExW(
             0, spec.className, ToWide(spec.caption).c_str(), WS_CHILD | WS_VISIBLE | spec.style,

@@ -43,23 +43,12 @@ bool TForm2::Create(HWND owner, std::int32_t leftLocaleId, std::int32_t rightLoc
     if (dpi_ == 0)
         dpi_ = GetDpiForSystem();
 
-    const std::wstring caption = ToWide("設定");
-    const std::vector<WORD> frame =
-        EmptyTemplate(WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN | DS_3DLOOK,
-                      WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT, caption.c_str());
-    dialog_ = CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
-                                         reinterpret_cast<const DLGTEMPLATE*>(frame.data()), owner,
-                                         Procedure, reinterpret_cast<LPARAM>(this));
+    dialog_ = CreateEmptyDialog(owner, "設定", WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN | DS_3DLOOK,
+                                Procedure, reinterpret_cast<LPARAM>(this));
     if (!dialog_)
         return false;
-
-    RECT outer{0, 0, Scale(DialogClientWidth), Scale(DialogClientHeight)};
-    AdjustWindowRectExForDpi(&outer, static_cast<DWORD>(GetWindowLongPtrW(dialog_, GWL_STYLE)),
-                             FALSE, static_cast<DWORD>(GetWindowLongPtrW(dialog_, GWL_EXSTYLE)),
-                             dpi_);
     // Placed each time it opens, on the monitor the clock is on then.
-    SetWindowPos(dialog_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetClientSize(dialog_, Scale(DialogClientWidth), Scale(DialogClientHeight), dpi_);
 
     MakeFonts();
     for (std::size_t i = 0; i < colourBrushes_.size(); ++i)
